@@ -1,0 +1,65 @@
+#include "bench/aircraft/key_event_handlers.h"
+
+#include <algorithm>
+#include <array>
+
+#include "bench/aircraft/simulated_aircraft.h"
+#include "frame/key_events.h"
+#include "frame/tokens.h"
+
+namespace bench {
+namespace {
+
+// A two-position system the event turns over: 0 becomes 1, anything above 0 becomes 0.
+template <GAUGE_TOKEN token>
+void toggle(simulated_aircraft& aircraft, UINT32) {
+    aircraft.set(token, aircraft.token_value(token) > 0.0 ? 0.0 : 1.0);
+}
+
+void open_window(simulated_aircraft& aircraft, UINT32 ident) {
+    aircraft.windows().open(ident);
+}
+
+void close_window(simulated_aircraft& aircraft, UINT32 ident) {
+    aircraft.windows().close(ident);
+}
+
+void toggle_window(simulated_aircraft& aircraft, UINT32 ident) {
+    aircraft.windows().toggle(ident);
+}
+
+#define HANDLER(event, perform) \
+    key_event_handler {         \
+        event, #event, perform  \
+    }
+
+constexpr std::array handlers = {
+    HANDLER(KEY_STROBES_TOGGLE, toggle<STROBE_LIGHTS>),
+    HANDLER(KEY_PANEL_LIGHTS_TOGGLE, toggle<PANEL_LIGHTS>),
+    HANDLER(KEY_LANDING_LIGHTS_TOGGLE, toggle<LANDING_LIGHTS>),
+    HANDLER(KEY_TOGGLE_BEACON_LIGHTS, toggle<BEACON_LIGHTS>),
+    HANDLER(KEY_TOGGLE_MASTER_BATTERY, toggle<MASTER_BATTERY>),
+    HANDLER(KEY_TOGGLE_MASTER_ALTERNATOR, toggle<GENERAL_ENGINE1_GENERATOR_SWITCH>),
+    HANDLER(KEY_TOGGLE_AVIONICS_MASTER, toggle<AVIONICS_MASTER_SWITCH>),
+    HANDLER(KEY_TOGGLE_NAV_LIGHTS, toggle<NAV_LIGHTS>),
+    HANDLER(KEY_PANEL_ID_TOGGLE, toggle_window),
+    HANDLER(KEY_PANEL_ID_OPEN, open_window),
+    HANDLER(KEY_PANEL_ID_CLOSE, close_window),
+};
+
+#undef HANDLER
+
+static_assert(std::ranges::is_sorted(handlers, {}, &key_event_handler::event));
+
+}  // namespace
+
+std::span<const key_event_handler> key_event_handlers() {
+    return handlers;
+}
+
+const key_event_handler* find_key_event_handler(ID32 event) {
+    const auto found = std::ranges::lower_bound(handlers, event, {}, &key_event_handler::event);
+    return found != handlers.end() && found->event == event ? &*found : nullptr;
+}
+
+}  // namespace bench

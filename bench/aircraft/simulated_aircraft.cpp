@@ -1,0 +1,44 @@
+#include "bench/aircraft/simulated_aircraft.h"
+
+#include <algorithm>
+
+#include "bench/aircraft/key_event_handlers.h"
+
+namespace bench {
+
+double simulated_aircraft::token_value(GAUGE_TOKEN token) const {
+    const auto found = tokens_.find(token);
+    return found == tokens_.end() ? 0.0 : found->second;
+}
+
+bool simulated_aircraft::failure_active(FAILURE_KEY key) const {
+    return failures_.contains(key);
+}
+
+void simulated_aircraft::set(GAUGE_TOKEN token, double value) {
+    tokens_[token] = value;
+}
+
+void simulated_aircraft::set_failure(FAILURE_KEY key, bool active) {
+    if (active) {
+        failures_.insert(key);
+    } else {
+        failures_.erase(key);
+    }
+}
+
+void simulated_aircraft::set_atc_id(std::string_view id) {
+    atc_id_.fill('\0');
+    std::copy_n(id.begin(), std::min(id.size(), max_atc_id_length), atc_id_.begin());
+}
+
+bool simulated_aircraft::perform(ID32 event, UINT32 value) {
+    const key_event_handler* handler = find_key_event_handler(event);
+    if (handler == nullptr) {
+        return false;
+    }
+    handler->perform(*this, value);
+    return true;
+}
+
+}  // namespace bench

@@ -1,0 +1,54 @@
+// Evaluating an element each frame as the host does: refresh its source variables, call its
+// callbacks, and turn the results into what is drawn (needle angle, icon index, offsets, text).
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "bench/host/simulation_view.h"
+#include "frame/host_abi.h"
+
+namespace bench {
+
+// What an active failure of the element's failure list does to it.
+enum class failure_effect { none, frozen, zeroed, not_drawn, covered };
+
+std::string_view failure_effect_name(failure_effect effect);
+
+// The failure effect on an element: the action of the first active failure of its list.
+failure_effect active_failure(const ELEMENT_HEADER& element, const simulation_view& simulation);
+
+struct element_reading {
+    ELEMENT_HEADER* element = nullptr;  // the placement's copy
+    int depth = 0;
+
+    // needle, icon, string: the value; slider, moving image: x and y; sprite: x, y and angle.
+    std::array<double, 3> values{};
+    int value_count = 0;
+    // needle: the angle its table gives for the value; sprite: its turn (angle value × scale).
+    double angle = 0.0;
+    // slider and sprite: the shift in gauge pixels (value × scale on each axis).
+    double shift_x = 0.0;
+    double shift_y = 0.0;
+    // icon: the image index; -1, or any index outside the icon's images, draws nothing.
+    int icon_index = 0;
+    // string: the text the callback wrote.
+    std::string text;
+    failure_effect failure = failure_effect::none;
+    bool evaluated = false;
+
+    bool hidden() const {
+        return (element->image_flags & IMAGE_HIDDEN) != 0;
+    }
+    // Whether the host draws the element this frame.
+    bool drawn() const;
+};
+
+// The icon index the host takes from an icon's value.
+int icon_index_of(double value);
+
+// Evaluates the reading's element for this frame. A frozen element keeps its last reading.
+void evaluate_element(element_reading& reading, const simulation_view& simulation);
+
+}  // namespace bench

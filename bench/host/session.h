@@ -1,0 +1,90 @@
+// A bench session: one loaded module, the simulated aircraft, and the gauges placed from the
+// module's catalog, answering the module's host-service calls.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "bench/aircraft/simulated_aircraft.h"
+#include "bench/host/gauge_placement.h"
+#include "bench/host/host_services.h"
+#include "bench/host/module_library.h"
+#include "bench/host/mouse_pointer.h"
+
+namespace bench {
+
+// A key event as the host received it.
+struct key_event {
+    ID32 event = 0;
+    UINT32 value = 0;
+    bool performed = false;  // whether the simulated aircraft knows the event
+
+    bool operator==(const key_event&) const = default;
+};
+
+class session final : public host_services {
+  public:
+    explicit session(module_library module);
+    ~session() override;
+    session(const session&) = delete;
+    session& operator=(const session&) = delete;
+
+    // A gauge of the module's catalog by name (the first of that name, as a host looks gauges
+    // up) or by its 1-based position. Throws bench_error naming the catalog when none matches.
+    const GAUGEHDR& catalog_gauge(std::string_view name_or_position) const;
+
+    // Places and installs a gauge of the catalog.
+    gauge_placement& place(std::string_view name_or_position,
+                           std::optional<std::string> parameters = std::nullopt);
+    gauge_placement& place(const GAUGEHDR& gauge,
+                           std::optional<std::string> parameters = std::nullopt);
+    // Removes a placement (services 12, 13, 15) and forgets it.
+    void remove(gauge_placement& placement);
+
+    // Runs frames of every placed gauge.
+    void run_frames(int count = 1);
+
+    // Presses and releases a button at a point of a placement, in gauge pixels. Returns the
+    // area hit, or null.
+    const mouse_area* click(gauge_placement& placement, PIXPOINT point,
+                            mouse_button button = mouse_button::left);
+
+    module_library& module() {
+        return module_;
+    }
+    simulated_aircraft& aircraft() {
+        return aircraft_;
+    }
+    mouse_pointer& pointer() {
+        return pointer_;
+    }
+    const std::vector<key_event>& key_events() const {
+        return key_events_;
+    }
+    void clear_key_events() {
+        key_events_.clear();
+    }
+    const std::vector<std::unique_ptr<gauge_placement>>& placements() const {
+        return placements_;
+    }
+
+    // The host services the module calls.
+    void lookup_var(MODULE_VAR& variable) override;
+    ERR trigger_key_event(ID32 event_id, UINT32 value) override;
+    BOOL panel_window_toggle(UINT32 window_ident) override;
+    BOOL execute_calculator_code(PCSTRINGZ code, FLOAT64* number, SINT32* integer,
+                                 PCSTRINGZ* text) override;
+
+  private:
+    module_library module_;
+    service_binding binding_;
+    simulated_aircraft aircraft_;
+    mouse_pointer pointer_;
+    std::vector<key_event> key_events_;
+    std::vector<std::unique_ptr<gauge_placement>> placements_;
+};
+
+}  // namespace bench

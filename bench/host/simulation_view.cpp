@@ -1,0 +1,39 @@
+#include "bench/host/simulation_view.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+namespace bench {
+
+bool is_integer_token(GAUGE_TOKEN token) {
+    // 16, 18, 23, 24, 38: packed frequencies and codes; 43, 276, 279: flag states.
+    static constexpr std::array<GAUGE_TOKEN, 8> integer_tokens = {16, 18, 23, 24, 38, 43, 276, 279};
+    return std::ranges::find(integer_tokens, token) != integer_tokens.end();
+}
+
+void store_variable(MODULE_VAR& variable, double value) {
+    variable.var_value = {};
+    if (is_integer_token(variable.id)) {
+        const auto whole = std::isfinite(value) ? static_cast<std::int64_t>(value) : 0;
+        variable.var_value.d = static_cast<VAR32>(whole);
+        variable.var_type = TYPE_UINT32;
+    } else {
+        variable.var_value.n = value;
+        variable.var_type = TYPE_FLOAT64;
+    }
+}
+
+double variable_value(const MODULE_VAR& variable) {
+    return is_integer_token(variable.id) ? static_cast<double>(variable.var_value.d)
+                                         : variable.var_value.n;
+}
+
+void refresh_variable(MODULE_VAR& variable, const simulation_view& simulation) {
+    variable.var_old = variable.var_value;
+    store_variable(variable,
+                   variable.id == MODULE_VAR_NONE ? 0.0 : simulation.token_value(variable.id));
+}
+
+}  // namespace bench
