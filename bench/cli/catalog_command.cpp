@@ -1,0 +1,87 @@
+// gauge-bench catalog <module> [--json]: the module's gauges in published order.
+#include <iostream>
+
+#include <nlohmann/json.hpp>
+
+#include "bench/cli/commands.h"
+#include "bench/cli/report_format.h"
+#include "bench/host/gauge_records.h"
+#include "bench/host/module_library.h"
+#include "bench/host/mouse_map.h"
+
+namespace bench::cli {
+namespace {
+
+nlohmann::json area_json(const mouse_area& area) {
+    const MOUSERECT& rect = *area.rect;
+    nlohmann::json json = {
+        {"kind", area.is_child() ? "child" : "parent"},
+        {"depth", area.depth},
+        {"box", {area.box.x, area.box.y, area.box.size_x, area.box.size_y}},
+    };
+    if (area.is_child()) {
+        json["cursor"] = rect.cursor;
+        json["flags"] = static_cast<unsigned>(rect.mouse_flags);
+        if (rect.mouse_function != nullptr) {
+            json["action"] = "mouse function";
+        } else {
+            json["key_event"] = static_cast<unsigned>(rect.event_id);
+        }
+    }
+    if (auto tip = tooltip_of(area)) {
+        json["tooltip"] =
+            tip->text.empty() ? nlohmann::json(tip->host_id) : nlohmann::json(tip->text);
+    }
+    return json;
+}
+
+}  // namespace
+
+int run_catalog(command_line& words) {
+    const std::string path = words.positional("the module file");
+    const bool json = words.flag("json");
+    words.finish();
+
+    const module_library module = module_library::open(path);
+    const auto gauges = module.gauges();
+    nlohmann::json report = nlohmann::json::array();
+    if (!json) {
+        std::cout << path << ": module "
+                  << format_hex(static_cast<unsigned>(module.linkage().ModuleID)) << ", version "
+                  << format_hex(module.linkage().ModuleVersion) << ", " << gauges.size()
+                  << (gauges.size() == 1 ? " gauge\n" : " gauges\n");
+    }
+    int position = 0;
+    for (const GAUGEHDR* gauge : gauges) {
+        gauge_records records(*gauge, std::nullopt);
+        const mouse_map mouse(records.mouse_list());
+        const std::string name = gauge->gauge_name == nullptr ? "" : gauge->gauge_name;
+        ++position;
+        if (json) {
+            nlohmann::json areas = nlohmann::json::array();
+            for (const mouse_area& area : mouse.areas()) {
+                areas.push_back(area_json(area));
+            }
+            report.push_back({{"position", position},
+                              {"name", name},
+                              {"width_mm", gauge->size_x_mm},
+                              {"elements", records.elements().size()},
+                              {"gauge_callback", gauge->gauge_callback != nullptr},
+                              {"mouse_areas", areas}});
+            continue;
+        }
+        std::cout << position << "  " << name << "  " << gauge->size_x_mm << " mm  "
+                  << records.elements().size() << " elements  "
+                  << (gauge->gauge_callback != nullptr ? "gauge callback" : "no gauge callback")
+                  << "\n";
+        for (const mouse_area& area : mouse.areas()) {
+            std::cout << "      " << describe_mouse_area(area) << "\n";
+        }
+    }
+    if (json) {
+        std::cout << report.dump(2) << "\n";
+    }
+    return 0;
+}
+
+}  // namespace bench::cli

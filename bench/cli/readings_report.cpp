@@ -1,0 +1,125 @@
+#include "bench/cli/readings_report.h"
+
+#include "bench/cli/report_format.h"
+#include "bench/host/element_tree.h"
+
+namespace bench::cli {
+namespace {
+
+bool has_angle(const element_reading& r) {
+    const auto kind = r.element->element_type;
+    return kind == ELEMENT_TYPE_NEEDLE || kind == ELEMENT_TYPE_SPRITE;
+}
+
+bool has_shift(const element_reading& r) {
+    const auto kind = r.element->element_type;
+    return kind == ELEMENT_TYPE_SLIDER || kind == ELEMENT_TYPE_SPRITE;
+}
+
+std::string values_text(const element_reading& r) {
+    std::string text;
+    for (int i = 0; i < r.value_count; ++i) {
+        text += (i == 0 ? "" : " ") + format_number(r.values[static_cast<std::size_t>(i)]);
+    }
+    return text;
+}
+
+std::string pad(std::string text, std::size_t width) {
+    if (text.size() < width) {
+        text.append(width - text.size(), ' ');
+    }
+    return text;
+}
+
+std::string notes_text(const element_reading& r) {
+    std::string notes;
+    const auto add = [&](const std::string& note) { notes += (notes.empty() ? "" : ", ") + note; };
+    if (r.hidden()) {
+        add("hidden");
+    } else if (!r.drawn()) {
+        add("nothing drawn");
+    }
+    if (r.failure != failure_effect::none) {
+        add("failure: " + std::string(failure_effect_name(r.failure)));
+    }
+    if (r.element->element_type == ELEMENT_TYPE_STRING) {
+        add("text \"" + r.text + "\"");
+    }
+    return notes;
+}
+
+}  // namespace
+
+std::string readings_text(const gauge_placement& placement, int frames) {
+    const auto& readings = placement.readings();
+    std::string out = std::string(placement.name()) + ": " + std::to_string(readings.size()) +
+                      " elements after " + std::to_string(frames) +
+                      (frames == 1 ? " frame\n" : " frames\n");
+    out += "  #  " + pad("kind", 18) + pad("bitmap", 8) + pad("flags", 12) + pad("value", 22) +
+           pad("angle", 12) + pad("icon", 6) + "shift / notes\n";
+    int index = 0;
+    for (const element_reading& r : readings) {
+        const ELEMENT_HEADER& e = *r.element;
+        ++index;
+        std::string line = (index < 10 ? "  " : " ") + std::to_string(index) + "  ";
+        line += pad(std::string(static_cast<std::size_t>(r.depth), ' ') +
+                        std::string(element_kind_name(e.element_type)),
+                    18);
+        line += pad(std::to_string(e.resource_id), 8);
+        line += pad(format_hex(static_cast<unsigned>(e.image_flags)), 12);
+        line += pad(values_text(r), 22);
+        line += pad(has_angle(r) ? format_number(r.angle) : "", 12);
+        line += pad(e.element_type == ELEMENT_TYPE_ICON ? std::to_string(r.icon_index) : "", 6);
+        std::string tail;
+        if (has_shift(r)) {
+            tail = "(" + format_number(r.shift_x) + ", " + format_number(r.shift_y) + ")";
+        }
+        const std::string notes = notes_text(r);
+        if (!notes.empty()) {
+            tail += (tail.empty() ? "" : "  ") + notes;
+        }
+        line += tail;
+        line.erase(line.find_last_not_of(' ') + 1);
+        out += line + "\n";
+    }
+    return out;
+}
+
+nlohmann::json readings_json(const gauge_placement& placement, int frames) {
+    nlohmann::json elements = nlohmann::json::array();
+    int index = 0;
+    for (const element_reading& r : placement.readings()) {
+        const ELEMENT_HEADER& e = *r.element;
+        nlohmann::json element = {
+            {"index", ++index},
+            {"depth", r.depth},
+            {"kind", element_kind_name(e.element_type)},
+            {"resource_id", e.resource_id},
+            {"flags", static_cast<unsigned>(e.image_flags)},
+            {"hidden", r.hidden()},
+            {"drawn", r.drawn()},
+            {"failure", failure_effect_name(r.failure)},
+        };
+        nlohmann::json values = nlohmann::json::array();
+        for (int i = 0; i < r.value_count; ++i) {
+            values.push_back(r.values[static_cast<std::size_t>(i)]);
+        }
+        element["values"] = values;
+        if (has_angle(r)) {
+            element["angle"] = r.angle;
+        }
+        if (has_shift(r)) {
+            element["shift"] = {r.shift_x, r.shift_y};
+        }
+        if (e.element_type == ELEMENT_TYPE_ICON) {
+            element["icon_index"] = r.icon_index;
+        }
+        if (e.element_type == ELEMENT_TYPE_STRING) {
+            element["text"] = r.text;
+        }
+        elements.push_back(std::move(element));
+    }
+    return {{"gauge", placement.name()}, {"frames", frames}, {"elements", std::move(elements)}};
+}
+
+}  // namespace bench::cli
