@@ -1,0 +1,118 @@
+// gauge-bench on the command line: what a user sees for good and bad arguments.
+#include <cstdio>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sys/wait.h>
+
+namespace {
+
+struct run_result {
+    int status;
+    std::string output;  // standard output and standard error together
+};
+
+run_result run_bench(const std::string& arguments) {
+    const std::string command = std::string(VAREK_BENCH_PATH) + " " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    run_result result{-1, {}};
+    if (pipe == nullptr) {
+        return result;
+    }
+    char buffer[4096];
+    std::size_t read = 0;
+    while ((read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        result.output.append(buffer, read);
+    }
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+const std::string module = VAREK_MODULE_PATH;
+
+TEST(GaugeBenchEval, ShowsTheMetricNeedleAtThreeHundredKnots) {
+    const auto result = run_bench("eval " + module + " Airspeed --set 61=300");
+    ASSERT_EQ(result.status, 0) << result.output;
+    EXPECT_NE(result.output.find("555.38463"), std::string::npos) << result.output;
+}
+
+TEST(GaugeBenchEval, JsonReportsEveryElement) {
+    const auto result =
+        run_bench("eval " + module + " Airspeed --set AIRSPEED=300 --frames 3 --json");
+    ASSERT_EQ(result.status, 0) << result.output;
+    const auto report = nlohmann::json::parse(result.output);
+    EXPECT_EQ(report["gauge"], "Airspeed");
+    EXPECT_EQ(report["frames"], 3);
+    const auto& elements = report["elements"];
+    ASSERT_EQ(elements.size(), 5u);
+    EXPECT_EQ(elements[1]["kind"], "icon");
+    EXPECT_EQ(elements[1]["icon_index"], -1);
+    EXPECT_EQ(elements[2]["kind"], "needle");
+    EXPECT_EQ(elements[2]["resource_id"], 290);
+    EXPECT_NEAR(elements[2]["values"][0].get<double>(), 555.38463, 1e-5);
+    EXPECT_TRUE(elements[3]["hidden"].get<bool>());
+}
+
+TEST(GaugeBenchEval, FailureZeroesTheNeedle) {
+    const auto result = run_bench("eval " + module + " Airspeed --set 61=300 --fail 6 --json");
+    ASSERT_EQ(result.status, 0) << result.output;
+    const auto report = nlohmann::json::parse(result.output);
+    EXPECT_EQ(report["elements"][2]["values"][0], 0.0);
+    EXPECT_EQ(report["elements"][2]["failure"], "zeroed");
+}
+
+TEST(GaugeBenchCatalog, ListsGaugesWithTheirMouseAreas) {
+    const auto result = run_bench("catalog " + module);
+    ASSERT_EQ(result.status, 0) << result.output;
+    EXPECT_NE(result.output.find("Airspeed  100 mm  5 elements"), std::string::npos);
+    EXPECT_NE(result.output.find("tooltip host id 0x3002"), std::string::npos);
+}
+
+struct bad_arguments {
+    const char* name;
+    std::string arguments;
+    int status;
+    const char* message;
+};
+
+class GaugeBenchBadArguments : public ::testing::TestWithParam<bad_arguments> {};
+
+TEST_P(GaugeBenchBadArguments, FailWithAClearMessage) {
+    const auto& c = GetParam();
+    const auto result = run_bench(c.arguments);
+    EXPECT_EQ(result.status, c.status) << result.output;
+    EXPECT_NE(result.output.find(c.message), std::string::npos) << result.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GaugeBenchBadArguments,
+    ::testing::Values(bad_arguments{"unknown_gauge", "eval " + module + " Wing_Clock", 1,
+                                    "no gauge named 'Wing_Clock'; its gauges are: Airspeed"},
+                      bad_arguments{"position_out_of_range", "eval " + module + " 99", 1,
+                                    "no gauge at position 99"},
+                      bad_arguments{"unknown_token", "eval " + module + " Airspeed --set FLAP=3", 1,
+                                    "unknown token 'FLAP'"},
+                      bad_arguments{"token_out_of_range",
+                                    "eval " + module + " Airspeed --set 909=3", 1,
+                                    "unknown token '909'"},
+                      bad_arguments{"malformed_value", "eval " + module + " Airspeed --set 61=fast",
+                                    1, "the value of 61 must be a number, not 'fast'"},
+                      bad_arguments{"assignment_without_value",
+                                    "eval " + module + " Airspeed --set 61", 1,
+                                    "--set takes TOKEN=VALUE"},
+                      bad_arguments{"zero_frames", "eval " + module + " Airspeed --frames 0", 1,
+                                    "--frames must be a whole number"},
+                      bad_arguments{"missing_gauge", "eval " + module, 1, "missing the gauge name"},
+                      bad_arguments{"option_without_value", "eval " + module + " Airspeed --frames",
+                                    1, "--frames needs a value"},
+                      bad_arguments{"extra_argument", "catalog " + module + " Airspeed", 1,
+                                    "unexpected argument 'Airspeed'"},
+                      bad_arguments{"missing_module", "catalog /nonexistent/Varek_Instr.so", 1,
+                                    "no module at /nonexistent/Varek_Instr.so"},
+                      bad_arguments{"not_a_module", "catalog /bin/sh", 1, "cannot load /bin/sh"},
+                      bad_arguments{"unknown_command", "fly", 2, "unknown command 'fly'"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

@@ -1,0 +1,27 @@
+// Ways for a test to reach the module: the built module file, as the simulator loads it, or
+// the module linked into the tests, whose own state (the units mode) a test can set.
+#pragma once
+
+#include "bench/host/module_library.h"
+#include "bench/host/session.h"
+#include "frame/catalog.h"
+#include "frame/host_services.h"
+#include "frame/module_state.h"
+
+namespace testing_support {
+
+inline bench::module_library module_file() {
+    return bench::module_library::open(VAREK_MODULE_PATH);
+}
+
+inline bench::module_library linked_module() {
+    return bench::module_library::linked(&Linkage, &ImportTable);
+}
+
+// Puts the linked module's shared state back to its values at load.
+inline void reset_linked_module_state() {
+    units_mode = 0;
+    sound_enabled = 1;
+}
+
+}  // namespace testing_support
