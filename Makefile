@@ -1,0 +1,44 @@
+# The two commands of the README, and a few more for developers.
+#   make run   builds the module and the bench, then runs the bench on the simulated aircraft
+#   make test  builds everything and passes every test, also under the sanitizers
+
+JOBS ?= $(shell nproc)
+BENCH := build/linux/bench/gauge-bench
+MODULE := build/linux/Varek_Instr.so
+
+.PHONY: all deps build run test test-linux test-asan perf format tidy clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake --preset linux
+	cmake --build --preset linux -j $(JOBS)
+
+run: build
+	$(BENCH) catalog $(MODULE)
+	$(BENCH) eval $(MODULE) Airspeed --set AIRSPEED=120
+
+test: test-linux test-asan
+
+test-linux: build
+	ctest --preset linux -j $(JOBS)
+
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+perf: build
+	build/linux/perf/varek_perf
+
+format:
+	git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format -i
+
+tidy: build
+	git ls-files -- '*.cpp' | grep -v '^tests/' | xargs clang-tidy -p build/linux --quiet
+
+clean:
+	rm -rf build
