@@ -4,40 +4,38 @@
 
 namespace bench {
 
-FLAGS32 click_flag(mouse_button button) {
+namespace {
+
+struct button_flags {
+    FLAGS32 click;
+    FLAGS32 drag;
+    FLAGS32 release;
+};
+
+button_flags flags_of(mouse_button button) {
     switch (button) {
         case mouse_button::right:
-            return MOUSE_RIGHTSINGLE;
+            return {MOUSE_RIGHTSINGLE, MOUSE_RIGHTDRAG, MOUSE_RIGHTRELEASE};
         case mouse_button::middle:
-            return MOUSE_MIDDLESINGLE;
+            return {MOUSE_MIDDLESINGLE, MOUSE_MIDDLEDRAG, MOUSE_MIDDLERELEASE};
         case mouse_button::left:
             break;
     }
-    return MOUSE_LEFTSINGLE;
+    return {MOUSE_LEFTSINGLE, MOUSE_LEFTDRAG, MOUSE_LEFTRELEASE};
+}
+
+}  // namespace
+
+FLAGS32 click_flag(mouse_button button) {
+    return flags_of(button).click;
 }
 
 FLAGS32 drag_flag(mouse_button button) {
-    switch (button) {
-        case mouse_button::right:
-            return MOUSE_RIGHTDRAG;
-        case mouse_button::middle:
-            return MOUSE_MIDDLEDRAG;
-        case mouse_button::left:
-            break;
-    }
-    return MOUSE_LEFTDRAG;
+    return flags_of(button).drag;
 }
 
 FLAGS32 release_flag(mouse_button button) {
-    switch (button) {
-        case mouse_button::right:
-            return MOUSE_RIGHTRELEASE;
-        case mouse_button::middle:
-            return MOUSE_MIDDLERELEASE;
-        case mouse_button::left:
-            break;
-    }
-    return MOUSE_LEFTRELEASE;
+    return flags_of(button).release;
 }
 
 const mouse_area* mouse_pointer::press(gauge_placement& placement, PIXPOINT point,
