@@ -93,6 +93,7 @@ int run_eval(command_line& words) {
     words.finish();
     const int frames = frames_text ? parse_int(*frames_text, "--frames", 1, 1'000'000) : 1;
     std::vector<click_request> clicks;
+    clicks.reserve(click_texts.size());
     for (const std::string& text : click_texts) {
         clicks.push_back(parse_click(text));
     }

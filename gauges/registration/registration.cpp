@@ -46,6 +46,9 @@ void tidy_text(char* text) {
 }
 
 FLOAT64 FSAPI registration_text_callback(ELEMENT_STRING* text) {
+    if (text->string == nullptr) {
+        return text->source_var[0].var_value.n;
+    }
     const GAUGEHDR* gauge = text->header.gauge_header;
     const char* parameters = gauge != nullptr ? gauge->parameters : nullptr;
     const char* source = atc_id != nullptr ? atc_id : "";
