@@ -11,9 +11,22 @@ VAREK_EXPORT constinit catalog_linkage Linkage = {
     0,
     FS9LINK_VERSION,
     {
-        // 1 Registration
+        &gauge_registration,  // 1
         // 2 Shut_Down
-        // 3-16 the panel toggle buttons
+        &toggle_buttons[0],   // 3 ATC_Toggle
+        &toggle_buttons[1],   // 4 Kneeboard_Toggle
+        &toggle_buttons[2],   // 5 Map_Toggle
+        &toggle_buttons[3],   // 6 Compass_Toggle
+        &toggle_buttons[4],   // 7 Close_Subpanel
+        &toggle_buttons[5],   // 8 GPS_Toggle
+        &toggle_buttons[6],   // 9 IFR_Panel_Toggle
+        &toggle_buttons[7],   // 10 VFR_Panel_Toggle
+        &toggle_buttons[8],   // 11 Landing_View_Toggle
+        &toggle_buttons[9],   // 12 Radios_Toggle
+        &toggle_buttons[10],  // 13 Throttle_Toggle
+        &toggle_buttons[11],  // 14 Invisible_Toggle
+        &toggle_buttons[12],  // 15 Electricity_Toggle
+        &toggle_buttons[13],  // 16 Fuel_Zoom
         // 17-20 Old_XPDR, Old_ADF, Old_COM, Old_NAV
         &gauge_airspeed,  // 21
                           // 22 Vertical_Speed

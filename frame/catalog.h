@@ -1,6 +1,7 @@
 // The module's gauge catalog: the gauge headers in published order, exported as `Linkage`.
 #pragma once
 
+#include <array>
 #include <cstddef>
 
 #include "frame/host_abi.h"
@@ -32,4 +33,8 @@ static_assert(offsetof(catalog_linkage, gauge_header_ptr) ==
 extern "C" VAREK_EXPORT catalog_linkage Linkage;
 
 // The gauge headers, one per gauge source.
+extern GAUGEHDR gauge_registration;
+// The fourteen panel toggle buttons, positions 3 to 16 in catalog order, built from one table.
+inline constexpr std::size_t toggle_button_count = 14;
+extern std::array<GAUGEHDR, toggle_button_count> toggle_buttons;
 extern GAUGEHDR gauge_airspeed;

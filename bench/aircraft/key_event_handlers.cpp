@@ -16,6 +16,24 @@ void toggle(simulated_aircraft& aircraft, UINT32) {
     aircraft.set(token, aircraft.token_value(token) > 0.0 ? 0.0 : 1.0);
 }
 
+// Shows a window of the simulator's own when it is hidden, hides it when it is shown.
+template <bool cockpit_view::*shown>
+void toggle_view(simulated_aircraft& aircraft, UINT32) {
+    aircraft.view().*shown = !(aircraft.view().*shown);
+}
+
+void pan_up(simulated_aircraft& aircraft, UINT32) {
+    ++aircraft.view().pan_steps;
+}
+
+void pan_down(simulated_aircraft& aircraft, UINT32) {
+    --aircraft.view().pan_steps;
+}
+
+void pan_reset(simulated_aircraft& aircraft, UINT32) {
+    aircraft.view().pan_steps = 0;
+}
+
 void open_window(simulated_aircraft& aircraft, UINT32 ident) {
     aircraft.windows().open(ident);
 }
@@ -35,13 +53,19 @@ void toggle_window(simulated_aircraft& aircraft, UINT32 ident) {
 
 constexpr std::array handlers = {
     HANDLER(KEY_STROBES_TOGGLE, toggle<STROBE_LIGHTS>),
+    HANDLER(KEY_ATC, toggle_view<&cockpit_view::atc_window_shown>),
+    HANDLER(KEY_PAN_UP, pan_up),
+    HANDLER(KEY_PAN_DOWN, pan_down),
     HANDLER(KEY_PANEL_LIGHTS_TOGGLE, toggle<PANEL_LIGHTS>),
     HANDLER(KEY_LANDING_LIGHTS_TOGGLE, toggle<LANDING_LIGHTS>),
+    HANDLER(KEY_PAN_RESET, pan_reset),
+    HANDLER(KEY_KNEEBOARD, toggle_view<&cockpit_view::kneeboard_shown>),
     HANDLER(KEY_TOGGLE_BEACON_LIGHTS, toggle<BEACON_LIGHTS>),
     HANDLER(KEY_TOGGLE_MASTER_BATTERY, toggle<MASTER_BATTERY>),
     HANDLER(KEY_TOGGLE_MASTER_ALTERNATOR, toggle<GENERAL_ENGINE1_GENERATOR_SWITCH>),
     HANDLER(KEY_TOGGLE_AVIONICS_MASTER, toggle<AVIONICS_MASTER_SWITCH>),
     HANDLER(KEY_TOGGLE_NAV_LIGHTS, toggle<NAV_LIGHTS>),
+    HANDLER(KEY_FLIGHT_MAP, toggle_view<&cockpit_view::map_shown>),
     HANDLER(KEY_PANEL_ID_TOGGLE, toggle_window),
     HANDLER(KEY_PANEL_ID_OPEN, open_window),
     HANDLER(KEY_PANEL_ID_CLOSE, close_window),

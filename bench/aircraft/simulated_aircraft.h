@@ -1,5 +1,6 @@
 // The bench's stand-in for the simulator: token variables in the units the gauges expect,
-// failures, the panel windows, the aircraft's ATC identifier, and the key events it performs.
+// failures, the panel windows and the view, the aircraft's ATC identifier, and the key events it
+// performs.
 #pragma once
 
 #include <array>
@@ -8,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "bench/aircraft/cockpit_view.h"
 #include "bench/aircraft/panel_windows.h"
 #include "bench/host/simulation_view.h"
 
@@ -35,6 +37,13 @@ class simulated_aircraft final : public simulation_view {
         return windows_;
     }
 
+    cockpit_view& view() {
+        return view_;
+    }
+    const cockpit_view& view() const {
+        return view_;
+    }
+
     // Performs a key event as the simulator does; false when the aircraft does not know it.
     bool perform(ID32 event, UINT32 value);
 
@@ -44,6 +53,7 @@ class simulated_aircraft final : public simulation_view {
     std::map<GAUGE_TOKEN, double> tokens_;
     std::set<FAILURE_KEY> failures_;
     panel_windows windows_;
+    cockpit_view view_;
     std::array<char, max_atc_id_length + 1> atc_id_{"RA-1961"};
 };
 

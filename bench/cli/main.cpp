@@ -16,8 +16,10 @@ constexpr std::array all_commands = {
             run_catalog},
     command{"eval",
             "eval <module> <gauge> [--set TOKEN=VALUE ...] [--fail KEY ...] [--frames N] "
-            "[--params TEXT] [--json]",
-            "places one gauge, runs N frames (1) and prints every element's reading", run_eval},
+            "[--params TEXT] [--atc-id TEXT] [--click X,Y[,right] ...] [--json]",
+            "places one gauge, clicks it, runs N frames (1) and prints every element's reading "
+            "and the key events and window operations it sent",
+            run_eval},
 };
 
 void print_help(std::ostream& out) {

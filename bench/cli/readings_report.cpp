@@ -1,10 +1,17 @@
 #include "bench/cli/readings_report.h"
 
+#include <cstring>
+
 #include "bench/cli/report_format.h"
 #include "bench/host/element_tree.h"
 
 namespace bench::cli {
 namespace {
+
+// The font name of a string element, up to its terminator or the end of its field.
+std::string font_name(const ELEMENT_STRING& text) {
+    return std::string(text.font_name, strnlen(text.font_name, sizeof text.font_name));
+}
 
 bool has_angle(const element_reading& r) {
     const auto kind = r.element->element_type;
@@ -43,7 +50,9 @@ std::string notes_text(const element_reading& r) {
         add("failure: " + std::string(failure_effect_name(r.failure)));
     }
     if (r.element->element_type == ELEMENT_TYPE_STRING) {
-        add("text \"" + r.text + "\"");
+        const auto& text = element_record<ELEMENT_STRING>(*r.element);
+        add("text \"" + r.text + "\" in \"" + font_name(text) + "\" " + format_hex(text.fg_color) +
+            " on " + format_hex(text.bg_color) + ", highlight " + format_hex(text.hilite_color));
     }
     return notes;
 }
@@ -115,7 +124,12 @@ nlohmann::json readings_json(const gauge_placement& placement, int frames) {
             element["icon_index"] = r.icon_index;
         }
         if (e.element_type == ELEMENT_TYPE_STRING) {
+            const auto& text = element_record<ELEMENT_STRING>(e);
             element["text"] = r.text;
+            element["font"] = font_name(text);
+            element["text_colour"] = static_cast<unsigned>(text.fg_color);
+            element["background_colour"] = static_cast<unsigned>(text.bg_color);
+            element["highlight_colour"] = static_cast<unsigned>(text.hilite_color);
         }
         elements.push_back(std::move(element));
     }

@@ -72,6 +72,12 @@ void session::remove(gauge_placement& placement) {
     std::erase_if(placements_, [&](const auto& owned) { return owned.get() == &placement; });
 }
 
+void session::reinstall(gauge_placement& placement) {
+    pointer_.release();
+    placement.remove();
+    placement.install(module_.instance_handle());
+}
+
 void session::run_frames(int count) {
     for (int frame = 0; frame < count; ++frame) {
         for (auto& placement : placements_) {
@@ -97,6 +103,7 @@ ERR session::trigger_key_event(ID32 event_id, UINT32 value) {
 }
 
 BOOL session::panel_window_toggle(UINT32 window_ident) {
+    window_toggles_.push_back(window_ident);
     aircraft_.windows().toggle(window_ident);
     return TRUE;
 }

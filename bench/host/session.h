@@ -43,6 +43,10 @@ class session final : public host_services {
                            std::optional<std::string> parameters = std::nullopt);
     // Removes a placement (services 12, 13, 15) and forgets it.
     void remove(gauge_placement& placement);
+    // Installs a placement again, as the host does when it rebuilds the gauge's window: removal
+    // services, then the installation services on the same records, so whatever the module
+    // wrote into them (the header's user word, a changed bitmap) is still there.
+    void reinstall(gauge_placement& placement);
 
     // Runs frames of every placed gauge.
     void run_frames(int count = 1);
@@ -58,6 +62,9 @@ class session final : public host_services {
     simulated_aircraft& aircraft() {
         return aircraft_;
     }
+    const simulated_aircraft& aircraft() const {
+        return aircraft_;
+    }
     mouse_pointer& pointer() {
         return pointer_;
     }
@@ -66,6 +73,13 @@ class session final : public host_services {
     }
     void clear_key_events() {
         key_events_.clear();
+    }
+    // The window idents of the module's panel_window_toggle calls, in order.
+    const std::vector<UINT32>& window_toggles() const {
+        return window_toggles_;
+    }
+    void clear_window_toggles() {
+        window_toggles_.clear();
     }
     const std::vector<std::unique_ptr<gauge_placement>>& placements() const {
         return placements_;
@@ -84,6 +98,7 @@ class session final : public host_services {
     simulated_aircraft aircraft_;
     mouse_pointer pointer_;
     std::vector<key_event> key_events_;
+    std::vector<UINT32> window_toggles_;
     std::vector<std::unique_ptr<gauge_placement>> placements_;
 };
 

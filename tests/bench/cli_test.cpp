@@ -63,6 +63,64 @@ TEST(GaugeBenchEval, FailureZeroesTheNeedle) {
     EXPECT_EQ(report["elements"][2]["failure"], "zeroed");
 }
 
+TEST(GaugeBenchEval, RegistrationShowsItsTextFontAndColours) {
+    const auto result = run_bench(
+        "eval " + module + " Registration --params 'tF_ABCD r255 g0 b0 fCourier New' --json");
+    ASSERT_EQ(result.status, 0) << result.output;
+    const auto report = nlohmann::json::parse(result.output);
+    const auto& text = report["elements"][1];
+    EXPECT_EQ(text["kind"], "string");
+    EXPECT_EQ(text["text"], "F ABCD");
+    EXPECT_EQ(text["font"], "Courier New");
+    EXPECT_EQ(text["text_colour"], 0x0000FF);
+    EXPECT_EQ(text["background_colour"], 0);
+    EXPECT_EQ(text["highlight_colour"], 0x5C5C5C);
+}
+
+TEST(GaugeBenchEval, RegistrationShowsTheAtcIdentifierGiven) {
+    const auto result = run_bench("eval " + module + " Registration --atc-id 'D-EFGH X'");
+    ASSERT_EQ(result.status, 0) << result.output;
+    EXPECT_NE(result.output.find("text \"D-EFGH\" in \"Arial\" 0x00FFFFFF on 0x00000000"),
+              std::string::npos)
+        << result.output;
+}
+
+TEST(GaugeBenchEval, ClickOnCloseSubpanelClosesItsWindow) {
+    const auto result =
+        run_bench("eval " + module + " Close_Subpanel --params c50 --click 9,9 --click 1,1");
+    ASSERT_EQ(result.status, 0) << result.output;
+    EXPECT_NE(result.output.find("click 9,9 left: child  3,3 13x13"), std::string::npos)
+        << result.output;
+    EXPECT_NE(result.output.find("click 1,1 left: no area"), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("66508 KEY_PANEL_ID_CLOSE 50"), std::string::npos)
+        << result.output;
+    EXPECT_NE(result.output.find("panel windows: 0 open, 50 closed"), std::string::npos)
+        << result.output;
+}
+
+TEST(GaugeBenchEval, JsonReportsKeyEventsWindowsAndView) {
+    const auto result =
+        run_bench("eval " + module + " GPS_Toggle --params 'oGPS_PANEL p-2' --click 9,9 --json");
+    ASSERT_EQ(result.status, 0) << result.output;
+    const auto report = nlohmann::json::parse(result.output);
+    ASSERT_EQ(report["key_events"].size(), 3u);
+    EXPECT_EQ(report["key_events"][0]["event"], 66507);
+    EXPECT_EQ(report["key_events"][0]["value"], 225);
+    EXPECT_EQ(report["key_events"][1]["name"], "KEY_PAN_DOWN");
+    EXPECT_EQ(report["panel_windows"]["225"], true);
+    EXPECT_EQ(report["view"]["pan_steps"], -2);
+    EXPECT_EQ(report["clicks"][0]["hit"], true);
+}
+
+TEST(GaugeBenchEval, ButtonWithoutParametersTogglesTheMainPanel) {
+    const auto result = run_bench("eval " + module + " Invisible_Toggle --click 9,9 --json");
+    ASSERT_EQ(result.status, 0) << result.output;
+    const auto report = nlohmann::json::parse(result.output);
+    EXPECT_EQ(report["window_toggles"], nlohmann::json::array({0}));
+    EXPECT_EQ(report["panel_windows"]["0"], false);
+    EXPECT_TRUE(report["key_events"].empty());
+}
+
 TEST(GaugeBenchCatalog, ListsGaugesWithTheirMouseAreas) {
     const auto result = run_bench("catalog " + module);
     ASSERT_EQ(result.status, 0) << result.output;
@@ -88,31 +146,39 @@ TEST_P(GaugeBenchBadArguments, FailWithAClearMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, GaugeBenchBadArguments,
-    ::testing::Values(bad_arguments{"unknown_gauge", "eval " + module + " Wing_Clock", 1,
-                                    "no gauge named 'Wing_Clock'; its gauges are: Airspeed"},
-                      bad_arguments{"position_out_of_range", "eval " + module + " 99", 1,
-                                    "no gauge at position 99"},
-                      bad_arguments{"unknown_token", "eval " + module + " Airspeed --set FLAP=3", 1,
-                                    "unknown token 'FLAP'"},
-                      bad_arguments{"token_out_of_range",
-                                    "eval " + module + " Airspeed --set 909=3", 1,
-                                    "unknown token '909'"},
-                      bad_arguments{"malformed_value", "eval " + module + " Airspeed --set 61=fast",
-                                    1, "the value of 61 must be a number, not 'fast'"},
-                      bad_arguments{"assignment_without_value",
-                                    "eval " + module + " Airspeed --set 61", 1,
-                                    "--set takes TOKEN=VALUE"},
-                      bad_arguments{"zero_frames", "eval " + module + " Airspeed --frames 0", 1,
-                                    "--frames must be a whole number"},
-                      bad_arguments{"missing_gauge", "eval " + module, 1, "missing the gauge name"},
-                      bad_arguments{"option_without_value", "eval " + module + " Airspeed --frames",
-                                    1, "--frames needs a value"},
-                      bad_arguments{"extra_argument", "catalog " + module + " Airspeed", 1,
-                                    "unexpected argument 'Airspeed'"},
-                      bad_arguments{"missing_module", "catalog /nonexistent/Varek_Instr.so", 1,
-                                    "no module at /nonexistent/Varek_Instr.so"},
-                      bad_arguments{"not_a_module", "catalog /bin/sh", 1, "cannot load /bin/sh"},
-                      bad_arguments{"unknown_command", "fly", 2, "unknown command 'fly'"}),
+    ::testing::Values(
+        bad_arguments{"unknown_gauge", "eval " + module + " Wing_Clock", 1,
+                      "no gauge named 'Wing_Clock'; its gauges are: Registration"},
+        bad_arguments{"position_out_of_range", "eval " + module + " 99", 1,
+                      "no gauge at position 99"},
+        bad_arguments{"unknown_token", "eval " + module + " Airspeed --set FLAP=3", 1,
+                      "unknown token 'FLAP'"},
+        bad_arguments{"token_out_of_range", "eval " + module + " Airspeed --set 909=3", 1,
+                      "unknown token '909'"},
+        bad_arguments{"malformed_value", "eval " + module + " Airspeed --set 61=fast", 1,
+                      "the value of 61 must be a number, not 'fast'"},
+        bad_arguments{"assignment_without_value", "eval " + module + " Airspeed --set 61", 1,
+                      "--set takes TOKEN=VALUE"},
+        bad_arguments{"zero_frames", "eval " + module + " Airspeed --frames 0", 1,
+                      "--frames must be a whole number"},
+        bad_arguments{"missing_gauge", "eval " + module, 1, "missing the gauge name"},
+        bad_arguments{"option_without_value", "eval " + module + " Airspeed --frames", 1,
+                      "--frames needs a value"},
+        bad_arguments{"extra_argument", "catalog " + module + " Airspeed", 1,
+                      "unexpected argument 'Airspeed'"},
+        bad_arguments{"missing_module", "catalog /nonexistent/Varek_Instr.so", 1,
+                      "no module at /nonexistent/Varek_Instr.so"},
+        bad_arguments{"not_a_module", "catalog /bin/sh", 1, "cannot load /bin/sh"},
+        bad_arguments{"click_without_y", "eval " + module + " GPS_Toggle --click 9", 1,
+                      "--click takes X,Y or X,Y,right, not '9'"},
+        bad_arguments{"click_not_a_number", "eval " + module + " GPS_Toggle --click 9,top", 1,
+                      "the y of --click must be a whole number"},
+        bad_arguments{"click_unknown_button", "eval " + module + " GPS_Toggle --click 9,9,middle",
+                      1, "the button of --click is left or right, not 'middle'"},
+        bad_arguments{"atc_id_too_long",
+                      "eval " + module + " Registration --atc-id " + std::string(32, 'X'), 1,
+                      "--atc-id takes at most 31 characters, not 32"},
+        bad_arguments{"unknown_command", "fly", 2, "unknown command 'fly'"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,0 +1,221 @@
+// The registration plate as a pilot sees it: the ATC identifier or the placement's fixed text,
+// cut and tidied, in the placement's font and colour; and nothing written past the buffers the
+// host gives it, whatever the placement writes.
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "bench/host/element_tree.h"
+#include "bench/host/session.h"
+#include "tests/support/module_under_test.h"
+
+namespace {
+
+constexpr COLORREF white = 0x00FFFFFF;
+
+// Colours as the host reads them: 0x00BBGGRR, red in the low byte.
+constexpr COLORREF rgb(unsigned red, unsigned green, unsigned blue) {
+    return red | green << 8 | blue << 16;
+}
+
+// Element indices in drawing order.
+constexpr std::size_t plate = 0;
+constexpr std::size_t text_element = 1;
+
+class RegistrationTest : public ::testing::Test {
+  protected:
+    bench::gauge_placement& place(std::optional<std::string> parameters,
+                                  const char* atc_id = "RA-1961") {
+        bench.aircraft().set_atc_id(atc_id);
+        auto& placement = bench.place("Registration", std::move(parameters));
+        bench.run_frames(1);
+        return placement;
+    }
+
+    static const ELEMENT_STRING& text_of(const bench::gauge_placement& placement) {
+        return bench::element_record<ELEMENT_STRING>(*placement.readings()[text_element].element);
+    }
+    static std::string shown(const bench::gauge_placement& placement) {
+        return placement.readings()[text_element].text;
+    }
+    static std::string font(const bench::gauge_placement& placement) {
+        const ELEMENT_STRING& text = text_of(placement);
+        return std::string(text.font_name, strnlen(text.font_name, sizeof text.font_name));
+    }
+
+    bench::session bench{testing_support::module_file()};
+};
+
+struct plate_case {
+    const char* name;
+    std::optional<std::string> parameters;
+    const char* atc_id;
+    const char* text;
+    const char* font;
+    COLORREF colour;
+};
+
+class RegistrationPlate : public RegistrationTest,
+                          public ::testing::WithParamInterface<plate_case> {};
+
+TEST_P(RegistrationPlate, ShowsItsTextInItsFontAndColour) {
+    const plate_case& c = GetParam();
+    const auto& placement = place(c.parameters, c.atc_id);
+    EXPECT_EQ(shown(placement), c.text);
+    EXPECT_EQ(font(placement), c.font);
+    EXPECT_EQ(text_of(placement).fg_color, c.colour);
+    // What installation never changes.
+    const ELEMENT_STRING& text = text_of(placement);
+    EXPECT_EQ(text.bg_color, 0x00000000u);
+    EXPECT_EQ(text.hilite_color, 0x005C5C5Cu);
+    EXPECT_EQ(text.font_weight, 400);
+    EXPECT_EQ(text.font_charset, 1);
+    EXPECT_EQ(text.draw_text_flags, 0x25u);
+    EXPECT_EQ(text.max_string_length, 7);
+    EXPECT_EQ(text.img_size.x, 150);
+    EXPECT_EQ(text.img_size.y, 25);
+    EXPECT_DOUBLE_EQ(placement.readings()[text_element].values[0], 0.0);
+    EXPECT_TRUE(placement.readings()[plate].drawn());
+    EXPECT_EQ(placement.readings()[plate].element->resource_id, 50);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RegistrationPlate,
+    ::testing::Values(
+        // The ATC identifier, white Arial, when the placement says nothing.
+        plate_case{"atc_id", std::nullopt, "RA-1961", "RA-1961", "Arial", white},
+        plate_case{"empty_string", "", "RA-1961", "RA-1961", "Arial", white},
+        plate_case{"atc_id_cut_at_space", std::nullopt, "D-EFGH X", "D-EFGH", "Arial", white},
+        plate_case{"atc_id_underscores", std::nullopt, "G_AB_C", "G AB C", "Arial", white},
+        plate_case{"atc_id_cut_at_seven", std::nullopt, "N123456789", "N123456", "Arial", white},
+        plate_case{"atc_id_space_past_seven", std::nullopt, "ABCDEFG HI", "ABCDEFG", "Arial",
+                   white},
+        plate_case{"atc_id_leading_space", std::nullopt, " ABC", "", "Arial", white},
+        plate_case{"atc_id_empty", std::nullopt, "", "", "Arial", white},
+        // A space or underscore after a comment character stays.
+        plate_case{"atc_id_comment_keeps_space", std::nullopt, "A/B C", "A/B C", "Arial", white},
+        plate_case{"atc_id_comment_keeps_underscore", std::nullopt, "A#B_C", "A#B_C", "Arial",
+                   white},
+        plate_case{"atc_id_underscore_before_comment", std::nullopt, "A_B'C_D", "A B'C_D", "Arial",
+                   white},
+        // The published example.
+        plate_case{"fixed_text_red_courier", "tF_ABCD r255 g0 b0 fCourier New", "RA-1961", "F ABCD",
+                   "Courier New", rgb(255, 0, 0)},
+        // t counts only as the very first letter.
+        plate_case{"t_not_first", "r10 tF-ABCD", "RA-1961", "RA-1961", "Arial", rgb(10, 255, 255)},
+        plate_case{"t_alone", "t", "RA-1961", "", "Arial", white},
+        plate_case{"t_cut_at_space", "tAB CD", "RA-1961", "AB", "Arial", white},
+        plate_case{"t_cut_at_seven", "tABCDEFGHIJ", "RA-1961", "ABCDEFG", "Arial", white},
+        plate_case{"t_space_after_comment_stays", "tA/ B", "RA-1961", "A/ B", "Arial", white},
+        // Letters of the text are tokens too: the b of ‹tabc› is a blue of 0.
+        plate_case{"t_letters_are_tokens", "tabc", "RA-1961", "abc", "Arial", rgb(255, 255, 0)},
+        // The font takes the rest of the string and cuts it there.
+        plate_case{"font_takes_the_rest", "fArial r0", "RA-1961", "RA-1961", "Arial r0", white},
+        plate_case{"font_ends_the_text", "tXY fMono", "RA-1961", "XY", "Mono", white},
+        plate_case{"font_empty", "f", "RA-1961", "RA-1961", "", white},
+        // Colours: components from 0 to 255; anything above, negatives included, is 255.
+        plate_case{"red_300", "r300 g0 b0", "RA-1961", "RA-1961", "Arial", rgb(255, 0, 0)},
+        plate_case{"red_minus_one", "r-1 g0 b0", "RA-1961", "RA-1961", "Arial", rgb(255, 0, 0)},
+        plate_case{"green_only", "g128", "RA-1961", "RA-1961", "Arial", rgb(255, 128, 255)},
+        plate_case{"blue_only", "b64", "RA-1961", "RA-1961", "Arial", rgb(255, 255, 64)},
+        plate_case{"black", "r0 g0 b0", "RA-1961", "RA-1961", "Arial", rgb(0, 0, 0)},
+        plate_case{"red_without_digits", "rX g0 b0", "RA-1961", "RA-1961", "Arial", rgb(0, 0, 0)},
+        plate_case{"only_the_first_red", "r1 r2", "RA-1961", "RA-1961", "Arial", rgb(1, 255, 255)},
+        plate_case{"comment_hides_tokens", "#r0 fMono", "RA-1961", "RA-1961", "Arial", white},
+        plate_case{"comment_after_colour", "g0 / b0", "RA-1961", "RA-1961", "Arial",
+                   rgb(255, 0, 255)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RegistrationTest, ShowsTheNewAtcIdentifierOnTheNextFrame) {
+    auto& placement = place(std::nullopt, "RA-1961");
+    bench.aircraft().set_atc_id("OK_LEA");
+    bench.run_frames(1);
+    EXPECT_EQ(shown(placement), "OK LEA");
+}
+
+TEST_F(RegistrationTest, FixedTextIgnoresTheAtcIdentifier) {
+    auto& placement = place("tSP_KAT", "RA-1961");
+    bench.aircraft().set_atc_id("OK_LEA");
+    bench.run_frames(3);
+    EXPECT_EQ(shown(placement), "SP KAT");
+}
+
+TEST_F(RegistrationTest, FontCutPersistsAcrossInstallations) {
+    auto& placement = place("tAB r0 fMono g0", "RA-1961");
+    EXPECT_EQ(std::string(placement.header().parameters), "tAB r0 ");
+    bench.reinstall(placement);
+    bench.run_frames(1);
+    // The g after the f is part of the font name, never a colour.
+    EXPECT_EQ(font(placement), "Mono g0");
+    EXPECT_EQ(text_of(placement).fg_color, rgb(0, 255, 255));
+    EXPECT_EQ(shown(placement), "AB");
+    EXPECT_EQ(std::string(placement.header().parameters), "tAB r0 ");
+}
+
+TEST_F(RegistrationTest, LaterInstallationStartsFromTheColourLeftBefore) {
+    auto& placement = place("r10", "RA-1961");
+    ASSERT_EQ(text_of(placement).fg_color, rgb(10, 255, 255));
+    // The placement's string now names only green; red keeps the 10 of the first installation.
+    std::strcpy(placement.header().parameters, "g0");
+    bench.reinstall(placement);
+    EXPECT_EQ(text_of(placement).fg_color, rgb(10, 0, 255));
+}
+
+TEST_F(RegistrationTest, HasNoMouseAreas) {
+    auto& placement = place(std::nullopt);
+    EXPECT_EQ(bench.click(placement, {75, 12}), nullptr);
+    EXPECT_FALSE(placement.mouse().tooltip_at({75, 12}).has_value());
+    EXPECT_EQ(placement.header().size_x_mm, 150u);
+}
+
+// ---- Nothing overflows ------------------------------------------------------------------------
+
+struct long_font_case {
+    const char* name;
+    std::size_t length;
+    std::size_t kept;
+};
+
+class RegistrationLongFont : public RegistrationTest,
+                             public ::testing::WithParamInterface<long_font_case> {};
+
+TEST_P(RegistrationLongFont, KeepsAtMost31CharactersInTheFontField) {
+    std::string name;
+    for (std::size_t i = 0; i < GetParam().length; ++i) {
+        name += static_cast<char>('A' + i % 26);
+    }
+    auto& placement = place("r0 f" + name);
+    const ELEMENT_STRING& text = text_of(placement);
+    EXPECT_EQ(font(placement), name.substr(0, GetParam().kept));
+    EXPECT_EQ(text.font_name[sizeof text.font_name - 1], '\0');
+    // The fields after the name are untouched.
+    EXPECT_EQ(text.font_weight, 400);
+    EXPECT_EQ(text.font_charset, 1);
+    EXPECT_EQ(text.draw_text_flags, 0x25u);
+    EXPECT_EQ(text.fg_color, rgb(0, 255, 255));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, RegistrationLongFont,
+                         ::testing::Values(long_font_case{"thirty", 30, 30},
+                                           long_font_case{"thirty_one", 31, 31},
+                                           long_font_case{"thirty_two", 32, 31},
+                                           long_font_case{"two_hundred", 200, 31}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RegistrationTest, TextFarLongerThanTheBufferShowsItsFirstSeven) {
+    std::string text(5000, 'Q');
+    text[3] = '_';
+    auto& placement = place("t" + text);
+    EXPECT_EQ(shown(placement), "QQQ QQQ");
+    EXPECT_EQ(std::strlen(text_of(placement).string), 7u);
+}
+
+TEST_F(RegistrationTest, LongestAtcIdentifierShowsItsFirstSeven) {
+    const std::string id(bench::simulated_aircraft::max_atc_id_length, 'Z');
+    auto& placement = place(std::nullopt, id.c_str());
+    EXPECT_EQ(shown(placement), "ZZZZZZZ");
+}
+
+}  // namespace

@@ -1,0 +1,400 @@
+// The parameter language as a panel designer writes it and a pilot clicks it: the key events and
+// window toggles a parameter-driven button sends on a click, and what its installation changes
+// (face, tooltip, the once-only a token), for every edge of the language.
+#include "panels/parameters.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "bench/host/session.h"
+#include "frame/key_events.h"
+#include "tests/support/module_under_test.h"
+
+namespace {
+
+using sent_events = std::vector<std::pair<ID32, UINT32>>;
+
+constexpr ID32 open_window = KEY_PANEL_ID_OPEN;      // 66507
+constexpr ID32 close_window = KEY_PANEL_ID_CLOSE;    // 66508
+constexpr ID32 toggle_window = KEY_PANEL_ID_TOGGLE;  // 66506
+constexpr ID32 pan_up = KEY_PAN_UP;                  // 65734
+constexpr ID32 pan_down = KEY_PAN_DOWN;              // 65735
+constexpr ID32 pan_reset = KEY_PAN_RESET;            // 65875
+
+// Inside the button's 13 x 13 area.
+constexpr PIXPOINT button_centre{9, 9};
+
+sent_events events_of(const bench::session& bench) {
+    sent_events events;
+    for (const bench::key_event& sent : bench.key_events()) {
+        events.emplace_back(sent.event, sent.value);
+    }
+    return events;
+}
+
+class ParameterTest : public ::testing::Test {
+  protected:
+    bench::session bench{testing_support::module_file()};
+};
+
+// ---- A click --------------------------------------------------------------------------------
+
+struct click_case {
+    const char* name;
+    std::optional<std::string> parameters;
+    sent_events events;
+    std::vector<UINT32> window_toggles;
+};
+
+class ClickParameters : public ParameterTest, public ::testing::WithParamInterface<click_case> {};
+
+TEST_P(ClickParameters, SendTheirEventsInOrder) {
+    const click_case& c = GetParam();
+    auto& button = bench.place("Close_Subpanel", c.parameters);
+    bench.clear_key_events();
+    ASSERT_NE(bench.click(button, button_centre), nullptr);
+    EXPECT_EQ(events_of(bench), c.events);
+    EXPECT_EQ(bench.window_toggles(), c.window_toggles);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Language, ClickParameters,
+    ::testing::Values(
+        // Without parameters a click toggles the main panel.
+        click_case{"no_string", std::nullopt, {}, {0}}, click_case{"empty_string", "", {}, {0}},
+        // A string without click tokens sends nothing, and does not fall back to the main panel.
+        click_case{"comment_only", "#t50", {}, {}}, click_case{"comment_slash", "/ c50", {}, {}},
+        click_case{"comment_quote", "'o50", {}, {}},
+        click_case{"install_tokens_only", "hTOGGLE_GPS_WINDOW", {}, {}},
+        click_case{"face_token_only", "b150", {}, {}},
+        click_case{"start_token_only", "a75", {}, {}}, click_case{"spaces_only", "   ", {}, {}},
+        // Opens, then closes, then toggles, whatever the order in the string.
+        click_case{"close_before_toggle", "t50 c75", {{close_window, 75}, {toggle_window, 50}}, {}},
+        click_case{"open_close_toggle",
+                   "t10 c20 o30",
+                   {{open_window, 30}, {close_window, 20}, {toggle_window, 10}},
+                   {}},
+        click_case{"repeated_open",
+                   "oGPS_PANEL oRADIO_STACK_PANEL",
+                   {{open_window, 225}, {open_window, 50}},
+                   {}},
+        click_case{
+            "repeated_without_separator", "c50c60", {{close_window, 50}, {close_window, 60}}, {}},
+        click_case{"each_token_in_string_order",
+                   "t1 o2 t3 o4",
+                   {{open_window, 2}, {open_window, 4}, {toggle_window, 1}, {toggle_window, 3}},
+                   {}},
+        // Idents: names by prefix, else the number at the start.
+        click_case{"prefix_name", "tMAIN_PANEL2", {{toggle_window, 0}}, {}},
+        click_case{"unknown_name_reads_as_zero", "tFOO", {{toggle_window, 0}}, {}},
+        click_case{"number_after_spaces", "t  42x", {{toggle_window, 42}}, {}},
+        click_case{"plus_sign", "t+7", {{toggle_window, 7}}, {}},
+        click_case{"negative_ident_skipped", "t-5", {}, {}},
+        click_case{"negative_among_others", "c-1 c50", {{close_window, 50}}, {}},
+        click_case{
+            "lowercase_name_is_letters", "tgps_panel", {{toggle_window, 0}, {pan_reset, 0}}, {}},
+        // Panning: the first p only.
+        click_case{"pan_up_three", "p3", {{pan_up, 0}, {pan_up, 0}, {pan_up, 0}}, {}},
+        click_case{"pan_down_two", "p-2", {{pan_down, 0}, {pan_down, 0}}, {}},
+        click_case{"pan_alone_resets", "p", {{pan_reset, 0}}, {}},
+        click_case{"pan_zero_resets", "p0", {{pan_reset, 0}}, {}},
+        click_case{"pan_without_digits_resets", "pX", {{pan_reset, 0}}, {}},
+        click_case{"only_the_first_pan", "p2 p5", {{pan_up, 0}, {pan_up, 0}}, {}},
+        click_case{"pan_after_windows", "p1 t50", {{toggle_window, 50}, {pan_up, 0}}, {}},
+        // Everything after a comment character is ignored.
+        click_case{"comment_mid_string", "t50 / t75", {{toggle_window, 50}}, {}},
+        click_case{"hash_mid_string", "c50 #c60", {{close_window, 50}}, {}},
+        click_case{
+            "comment_stops_later_tokens", "o1 t2' p3", {{open_window, 1}, {toggle_window, 2}}, {}},
+        // Letters inside words are tokens too.
+        click_case{"word_toggle", "toggle", {{open_window, 0}, {toggle_window, 0}}, {}},
+        click_case{"word_open", "open", {{open_window, 0}, {pan_reset, 0}}, {}},
+        click_case{"uppercase_letters_are_not_tokens", "T50 C75 O10 P3", {}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct window_name_case {
+    const char* name;
+    UINT32 ident;
+};
+
+class WindowNames : public ParameterTest, public ::testing::WithParamInterface<window_name_case> {};
+
+TEST_P(WindowNames, OpenTheirWindow) {
+    auto& button = bench.place("GPS_Toggle", std::string("o") + GetParam().name);
+    bench.click(button, button_centre);
+    EXPECT_EQ(events_of(bench), (sent_events{{open_window, GetParam().ident}}));
+    EXPECT_TRUE(bench.aircraft().windows().is_open(GetParam().ident));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, WindowNames,
+                         ::testing::Values(window_name_case{"MAIN_PANEL", 0},
+                                           window_name_case{"RADIO_STACK_PANEL", 50},
+                                           window_name_case{"COMPASS_PANEL", 75},
+                                           window_name_case{"ANNUNCIATOR_PANEL", 125},
+                                           window_name_case{"ANNUNCIATOR2_PANEL", 150},
+                                           window_name_case{"COLLECTIVE_PANEL", 200},
+                                           window_name_case{"THROTTLE_PANEL", 10},
+                                           window_name_case{"MINI_CONTROLS_PANEL", 100},
+                                           window_name_case{"IFR_MAIN_PANEL", 175},
+                                           window_name_case{"GPS_PANEL", 225},
+                                           window_name_case{"OVERHEAD_PANEL", 250}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ParameterTest, CloseSubpanelWithC50ClosesWindow50) {
+    bench.aircraft().windows().open(50);
+    auto& button = bench.place("Close_Subpanel", "c50");
+    bench.click(button, button_centre);
+    EXPECT_FALSE(bench.aircraft().windows().is_open(50));
+    EXPECT_TRUE(bench.aircraft().windows().is_open(0));
+    // Closing a closed window leaves it closed.
+    bench.click(button, button_centre);
+    EXPECT_FALSE(bench.aircraft().windows().is_open(50));
+}
+
+TEST_F(ParameterTest, ToggleTokenOpensAndClosesOnAlternateClicks) {
+    auto& button = bench.place("Radios_Toggle", "tRADIO_STACK_PANEL");
+    bench.click(button, button_centre);
+    EXPECT_TRUE(bench.aircraft().windows().is_open(50));
+    bench.click(button, button_centre);
+    EXPECT_FALSE(bench.aircraft().windows().is_open(50));
+}
+
+TEST_F(ParameterTest, ButtonWithoutParametersHidesAndShowsTheMainPanel) {
+    auto& button = bench.place("Invisible_Toggle");
+    bench.click(button, button_centre);
+    EXPECT_FALSE(bench.aircraft().windows().is_open(0));
+    bench.click(button, button_centre);
+    EXPECT_TRUE(bench.aircraft().windows().is_open(0));
+    EXPECT_EQ(bench.window_toggles(), (std::vector<UINT32>{0, 0}));
+    EXPECT_TRUE(bench.key_events().empty());
+}
+
+TEST_F(ParameterTest, PanTokensMoveTheView) {
+    auto& up = bench.place("Throttle_Toggle", "p3");
+    auto& down = bench.place("Throttle_Toggle", "p-2");
+    auto& reset = bench.place("Throttle_Toggle", "p0");
+    bench.click(up, button_centre);
+    EXPECT_EQ(bench.aircraft().view().pan_steps, 3);
+    bench.click(down, button_centre);
+    EXPECT_EQ(bench.aircraft().view().pan_steps, 1);
+    bench.click(reset, button_centre);
+    EXPECT_EQ(bench.aircraft().view().pan_steps, 0);
+}
+
+// ---- Installation ---------------------------------------------------------------------------
+
+struct install_case {
+    const char* name;
+    std::optional<std::string> parameters;
+    ID face;                 // the first element's bitmap after installation
+    ID help_id;              // the first mouse rectangle's help id after installation
+    sent_events at_install;  // key events sent while installing
+};
+
+class InstallParameters : public ParameterTest,
+                          public ::testing::WithParamInterface<install_case> {};
+
+// Radios_Toggle wears face 160 and the host's radio window tooltip (43910) as published.
+TEST_P(InstallParameters, ChangeFaceTooltipAndCloseAWindowOnce) {
+    const install_case& c = GetParam();
+    auto& button = bench.place("Radios_Toggle", c.parameters);
+    EXPECT_EQ(button.header().elements_list[0]->resource_id, c.face);
+    EXPECT_EQ(button.header().mouse_rect[0].help_id, c.help_id);
+    EXPECT_EQ(events_of(bench), c.at_install);
+    // The tooltip a pilot sees over the button.
+    const auto tip = button.mouse().tooltip_at(button_centre);
+    EXPECT_EQ(tip.has_value(), c.help_id != 0);
+    if (tip) {
+        EXPECT_EQ(tip->host_id, c.help_id);
+    }
+    // Nothing of this reaches the module's own records: another placement starts afresh.
+    bench::session other{testing_support::module_file()};
+    auto& plain = other.place("Radios_Toggle");
+    EXPECT_EQ(plain.header().elements_list[0]->resource_id, 160);
+    EXPECT_EQ(plain.header().mouse_rect[0].help_id, 43910);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Language, InstallParameters,
+    ::testing::Values(
+        install_case{"no_string", std::nullopt, 160, 43910, {}},
+        install_case{"empty_string", "", 160, 43910, {}},
+        // Faces 100 to 200 in steps of 10.
+        install_case{"face_150", "b150", 150, 43910, {}},
+        install_case{"face_100", "b100", 100, 43910, {}},
+        install_case{"face_200", "b200", 200, 43910, {}},
+        install_case{"face_after_spaces", "b 110", 110, 43910, {}},
+        install_case{"face_155_ignored", "b155", 160, 43910, {}},
+        install_case{"face_90_ignored", "b90", 160, 43910, {}},
+        install_case{"face_210_ignored", "b210", 160, 43910, {}},
+        install_case{"face_negative_ignored", "b-100", 160, 43910, {}},
+        install_case{"face_without_digits_ignored", "bX", 160, 43910, {}},
+        // A face out of range ends the installation tokens: h is not applied.
+        install_case{"bad_face_stops_tooltip", "b155 hTOGGLE_GPS_WINDOW", 160, 43910, {}},
+        install_case{"bad_face_stops_tooltip_after_it", "hTOGGLE_GPS_WINDOW b90", 160, 43910, {}},
+        install_case{"face_and_tooltip", "b150 hTOGGLE_GPS_WINDOW", 150, 43911, {}},
+        // Tooltips by name, by number of 40960 and more, else none.
+        install_case{"tooltip_by_name", "hTOGGLE_GPS_WINDOW", 160, 43911, {}},
+        install_case{"tooltip_name_prefix", "hTOGGLE_FUEL_WINDOWS", 160, 43914, {}},
+        install_case{"tooltip_by_number", "h43920", 160, 43920, {}},
+        install_case{"tooltip_lowest_number", "h40960", 160, 40960, {}},
+        install_case{"tooltip_number_too_small", "h40959", 160, 0, {}},
+        install_case{"tooltip_123_removed", "h123", 160, 0, {}},
+        install_case{"tooltip_unknown_name_removed", "hFOO", 160, 0, {}},
+        install_case{"tooltip_empty_removed", "h", 160, 0, {}},
+        install_case{"only_the_first_tooltip", "h43920 h43921", 160, 43920, {}},
+        install_case{"comment_hides_install_tokens", "t50 # b150 h43920", 160, 43910, {}},
+        // Token a closes its window at the first installation.
+        install_case{"start_closes_75", "a75", 160, 43910, {{close_window, 75}}},
+        install_case{"start_by_name", "aRADIO_STACK_PANEL", 160, 43910, {{close_window, 50}}},
+        install_case{"start_main_panel", "aMAIN_PANEL", 160, 43910, {{close_window, 0}}},
+        install_case{"start_negative_skipped", "a-1", 160, 43910, {}},
+        install_case{"start_empty_skipped", "a", 160, 43910, {}},
+        install_case{"start_after_comment_skipped", "/a75", 160, 43910, {}},
+        install_case{"only_the_first_start", "a75 a50", 160, 43910, {{close_window, 75}}},
+        install_case{"click_tokens_do_nothing_at_install", "t50 c60 o70 p3", 160, 43910, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct help_name_case {
+    const char* name;
+    ID help_id;
+};
+
+class HelpNames : public ParameterTest, public ::testing::WithParamInterface<help_name_case> {};
+
+TEST_P(HelpNames, SetTheTooltip) {
+    auto& button = bench.place("Invisible_Toggle", std::string("h") + GetParam().name);
+    const auto tip = button.mouse().tooltip_at(button_centre);
+    ASSERT_TRUE(tip.has_value());
+    EXPECT_EQ(tip->host_id, GetParam().help_id);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, HelpNames,
+                         ::testing::Values(help_name_case{"TOGGLE_RADIO_WINDOW", 43910},
+                                           help_name_case{"TOGGLE_GPS_WINDOW", 43911},
+                                           help_name_case{"TOGGLE_THROTTLE_WINDOW", 43912},
+                                           help_name_case{"TOGGLE_COMPASS_WINDOW", 43913},
+                                           help_name_case{"TOGGLE_FUEL_WINDOW", 43914},
+                                           help_name_case{"TOGGLE_COLLECTIVE_WINDOW", 43915}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ParameterTest, StartTokenActsOncePerHeader) {
+    auto& button = bench.place("Close_Subpanel", "a75");
+    EXPECT_EQ(events_of(bench), (sent_events{{close_window, 75}}));
+    EXPECT_EQ(button.header().user_data, 1u);
+    EXPECT_FALSE(bench.aircraft().windows().is_open(75));
+
+    // Installed again (the host rebuilds its window): the header remembers its first
+    // installation.
+    bench.aircraft().windows().open(75);
+    bench.clear_key_events();
+    bench.reinstall(button);
+    bench.reinstall(button);
+    EXPECT_TRUE(bench.key_events().empty());
+    EXPECT_TRUE(bench.aircraft().windows().is_open(75));
+
+    // A second placement is a header of its own.
+    bench.place("Close_Subpanel", "a75");
+    EXPECT_EQ(events_of(bench), (sent_events{{close_window, 75}}));
+}
+
+TEST_F(ParameterTest, FirstInstallationIsRememberedWithoutAStartToken) {
+    auto& plain = bench.place("Compass_Toggle");
+    auto& with_tokens = bench.place("Compass_Toggle", "b120");
+    EXPECT_EQ(plain.header().user_data, 1u);
+    EXPECT_EQ(with_tokens.header().user_data, 1u);
+}
+
+TEST_F(ParameterTest, FaceAndTooltipAreAppliedAtEveryInstallation) {
+    auto& button = bench.place("Fuel_Zoom", "b130 h43920");
+    // Something else puts the published face and tooltip back; the next installation applies
+    // the tokens again.
+    button.header().elements_list[0]->resource_id = 200;
+    button.header().mouse_rect[0].help_id = 43914;
+    bench.reinstall(button);
+    EXPECT_EQ(button.header().elements_list[0]->resource_id, 130);
+    EXPECT_EQ(button.header().mouse_rect[0].help_id, 43920);
+}
+
+TEST_F(ParameterTest, InstallationLeavesTheParameterStringAlone) {
+    const std::string parameters = "a75 b150 h43920 t50 # note";
+    auto& button = bench.place("GPS_Toggle", parameters);
+    bench.click(button, button_centre);
+    EXPECT_EQ(std::string(button.header().parameters), parameters);
+}
+
+// ---- The token search and the readings, called directly --------------------------------------
+
+struct search_case {
+    const char* name;
+    const char* text;
+    const char* token;
+    int position;  // -1: not found
+};
+
+class TokenSearch : public ::testing::TestWithParam<search_case> {};
+
+TEST_P(TokenSearch, FindsTheFirstOccurrenceBeforeAnyComment) {
+    const search_case& c = GetParam();
+    const char* found = find_param_token(c.text, c.token);
+    EXPECT_EQ(found == nullptr ? -1 : static_cast<int>(found - c.text), c.position);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TokenSearch,
+                         ::testing::Values(search_case{"at_start", "t50", "t", 0},
+                                           search_case{"inside", "c50 t75", "t", 4},
+                                           search_case{"first_of_two", "t1 t2", "t", 0},
+                                           search_case{"absent", "c50", "t", -1},
+                                           search_case{"empty_text", "", "t", -1},
+                                           search_case{"after_slash", "c50/t75", "t", -1},
+                                           search_case{"after_hash", "#t", "t", -1},
+                                           search_case{"after_quote", "x'y t", "t", -1},
+                                           search_case{"before_comment", "t5 # x", "t", 0},
+                                           search_case{"longer_token", "ab cd", "cd", 3},
+                                           search_case{"space", "F ABC", " ", 1},
+                                           search_case{"space_after_comment", "A/ B", " ", -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TokenSearchNull, NullTextHasNoTokens) {
+    EXPECT_TRUE(find_param_token(static_cast<const char*>(nullptr), "t") == nullptr);
+}
+
+struct number_case {
+    const char* name;
+    const char* text;
+    SINT32 number;
+};
+
+class NumberReading : public ::testing::TestWithParam<number_case> {};
+
+TEST_P(NumberReading, ReadsLikeAtoi) {
+    EXPECT_EQ(param_number(GetParam().text), GetParam().number);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NumberReading,
+    ::testing::Values(number_case{"digits", "250", 250}, number_case{"stops_at_letter", "12ab", 12},
+                      number_case{"leading_space", " \t\n42", 42}, number_case{"minus", "-17", -17},
+                      number_case{"plus", "+8", 8}, number_case{"no_digits", "abc", 0},
+                      number_case{"empty", "", 0}, number_case{"sign_only", "-", 0},
+                      number_case{"space_after_sign", "- 5", 0},
+                      number_case{"largest", "2147483647", 2147483647},
+                      number_case{"smallest", "-2147483648", -2147483647 - 1},
+                      number_case{"too_large_stops_at_the_end", "99999999999999999999", 2147483647},
+                      number_case{"too_small_stops_at_the_end", "-99999999999999999999",
+                                  -2147483647 - 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ParseValues, NullAndEmptyValues) {
+    EXPECT_EQ(parse_window_ident(nullptr), -1);
+    EXPECT_EQ(parse_window_ident(""), -1);
+    EXPECT_EQ(parse_help_id(nullptr), 0);
+    EXPECT_EQ(parse_help_id(""), 0);
+    EXPECT_EQ(param_number(nullptr), 0);
+}
+
+}  // namespace
