@@ -33,3 +33,5 @@ extern "C" VAREK_EXPORT catalog_linkage Linkage;
 
 // The gauge headers, one per gauge source.
 extern GAUGEHDR gauge_airspeed;
+extern GAUGEHDR gauge_attitude;
+extern GAUGEHDR gauge_altimeter;
