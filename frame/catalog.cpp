@@ -11,7 +11,8 @@ VAREK_EXPORT constinit catalog_linkage Linkage = {
     0,
     FS9LINK_VERSION,
     {
-        &gauge_registration,  // 1
+        // clang-format off
+        &gauge_registration,  // 1 Registration
         // 2 Shut_Down
         &toggle_buttons[0],   // 3 ATC_Toggle
         &toggle_buttons[1],   // 4 Kneeboard_Toggle
@@ -27,17 +28,51 @@ VAREK_EXPORT constinit catalog_linkage Linkage = {
         &toggle_buttons[11],  // 14 Invisible_Toggle
         &toggle_buttons[12],  // 15 Electricity_Toggle
         &toggle_buttons[13],  // 16 Fuel_Zoom
-        // 17-20 Old_XPDR, Old_ADF, Old_COM, Old_NAV
-        &gauge_airspeed,  // 21
-                          // 22 Vertical_Speed
-                          // 23 Attitude
-                          // 24 Altimeter
-                          // 25-39 the other dials
-                          // 40 Flaps_Lever, 41 Gear_Lever, 42 Flaps_Lever
-                          // 43-50 the switches
-                          // 51 Off_Text_Switch
-                          // 52 On_Text_Switch
-                          // 53-60 the warning lights
+        // 17 Old_XPDR
+        // 18 Old_ADF
+        // 19 Old_COM
+        // 20 Old_NAV
+        &gauge_airspeed,      // 21 Airspeed
+        // 22 Vertical_Speed
+        &gauge_attitude,      // 23 Attitude
+        &gauge_altimeter,     // 24 Altimeter
+        // 25 Turn_Coordinator
+        // 26 ADF_Indicator
+        // 27 Directionnal_Gyro
+        // 28 VOR1_Indicator
+        // 29 Exhaust_Temp
+        // 30 Engine_RPM
+        // 31 Fuel_Quantity_Main
+        // 32 Oil_Hydraulic_Indicator
+        // 33 Fuel_Flow
+        // 34 Throttle_Quadrant
+        // 35 Russian_Timer
+        // 36 Magnetic_Compass
+        // 37 Accelerometer
+        // 38 Volt_Ammeter
+        // 39 Radio_Altimeter
+        // 40 Flaps_Lever (direction of travel)
+        // 41 Gear_Lever
+        // 42 Flaps_Lever (position in four steps)
+        // 43 Beacon_Lights_Switch
+        // 44 Landing_Lights_Switch
+        // 45 Strobe_Lights_Switch
+        // 46 Navigation_Lights_Switch
+        // 47 Panel_Lights_Switch
+        // 48 Battery_Switch
+        // 49 Generator_Switch
+        // 50 Avionics_Switch
+        // 51 Off_Text_Switch
+        // 52 On_Text_Switch
+        // 53 Low_Fuel_Pressure_Light
+        // 54 Low_Fuel_Light
+        // 55 Empty_Fuel_Light
+        // 56 Flaps_Light
+        // 57 Gear_Lamps
+        // 58 Speed_Brake_Light
+        // 59 Gear_Forgotten_Light
+        // 60 Generator_Light
+                           // clang-format on
         nullptr,
     },
 };

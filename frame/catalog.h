@@ -38,3 +38,5 @@ extern GAUGEHDR gauge_registration;
 inline constexpr std::size_t toggle_button_count = 14;
 extern std::array<GAUGEHDR, toggle_button_count> toggle_buttons;
 extern GAUGEHDR gauge_airspeed;
+extern GAUGEHDR gauge_attitude;
+extern GAUGEHDR gauge_altimeter;

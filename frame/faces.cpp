@@ -23,3 +23,7 @@ FLOAT64 face_reading(ELEMENT_HEADER& element, units_face face, FLOAT64 reading) 
 FLOAT64 overlay_face_icon(units_face face) {
     return current_face() == face ? 0.0 : -1.0;
 }
+
+FLOAT64 face_image_index() {
+    return current_face() == british_face ? 1.0 : 0.0;
+}

@@ -19,3 +19,7 @@ FLOAT64 face_reading(ELEMENT_HEADER& element, units_face face, FLOAT64 reading);
 // An overlay face drawn as a one-image icon: image 0 while its face is current, -1 (nothing
 // drawn, the face under it shows) otherwise.
 FLOAT64 overlay_face_icon(units_face face);
+
+// An icon that holds one image per face, the metric face's first: the index of the current
+// face's image (0 metric, 1 British).
+FLOAT64 face_image_index();

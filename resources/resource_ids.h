@@ -27,3 +27,31 @@ inline constexpr int BMP_AIRSPEED_METRIC_NEEDLE = 290;   // 157 x 12, pointing r
 inline constexpr int BMP_AIRSPEED_BRITISH_NEEDLE = 300;  // 157 x 12, same drawing
 inline constexpr int BMP_AIRSPEED_BEZEL = 310;           // 300 x 300, bezel ring
 inline constexpr int BMP_AIRSPEED_BRITISH_FACE = 320;    // 300 x 300, knots, 0 to 500
+
+// ---- Attitude indicator ----
+inline constexpr int BMP_ATTITUDE_BEZEL = 370;                // 292 x 232, grey window, slip tube
+inline constexpr int BMP_ATTITUDE_METRIC_SPHERE = 380;        // 256 x 254, ground colour on top
+inline constexpr int BMP_ATTITUDE_METRIC_SPHERE_MASK = 381;   // 120 x 140
+inline constexpr int BMP_ATTITUDE_BRITISH_SPHERE = 390;       // 256 x 254, sky colour on top
+inline constexpr int BMP_ATTITUDE_BRITISH_SPHERE_MASK = 391;  // 120 x 140
+inline constexpr int BMP_ATTITUDE_METRIC_RING = 410;          // 173 x 173, bank marks 30 60 60 30
+inline constexpr int BMP_ATTITUDE_BRITISH_RING = 411;         // 173 x 173, bank marks 60 30 30 60
+inline constexpr int BMP_ATTITUDE_FLAG = 420;     // 71 x 25, orange striped warning flag
+inline constexpr int BMP_ATTITUDE_BAR = 430;      // 130 x 22, miniature aircraft bar
+inline constexpr int BMP_ATTITUDE_OVERLAY = 440;  // 292 x 232, window and tube transparent
+inline constexpr int BMP_ATTITUDE_BALL = 450;     // 18 x 21, slip ball
+inline constexpr int BMP_ATTITUDE_KNOB = 460;     // 40 x 40, bars-adjust knob
+
+// ---- Altimeter ----
+inline constexpr int BMP_ALTIMETER_METRIC_FACE = 1000;        // 300 x 300, 0 to 900 m, 0 to 90
+inline constexpr int BMP_ALTIMETER_SLOW_POINTER = 1010;       // 76 x 16, metric, 10000 m a turn
+inline constexpr int BMP_ALTIMETER_METRES_POINTER = 1020;     // 126 x 16, metric, 1000 m a turn
+inline constexpr int BMP_ALTIMETER_BEZEL = 1030;              // 300 x 300, bezel ring and knob
+inline constexpr int BMP_ALTIMETER_BRITISH_FACE = 1040;       // 300 x 300, 0 to 9 hundreds of feet
+inline constexpr int BMP_ALTIMETER_BRITISH_DISC = 1050;       // 220 x 220, 27.9 to 31.5 inHg
+inline constexpr int BMP_ALTIMETER_BRITISH_DISC_MASK = 1051;  // 43 x 42
+inline constexpr int BMP_ALTIMETER_METRIC_DISC = 1060;        // 220 x 220, 710 to 805 mmHg
+inline constexpr int BMP_ALTIMETER_METRIC_DISC_MASK = 1061;   // 43 x 42
+inline constexpr int BMP_ALTIMETER_HUNDREDS_POINTER = 1070;   // 149 x 26, 1000 ft a turn
+inline constexpr int BMP_ALTIMETER_THOUSANDS_POINTER = 1080;  // 98 x 28, 10000 ft a turn
+inline constexpr int BMP_ALTIMETER_TEN_THOUSANDS_POINTER = 1090;  // 75 x 12, 100000 ft a turn

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "bench/aircraft/simulated_aircraft.h"
 #include "frame/key_events.h"
@@ -34,6 +35,32 @@ void pan_reset(simulated_aircraft& aircraft, UINT32) {
     aircraft.view().pan_steps = 0;
 }
 
+// A setting that key events step up and down by a fixed amount within a range, as a knob with
+// end stops does.
+struct stepped_setting {
+    GAUGE_TOKEN token;
+    double step;
+    double lowest;
+    double highest;
+};
+
+// The altimeter's pressure setting in inches of mercury: a hundredth a step, over the span of
+// the altimeter's two pressure discs (27.90 to 31.89).
+constexpr stepped_setting pressure_setting{KOHLSMAN_SETTING_HG, 0.01, 27.90, 31.89};
+
+// The attitude indicator's miniature-aircraft bar: 10 units a step (1.4 pixels of bar travel,
+// 4.5 degrees of knob), 200 units either side of the centre, so the bar moves 28 pixels up or
+// down and the knob a quarter turn either way.
+constexpr stepped_setting bars_position{ATTITUDE_BARS_POSITION, 10.0, -200.0, 200.0};
+
+// Moves the setting one step in `direction` (+1 or -1), kept on whole steps and within its
+// range, so that repeated steps do not gather rounding errors.
+template <const stepped_setting& setting, int direction>
+void step(simulated_aircraft& aircraft, UINT32) {
+    const double steps = std::round(aircraft.token_value(setting.token) / setting.step) + direction;
+    aircraft.set(setting.token, std::clamp(steps * setting.step, setting.lowest, setting.highest));
+}
+
 void open_window(simulated_aircraft& aircraft, UINT32 ident) {
     aircraft.windows().open(ident);
 }
@@ -60,10 +87,14 @@ constexpr std::array handlers = {
     HANDLER(KEY_LANDING_LIGHTS_TOGGLE, toggle<LANDING_LIGHTS>),
     HANDLER(KEY_PAN_RESET, pan_reset),
     HANDLER(KEY_KNEEBOARD, toggle_view<&cockpit_view::kneeboard_shown>),
+    HANDLER(KEY_KOHLSMAN_INC, (step<pressure_setting, +1>)),
+    HANDLER(KEY_KOHLSMAN_DEC, (step<pressure_setting, -1>)),
     HANDLER(KEY_TOGGLE_BEACON_LIGHTS, toggle<BEACON_LIGHTS>),
     HANDLER(KEY_TOGGLE_MASTER_BATTERY, toggle<MASTER_BATTERY>),
     HANDLER(KEY_TOGGLE_MASTER_ALTERNATOR, toggle<GENERAL_ENGINE1_GENERATOR_SWITCH>),
     HANDLER(KEY_TOGGLE_AVIONICS_MASTER, toggle<AVIONICS_MASTER_SWITCH>),
+    HANDLER(KEY_ATTITUDE_BARS_POSITION_INC, (step<bars_position, +1>)),
+    HANDLER(KEY_ATTITUDE_BARS_POSITION_DEC, (step<bars_position, -1>)),
     HANDLER(KEY_TOGGLE_NAV_LIGHTS, toggle<NAV_LIGHTS>),
     HANDLER(KEY_FLIGHT_MAP, toggle_view<&cockpit_view::map_shown>),
     HANDLER(KEY_PANEL_ID_TOGGLE, toggle_window),

@@ -3,8 +3,15 @@
 #include <algorithm>
 
 #include "bench/aircraft/key_event_handlers.h"
+#include "frame/tokens.h"
 
 namespace bench {
+
+// The altimeter setting of the standard atmosphere, inches of mercury.
+constexpr double standard_pressure_setting = 29.92;
+
+simulated_aircraft::simulated_aircraft()
+    : tokens_{{KOHLSMAN_SETTING_HG, standard_pressure_setting}} {}
 
 double simulated_aircraft::token_value(GAUGE_TOKEN token) const {
     const auto found = tokens_.find(token);

@@ -17,6 +17,10 @@ namespace bench {
 
 class simulated_aircraft final : public simulation_view {
   public:
+    // The aircraft at rest, its altimeter set to standard pressure (29.92 inches of mercury);
+    // every other variable reads 0 until it is set.
+    simulated_aircraft();
+
     double token_value(GAUGE_TOKEN token) const override;
     bool failure_active(FAILURE_KEY key) const override;
 

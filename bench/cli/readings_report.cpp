@@ -1,5 +1,7 @@
 #include "bench/cli/readings_report.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstring>
 
 #include "bench/cli/report_format.h"
@@ -21,6 +23,49 @@ bool has_angle(const element_reading& r) {
 bool has_shift(const element_reading& r) {
     const auto kind = r.element->element_type;
     return kind == ELEMENT_TYPE_SLIDER || kind == ELEMENT_TYPE_SPRITE;
+}
+
+bool is_sprite(const element_reading& r) {
+    return r.element->element_type == ELEMENT_TYPE_SPRITE;
+}
+
+// A texture scale as the shortest decimal that gives the record's single-precision value, so
+// that 0.7f reads 0.7.
+double texture_scale_value(FLOAT32 scale) {
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, scale);
+    double value = scale;
+    std::from_chars(buffer, written.ptr, value);
+    return value;
+}
+
+struct sprite_texture {
+    PIXPOINT centre;
+    double scale_x;
+    double scale_y;
+};
+
+sprite_texture texture_of(const element_reading& r) {
+    const auto& sprite = element_record<ELEMENT_SPRITE>(*r.element);
+    return {sprite.header.ofs, texture_scale_value(sprite.texture_scale_x),
+            texture_scale_value(sprite.texture_scale_y)};
+}
+
+std::string pair_text(double x, double y) {
+    return "(" + format_number(x) + ", " + format_number(y) + ")";
+}
+
+// Slider: its shift and where its bitmap's corner lands. Sprite: its shift, the texture centre
+// it turns about, its texture scales and where the texture's middle lands.
+std::string placement_text(const element_reading& r) {
+    std::string text = "shift " + pair_text(r.shift_x, r.shift_y);
+    if (!is_sprite(r)) {
+        return text + ", at " + pair_text(r.placed_x, r.placed_y);
+    }
+    const sprite_texture texture = texture_of(r);
+    return text + ", centre " + pair_text(texture.centre.x, texture.centre.y) + ", texture " +
+           format_number(texture.scale_x) + " x " + format_number(texture.scale_y) +
+           ", middle at " + pair_text(r.placed_x, r.placed_y);
 }
 
 std::string values_text(const element_reading& r) {
@@ -64,8 +109,15 @@ std::string readings_text(const gauge_placement& placement, int frames) {
     std::string out = std::string(placement.name()) + ": " + std::to_string(readings.size()) +
                       " elements after " + std::to_string(frames) +
                       (frames == 1 ? " frame\n" : " frames\n");
-    out += "  #  " + pad("kind", 18) + pad("bitmap", 8) + pad("flags", 12) + pad("value", 22) +
-           pad("angle", 12) + pad("icon", 6) + "shift / notes\n";
+    // Wide enough for the deepest element's indented kind, and a space after it.
+    std::size_t kind_width = 18;
+    for (const element_reading& r : readings) {
+        kind_width =
+            std::max(kind_width, static_cast<std::size_t>(r.depth) +
+                                     element_kind_name(r.element->element_type).size() + 2);
+    }
+    out += "  #  " + pad("kind", kind_width) + pad("bitmap", 8) + pad("flags", 12) +
+           pad("value", 22) + pad("angle", 12) + pad("icon", 6) + "placement / notes\n";
     int index = 0;
     for (const element_reading& r : readings) {
         const ELEMENT_HEADER& e = *r.element;
@@ -73,7 +125,7 @@ std::string readings_text(const gauge_placement& placement, int frames) {
         std::string line = (index < 10 ? "  " : " ") + std::to_string(index) + "  ";
         line += pad(std::string(static_cast<std::size_t>(r.depth), ' ') +
                         std::string(element_kind_name(e.element_type)),
-                    18);
+                    kind_width);
         line += pad(std::to_string(e.resource_id), 8);
         line += pad(format_hex(static_cast<unsigned>(e.image_flags)), 12);
         line += pad(values_text(r), 22);
@@ -81,7 +133,7 @@ std::string readings_text(const gauge_placement& placement, int frames) {
         line += pad(e.element_type == ELEMENT_TYPE_ICON ? std::to_string(r.icon_index) : "", 6);
         std::string tail;
         if (has_shift(r)) {
-            tail = "(" + format_number(r.shift_x) + ", " + format_number(r.shift_y) + ")";
+            tail = placement_text(r);
         }
         const std::string notes = notes_text(r);
         if (!notes.empty()) {
@@ -117,8 +169,17 @@ nlohmann::json readings_json(const gauge_placement& placement, int frames) {
         if (has_angle(r)) {
             element["angle"] = r.angle;
         }
+        element["position"] = {e.position.x, e.position.y};
         if (has_shift(r)) {
             element["shift"] = {r.shift_x, r.shift_y};
+        }
+        if (is_sprite(r)) {
+            const sprite_texture texture = texture_of(r);
+            element["texture_centre"] = {texture.centre.x, texture.centre.y};
+            element["texture_scale"] = {texture.scale_x, texture.scale_y};
+            element["texture_middle_at"] = {r.placed_x, r.placed_y};
+        } else if (has_shift(r)) {
+            element["placed_at"] = {r.placed_x, r.placed_y};
         }
         if (e.element_type == ELEMENT_TYPE_ICON) {
             element["icon_index"] = r.icon_index;

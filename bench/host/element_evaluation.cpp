@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <numbers>
 #include <span>
 
 #include "bench/host/element_tree.h"
@@ -52,6 +53,8 @@ void evaluate_slider(element_reading& r, ELEMENT_SLIDER& slider, const simulatio
     }
     r.shift_x = r.values[0] * slider.scale_x;
     r.shift_y = r.values[1] * slider.scale_y;
+    r.placed_x = slider.header.position.x + r.shift_x;
+    r.placed_y = slider.header.position.y + r.shift_y;
 }
 
 void evaluate_sprite(element_reading& r, ELEMENT_SPRITE& sprite, const simulation_view& sim) {
@@ -65,6 +68,9 @@ void evaluate_sprite(element_reading& r, ELEMENT_SPRITE& sprite, const simulatio
     r.shift_x = r.values[0] * sprite.scale_x;
     r.shift_y = r.values[1] * sprite.scale_y;
     r.angle = r.values[2] * sprite.scale_0;
+    const gauge_point middle = sprite_middle(sprite.header.ofs, r.shift_x, r.shift_y, r.angle);
+    r.placed_x = middle.x;
+    r.placed_y = middle.y;
 }
 
 void evaluate_moving_image(element_reading& r, ELEMENT_MOVING_IMAGE& image,
@@ -146,6 +152,16 @@ int icon_index_of(double value) {
         return -1;
     }
     return static_cast<int>(value);
+}
+
+gauge_point sprite_middle(PIXPOINT texture_centre, double shift_x, double shift_y,
+                          double angle_degrees) {
+    // Clockwise on the screen, whose y axis points down.
+    const double turn = angle_degrees * std::numbers::pi / 180.0;
+    const double c = std::cos(turn);
+    const double s = std::sin(turn);
+    return {texture_centre.x + shift_x * c - shift_y * s,
+            texture_centre.y + shift_x * s + shift_y * c};
 }
 
 void evaluate_element(element_reading& reading, const simulation_view& simulation) {

@@ -31,6 +31,10 @@ struct element_reading {
     // slider and sprite: the shift in gauge pixels (value × scale on each axis).
     double shift_x = 0.0;
     double shift_y = 0.0;
+    // slider: the bitmap's top-left corner on the gauge (position + shift). sprite: where the
+    // middle of the texture is drawn on the gauge (see sprite_middle).
+    double placed_x = 0.0;
+    double placed_y = 0.0;
     // icon: the image index; -1, or any index outside the icon's images, draws nothing.
     int icon_index = 0;
     // string: the text the callback wrote.
@@ -47,6 +51,18 @@ struct element_reading {
 
 // The icon index the host takes from an icon's value.
 int icon_index_of(double value);
+
+// How the host draws a sprite: the texture, scaled by its texture scales about its middle, is
+// laid with its middle on the texture centre (a point of the gauge), moved by the shift, and
+// the whole is turned by the angle about the texture centre; the mask at the element's position
+// shows it. The shift therefore turns with the texture, as a gyro sphere's pitch travel turns
+// with its bank. Returns where the texture's middle lands on the gauge.
+struct gauge_point {
+    double x = 0.0;
+    double y = 0.0;
+};
+gauge_point sprite_middle(PIXPOINT texture_centre, double shift_x, double shift_y,
+                          double angle_degrees);
 
 // Evaluates the reading's element for this frame. A frozen element keeps its last reading.
 void evaluate_element(element_reading& reading, const simulation_view& simulation);

@@ -121,6 +121,41 @@ TEST(GaugeBenchEval, ButtonWithoutParametersTogglesTheMainPanel) {
     EXPECT_TRUE(report["key_events"].empty());
 }
 
+TEST(GaugeBenchEval, JsonPlacesSpritesAndSliders) {
+    const auto result =
+        run_bench("eval " + module + " Attitude --set 78=10 --set 80=90 --set 69=100 --json");
+    ASSERT_EQ(result.status, 0) << result.output;
+    const auto report = nlohmann::json::parse(result.output);
+    const auto& sphere = report["elements"][2];
+    EXPECT_EQ(sphere["kind"], "sprite");
+    EXPECT_EQ(sphere["position"], nlohmann::json({82, 31}));
+    EXPECT_EQ(sphere["texture_centre"], nlohmann::json({142, 101}));
+    // The record's single-precision scale, as the decimal that gives it.
+    EXPECT_EQ(sphere["texture_scale"], nlohmann::json({1.0, 0.7}));
+    EXPECT_NEAR(sphere["shift"][1].get<double>(), -14.7, 1e-9);
+    EXPECT_NEAR(sphere["angle"].get<double>(), -90, 1e-9);
+    // The pitch travel turns with the sphere: a quarter turn counter-clockwise.
+    EXPECT_NEAR(sphere["texture_middle_at"][0].get<double>(), 142 - 14.7, 1e-9);
+    EXPECT_NEAR(sphere["texture_middle_at"][1].get<double>(), 101, 1e-9);
+    const auto& ball = report["elements"][5];
+    EXPECT_EQ(ball["kind"], "slider");
+    EXPECT_NEAR(ball["placed_at"][0].get<double>(), 161.125, 1e-9);
+    EXPECT_NEAR(ball["placed_at"][1].get<double>(), 194 - 1.8310546875, 1e-9);
+    EXPECT_FALSE(ball.contains("texture_centre"));
+}
+
+TEST(GaugeBenchEval, TextShowsSpriteTextureAndSliderPlacement) {
+    const auto result = run_bench("eval " + module + " Attitude --set 612=200");
+    ASSERT_EQ(result.status, 0) << result.output;
+    EXPECT_NE(result.output.find("centre (142, 101), texture 1 x 0.7, middle at (142, 101)"),
+              std::string::npos)
+        << result.output;
+    EXPECT_NE(result.output.find("shift (0, -28), at (78, 65)"), std::string::npos)
+        << result.output;
+    // The kind column stays apart from the bitmap column at the foot of a deep tree.
+    EXPECT_NE(result.output.find("static_image  440"), std::string::npos) << result.output;
+}
+
 TEST(GaugeBenchCatalog, ListsGaugesWithTheirMouseAreas) {
     const auto result = run_bench("catalog " + module);
     ASSERT_EQ(result.status, 0) << result.output;
