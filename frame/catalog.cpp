@@ -72,8 +72,8 @@ VAREK_EXPORT constinit catalog_linkage Linkage = {
         // 58 Speed_Brake_Light
         // 59 Gear_Forgotten_Light
         // 60 Generator_Light
-                           // clang-format on
         nullptr,
+        // clang-format on
     },
 };
 }
