@@ -8,9 +8,12 @@
 
 #ifdef _WIN32
 
-#include <dsound.h>
+// mmsystem.h declares the wave format record that dsound.h uses, so it comes first.
+// clang-format off
 #include <mmsystem.h>
+#include <dsound.h>
 #include <stdlib.h>
+// clang-format on
 
 #else
 
