@@ -17,7 +17,7 @@ void copy_part(char* to, std::string_view part, std::size_t room) {
         return;
     }
     const std::size_t length = std::min(part.size(), room - 1);
-    std::memcpy(to, part.data(), length);
+    part.copy(to, length);
     to[length] = '\0';
 }
 
