@@ -90,7 +90,7 @@ void write_file(const std::filesystem::path& path, std::span<const std::uint8_t>
 // Writes the resource as a file of its kind: a bitmap gets back its .bmp file header.
 std::filesystem::path extract(const resource_entry& resource, bool readable,
                               const std::filesystem::path& directory) {
-    const std::filesystem::path path = directory / file_name(resource, readable);
+    std::filesystem::path path = directory / file_name(resource, readable);
     if (readable && is_bitmap(resource)) {
         write_file(path, bmp_file(resource.bytes));
     } else {

@@ -65,7 +65,7 @@ wave_description describe_wave(std::span<const std::uint8_t> file) {
     }
     const auto data = next_chunk(file, at, end, "data");
     if (!data) {
-        throw bench_error("no \"data\" chunk after the \"fmt \" chunk");
+        throw bench_error(R"(no "data" chunk after the "fmt " chunk)");
     }
     wave_description wave;
     wave.format_tag = read_le<std::uint16_t>(*format, 0);
