@@ -1,6 +1,8 @@
 # The gauge module. Its sources are compiled once into an object library; the Linux build
-# links them into Varek_Instr.so for the bench, and into a static library that tests can link
-# to reach the module's own state.
+# links them with the generated resource directory into Varek_Instr.so for the bench, and
+# without it into a static library that tests and the art generator link to reach the module's
+# own records and state. On Linux the module calls the platform library as on Windows it calls
+# kernel32, user32, winmm and dsound.
 
 file(GLOB_RECURSE VAREK_MODULE_SOURCES CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/frame/*.cpp
@@ -17,12 +19,23 @@ set_target_properties(varek_module_objects PROPERTIES
 target_compile_options(varek_module_objects PRIVATE -fno-exceptions -fno-rtti)
 
 if(NOT WIN32)
-  # Exports Linkage and ImportTable only; -Bsymbolic binds the module's own references to its
-  # own records even when the loading program has symbols of the same names.
-  add_library(Varek_Instr SHARED $<TARGET_OBJECTS:varek_module_objects>)
+  # Exports Linkage, ImportTable and ResourceDirectory only; -Bsymbolic binds the module's own
+  # references to its own records even when the loading program has symbols of the same names.
+  add_library(Varek_Instr SHARED $<TARGET_OBJECTS:varek_module_objects>
+                                 $<TARGET_OBJECTS:varek_resources>)
   set_target_properties(Varek_Instr PROPERTIES PREFIX "" OUTPUT_NAME Varek_Instr)
+  target_link_libraries(Varek_Instr PRIVATE varek_platform)
   target_link_options(Varek_Instr PRIVATE -Wl,-Bsymbolic -Wl,--no-undefined)
+  add_dependencies(Varek_Instr varek_resources)
 
   add_library(varek_module STATIC $<TARGET_OBJECTS:varek_module_objects>)
   target_include_directories(varek_module PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(varek_module PUBLIC varek_platform)
+else()
+  # The simulator's module file: a DLL that needs no DLL beyond the system's. Linking it proves
+  # that every platform call of the module is a real Win32 call.
+  add_library(Varek_Instr SHARED $<TARGET_OBJECTS:varek_module_objects>)
+  set_target_properties(Varek_Instr PROPERTIES PREFIX "" OUTPUT_NAME Varek_Instr SUFFIX ".gau")
+  target_link_libraries(Varek_Instr PRIVATE winmm dsound)
+  target_link_options(Varek_Instr PRIVATE -static-libgcc -static-libstdc++)
 endif()

@@ -55,3 +55,8 @@ inline constexpr int BMP_ALTIMETER_METRIC_DISC_MASK = 1061;   // 43 x 42
 inline constexpr int BMP_ALTIMETER_HUNDREDS_POINTER = 1070;   // 149 x 26, 1000 ft a turn
 inline constexpr int BMP_ALTIMETER_THOUSANDS_POINTER = 1080;  // 98 x 28, 10000 ft a turn
 inline constexpr int BMP_ALTIMETER_TEN_THOUSANDS_POINTER = 1090;  // 75 x 12, 100000 ft a turn
+
+// ---- Waves (type "WAVE"), PCM, one channel ----
+inline constexpr int WAVE_SWITCH_CLICK = 10;  // 22050 Hz, 16 bits, 3828 bytes (0.09 s)
+inline constexpr int WAVE_GEAR_WARNING = 40;  // 22050 Hz, 8 bits, 110260 bytes (5.0 s)
+inline constexpr int WAVE_UNITS_CLICK = 250;  // 11025 Hz, 16 bits, 14552 bytes (0.66 s)

@@ -17,6 +17,7 @@ struct command {
 
 int run_catalog(command_line& words);
 int run_eval(command_line& words);
+int run_resources(command_line& words);
 
 // Every command, in the order the help lists them.
 std::span<const command> commands();

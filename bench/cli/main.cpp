@@ -20,6 +20,10 @@ constexpr std::array all_commands = {
             "places one gauge, clicks it, runs N frames (1) and prints every element's reading "
             "and the key events and window operations it sent",
             run_eval},
+    command{"resources", "resources <module> [--extract DIR] [--json]",
+            "the module's resources: type, id and size, the format of each wave and the size "
+            "of each bitmap; --extract writes them out as .wav, .bmp and .bin files",
+            run_resources},
 };
 
 void print_help(std::ostream& out) {

@@ -2,10 +2,9 @@
 
 #include <string>
 
-#include <dlfcn.h>
-
 #include "bench/host/bench_error.h"
 #include "bench/host/host_services.h"
+#include "platform/posix/platform_control.h"
 
 namespace bench {
 namespace {
@@ -30,32 +29,42 @@ module_library module_library::open(const std::filesystem::path& file) {
     if (!std::filesystem::exists(file)) {
         throw bench_error("no module at " + file.string());
     }
-    void* library = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (library == nullptr) {
-        throw bench_error("cannot load " + file.string() + ": " + dlerror());
+    const platform_control::loaded_module loaded = platform_control::load_module(file);
+    if (loaded.handle == nullptr) {
+        throw bench_error("cannot load " + file.string() + ": " + loaded.error);
     }
-    auto* linkage = static_cast<GAUGESLINKAGE*>(dlsym(library, "Linkage"));
-    auto* import_table = static_cast<GAUGESIMPORT*>(dlsym(library, "ImportTable"));
+    auto* linkage =
+        static_cast<GAUGESLINKAGE*>(platform_control::module_symbol(loaded.handle, "Linkage"));
+    auto* import_table =
+        static_cast<GAUGESIMPORT*>(platform_control::module_symbol(loaded.handle, "ImportTable"));
     if (linkage == nullptr || import_table == nullptr) {
-        dlclose(library);
+        platform_control::free_module(loaded.handle);
         throw bench_error(file.string() + " is not a gauge module: it does not export " +
                           (linkage == nullptr ? "Linkage" : "ImportTable"));
     }
     try {
-        return module_library(library, linkage, import_table);
+        return module_library(loaded.handle, linkage, import_table);
     } catch (...) {
-        dlclose(library);
+        platform_control::free_module(loaded.handle);
         throw;
     }
 }
 
-module_library module_library::linked(void* linkage, void* import_table) {
-    return module_library(nullptr, static_cast<GAUGESLINKAGE*>(linkage),
-                          static_cast<GAUGESIMPORT*>(import_table));
+module_library module_library::linked(void* linkage, void* import_table,
+                                      const void* resource_directory) {
+    HMODULE handle = platform_control::register_linked_module(
+        static_cast<const platform_resource_directory*>(resource_directory), "(linked module)");
+    try {
+        return module_library(handle, static_cast<GAUGESLINKAGE*>(linkage),
+                              static_cast<GAUGESIMPORT*>(import_table));
+    } catch (...) {
+        platform_control::free_module(handle);
+        throw;
+    }
 }
 
-module_library::module_library(void* library, GAUGESLINKAGE* linkage, GAUGESIMPORT* import_table)
-    : library_(library), linkage_(linkage) {
+module_library::module_library(HMODULE handle, GAUGESLINKAGE* linkage, GAUGESIMPORT* import_table)
+    : handle_(handle), linkage_(linkage) {
     if (linkage->ModuleID != GAUGE_MODULE_ID) {
         throw bench_error("the module's linkage has id " + std::to_string(linkage->ModuleID) +
                           ", not the gauge module id " + std::to_string(GAUGE_MODULE_ID));
@@ -71,11 +80,8 @@ module_library::module_library(void* library, GAUGESLINKAGE* linkage, GAUGESIMPO
 }
 
 module_library::module_library(module_library&& other) noexcept
-    : library_(other.library_),
-      linkage_(other.linkage_),
-      gauges_(std::move(other.gauges_)),
-      instance_handle_(other.instance_handle_) {
-    other.library_ = nullptr;
+    : handle_(other.handle_), linkage_(other.linkage_), gauges_(std::move(other.gauges_)) {
+    other.handle_ = nullptr;
     other.linkage_ = nullptr;
 }
 
@@ -83,8 +89,8 @@ module_library::~module_library() {
     if (linkage_ != nullptr && linkage_->ModuleDeinit != nullptr) {
         linkage_->ModuleDeinit();
     }
-    if (library_ != nullptr) {
-        dlclose(library_);
+    if (handle_ != nullptr) {
+        platform_control::free_module(handle_);
     }
 }
 

@@ -1,7 +1,8 @@
 // A gauge module as the host sees it: its exported `Linkage` and `ImportTable`, started when
-// opened and stopped when closed.
+// opened and stopped when closed, and the module handle through which its resources are found.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <span>
 #include <vector>
@@ -12,14 +13,16 @@ namespace bench {
 
 class module_library {
   public:
-    // Loads the module file, checks its linkage and starts it. Throws bench_error with the
-    // reason when the file is not a gauge module.
+    // Loads the module file through the platform's loader, checks its linkage and starts it.
+    // Throws bench_error with the reason when the file is not a gauge module.
     static module_library open(const std::filesystem::path& file);
 
     // A module whose records are linked into this program (tests use it to reach the module's
     // own state), given the addresses of its `Linkage` and `ImportTable` as a loader would find
-    // them. Checked and started like a loaded one.
-    static module_library linked(void* linkage, void* import_table);
+    // them, and of its resource directory (a platform_resource_directory) if it has one.
+    // Checked and started like a loaded one.
+    static module_library linked(void* linkage, void* import_table,
+                                 const void* resource_directory = nullptr);
 
     module_library(module_library&& other) noexcept;
     module_library& operator=(module_library&&) = delete;
@@ -34,18 +37,21 @@ class module_library {
     const GAUGESLINKAGE& linkage() const {
         return *linkage_;
     }
-    // The module handle the host passes to a gauge with its installation service.
+    // The module handle the host passes to a gauge with its installation service: a small
+    // number of the platform's loader, which fits the service's 32-bit argument.
     UINT32 instance_handle() const {
-        return instance_handle_;
+        return static_cast<UINT32>(reinterpret_cast<std::uintptr_t>(handle_));
+    }
+    HMODULE handle() const {
+        return handle_;
     }
 
   private:
-    module_library(void* library, GAUGESLINKAGE* linkage, GAUGESIMPORT* import_table);
+    module_library(HMODULE handle, GAUGESLINKAGE* linkage, GAUGESIMPORT* import_table);
 
-    void* library_ = nullptr;
+    HMODULE handle_ = nullptr;
     GAUGESLINKAGE* linkage_ = nullptr;
     std::vector<GAUGEHDR*> gauges_;
-    UINT32 instance_handle_ = 0;
 };
 
 }  // namespace bench

@@ -98,9 +98,9 @@ std::set<std::string> exported_symbols(const char* file) {
     return symbols;
 }
 
-TEST(ModuleFile, ExportsLinkageAndImportTableAndNothingElse) {
+TEST(ModuleFile, ExportsLinkageImportTableAndResourcesAndNothingElse) {
     EXPECT_EQ(exported_symbols(VAREK_MODULE_PATH),
-              (std::set<std::string>{"ImportTable", "Linkage"}));
+              (std::set<std::string>{"ImportTable", "Linkage", "ResourceDirectory"}));
 }
 
 TEST(ModuleFile, LinkageNamesTheGaugeModuleAndItsVersion) {

@@ -1,5 +1,6 @@
 // Ways for a test to reach the module: the built module file, as the simulator loads it, or
-// the module linked into the tests, whose own state (the units mode) a test can set.
+// the module linked into the tests with its resources, whose own state (the units mode, whether
+// sound is enabled) a test can set.
 #pragma once
 
 #include "bench/host/module_library.h"
@@ -7,6 +8,7 @@
 #include "frame/catalog.h"
 #include "frame/host_services.h"
 #include "frame/module_state.h"
+#include "platform/posix/resource_directory.h"
 
 namespace testing_support {
 
@@ -15,7 +17,7 @@ inline bench::module_library module_file() {
 }
 
 inline bench::module_library linked_module() {
-    return bench::module_library::linked(&Linkage, &ImportTable);
+    return bench::module_library::linked(&Linkage, &ImportTable, &ResourceDirectory);
 }
 
 // Puts the linked module's shared state back to its values at load.

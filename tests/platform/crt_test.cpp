@@ -1,0 +1,104 @@
+// The two runtime functions of the subset: _splitpath over Windows paths, and wsprintfA's
+// format language.
+#include <functional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/sound_recorder.h"
+
+namespace {
+
+struct split_case {
+    const char* name;
+    const char* path;
+    std::string drive;
+    std::string dir;
+    std::string fname;
+    std::string ext;
+};
+
+class SplitPath : public ::testing::TestWithParam<split_case> {};
+
+TEST_P(SplitPath, GivesDriveDirectoryNameAndExtension) {
+    const split_case c = GetParam();
+    char drive[_MAX_DRIVE];
+    char dir[_MAX_DIR];
+    char fname[_MAX_FNAME];
+    char ext[_MAX_EXT];
+    _splitpath(c.path, drive, dir, fname, ext);
+    EXPECT_EQ(drive, c.drive);
+    EXPECT_EQ(dir, c.dir);
+    EXPECT_EQ(fname, c.fname);
+    EXPECT_EQ(ext, c.ext);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, SplitPath,
+    ::testing::Values(split_case{"full", R"(C:\Program Files\FS9\FS9.exe)",
+                                 "C:", R"(\Program Files\FS9\)", "FS9", ".exe"},
+                      split_case{"name_only", "FS9", "", "", "FS9", ""},
+                      split_case{"two_dots", "C:name.tar.gz", "C:", "", "name.tar", ".gz"},
+                      split_case{"dot_in_directory", R"(dir.d\file)", "", R"(dir.d\)", "file", ""},
+                      split_case{"forward_slashes", "/opt/sim/fs2004.bin", "", "/opt/sim/",
+                                 "fs2004", ".bin"},
+                      split_case{"empty", "", "", "", "", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SplitPathParts, AnyPartMayBeLeftOut) {
+    char fname[_MAX_FNAME];
+    _splitpath(R"(C:\FS9\FS9.exe)", nullptr, nullptr, fname, nullptr);
+    EXPECT_STREQ(fname, "FS9");
+}
+
+struct format_case {
+    const char* name;
+    std::function<int(char*)> format;
+    std::string expected;
+};
+
+class WindowsFormat : public ::testing::TestWithParam<format_case> {
+  protected:
+    testing_support::sound_recorder platform;
+};
+
+TEST_P(WindowsFormat, WritesAsWsprintfDoes) {
+    const format_case& c = GetParam();
+    char text[1100];
+    const int written = c.format(text);
+    EXPECT_EQ(std::string(text), c.expected);
+    EXPECT_EQ(written, static_cast<int>(c.expected.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, WindowsFormat,
+    ::testing::Values(
+        format_case{"text", [](char* t) { return wsprintfA(t, "%s", "N1234"); }, "N1234"},
+        format_case{"null_text", [](char* t) { return wsprintfA(t, "[%s]", nullptr); }, "[(null)]"},
+        format_case{"precision_cuts_text", [](char* t) { return wsprintfA(t, "%.3s", "ABCDE"); },
+                    "ABC"},
+        format_case{"widths", [](char* t) { return wsprintfA(t, "%5d|%-5d|%05d", 42, 42, -42); },
+                    "   42|42   |-0042"},
+        format_case{"long_is_32_bits",
+                    [](char* t) { return wsprintfA(t, "%lu %ld", 4294967295u, -1); },
+                    "4294967295 -1"},
+        format_case{"hexadecimal",
+                    [](char* t) { return wsprintfA(t, "%x %X %#x %04X", 255, 255, 255, 10); },
+                    "ff FF 0xff 000A"},
+        format_case{"short", [](char* t) { return wsprintfA(t, "%hd %hu", 70000, 70000); },
+                    "4464 4464"},
+        format_case{"sixty_four_bits",
+                    [](char* t) { return wsprintfA(t, "%I64d", 1099511627776LL); },
+                    "1099511627776"},
+        format_case{"character_and_percent", [](char* t) { return wsprintfA(t, "%c%%", 'A'); },
+                    "A%"},
+        format_case{"no_floating_point", [](char* t) { return wsprintfA(t, "%f", 1); }, "f"},
+        format_case{"at_most_1023_characters",
+                    [](char* t) {
+                        return wsprintfA(t, "%s%s", std::string(1000, 'a').c_str(),
+                                         std::string(100, 'b').c_str());
+                    },
+                    std::string(1000, 'a') + std::string(23, 'b')}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

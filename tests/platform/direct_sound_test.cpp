@@ -1,0 +1,190 @@
+// DirectSound on Linux: what a buffer description must hold, lock regions that wrap, play
+// positions, the cooperative level, object lifetimes, and what the sink is told of a play.
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/sound_recorder.h"
+
+namespace {
+
+constexpr DWORD caps =
+    DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME | DSBCAPS_GLOBALFOCUS;
+
+WAVEFORMATEX pcm(WORD channels, DWORD rate, WORD bits) {
+    WAVEFORMATEX format{};
+    format.wFormatTag = WAVE_FORMAT_PCM;
+    format.nChannels = channels;
+    format.nSamplesPerSec = rate;
+    format.wBitsPerSample = bits;
+    format.nBlockAlign = static_cast<WORD>(channels * bits / 8);
+    format.nAvgBytesPerSec = rate * format.nBlockAlign;
+    return format;
+}
+
+class DirectSound : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(DirectSoundCreate(nullptr, &device, nullptr), DS_OK);
+        ASSERT_EQ(device->SetCooperativeLevel(FindWindowA("FS98MAIN", nullptr), DSSCL_NORMAL),
+                  DS_OK);
+    }
+    void TearDown() override {
+        if (buffer != nullptr) {
+            buffer->Release();
+        }
+        device->Release();
+    }
+
+    HRESULT create(DWORD bytes, WAVEFORMATEX format) {
+        DSBUFFERDESC description{};
+        description.dwSize = sizeof description;
+        description.dwFlags = caps;
+        description.dwBufferBytes = bytes;
+        description.lpwfxFormat = &format;
+        return device->CreateSoundBuffer(&description, &buffer, nullptr);
+    }
+
+    testing_support::sound_recorder recorder;
+    IDirectSound* device = nullptr;
+    IDirectSoundBuffer* buffer = nullptr;
+};
+
+struct description_case {
+    const char* name;
+    void (*change)(DSBUFFERDESC&, WAVEFORMATEX&);
+    HRESULT result;
+};
+
+class BufferDescription : public DirectSound,
+                          public ::testing::WithParamInterface<description_case> {};
+
+TEST_P(BufferDescription, IsCheckedAsDirectSoundChecksIt) {
+    const description_case c = GetParam();
+    WAVEFORMATEX format = pcm(1, 22050, 16);
+    DSBUFFERDESC description{};
+    description.dwSize = sizeof description;
+    description.dwFlags = caps;
+    description.dwBufferBytes = 4000;
+    description.lpwfxFormat = &format;
+    c.change(description, format);
+    buffer = reinterpret_cast<IDirectSoundBuffer*>(std::uintptr_t{1});
+    EXPECT_EQ(device->CreateSoundBuffer(&description, &buffer, nullptr), c.result);
+    EXPECT_EQ(buffer != nullptr, c.result == DS_OK);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Descriptions, BufferDescription,
+    ::testing::Values(
+        description_case{"valid", [](DSBUFFERDESC&, WAVEFORMATEX&) {}, DS_OK},
+        description_case{"eight_bit_stereo",
+                         [](DSBUFFERDESC&, WAVEFORMATEX& f) { f = pcm(2, 11025, 8); }, DS_OK},
+        description_case{"size_field", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.dwSize = 20 + 1; },
+                         DSERR_INVALIDPARAM},
+        description_case{"too_small", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.dwBufferBytes = 3; },
+                         DSERR_INVALIDPARAM},
+        description_case{"reserved", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.dwReserved = 1; },
+                         DSERR_INVALIDPARAM},
+        description_case{"no_format",
+                         [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.lpwfxFormat = nullptr; },
+                         DSERR_INVALIDPARAM},
+        description_case{"adpcm", [](DSBUFFERDESC&, WAVEFORMATEX& f) { f.wFormatTag = 2; },
+                         DSERR_BADFORMAT},
+        description_case{"block_alignment",
+                         [](DSBUFFERDESC&, WAVEFORMATEX& f) { f.nBlockAlign = 4; },
+                         DSERR_BADFORMAT},
+        description_case{"rate_too_low", [](DSBUFFERDESC&, WAVEFORMATEX& f) { f = pcm(1, 99, 16); },
+                         DSERR_BADFORMAT},
+        description_case{"twenty_four_bits",
+                         [](DSBUFFERDESC&, WAVEFORMATEX& f) { f = pcm(1, 22050, 24); },
+                         DSERR_BADFORMAT}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DirectSound, ALockPastTheEndWrapsToTheStart) {
+    ASSERT_EQ(create(100, pcm(1, 22050, 8)), DS_OK);
+    LPVOID first = nullptr;
+    LPVOID second = nullptr;
+    DWORD first_bytes = 0;
+    DWORD second_bytes = 0;
+    ASSERT_EQ(buffer->Lock(80, 50, &first, &first_bytes, &second, &second_bytes, 0), DS_OK);
+    EXPECT_EQ(first_bytes, 20u);
+    EXPECT_EQ(second_bytes, 30u);
+    EXPECT_EQ(static_cast<std::uint8_t*>(first) - static_cast<std::uint8_t*>(second), 80);
+    std::memset(first, 0xAA, first_bytes);
+    std::memset(second, 0xBB, second_bytes);
+    // One lock at a time, given back as it was taken.
+    LPVOID other = nullptr;
+    DWORD other_bytes = 0;
+    EXPECT_EQ(buffer->Lock(0, 10, &other, &other_bytes, nullptr, nullptr, 0), DSERR_INVALIDCALL);
+    EXPECT_EQ(buffer->Unlock(second, first_bytes, first, second_bytes), DSERR_INVALIDPARAM);
+    EXPECT_EQ(buffer->Unlock(first, first_bytes, second, second_bytes), DS_OK);
+    EXPECT_EQ(buffer->Unlock(first, first_bytes, second, second_bytes), DSERR_INVALIDCALL);
+
+    ASSERT_EQ(buffer->Play(0, 0, 0), DS_OK);
+    ASSERT_EQ(recorder.plays.size(), 1u);
+    const auto& samples = recorder.plays[0].samples;
+    EXPECT_EQ(samples[0], 0xBB);
+    EXPECT_EQ(samples[29], 0xBB);
+    EXPECT_EQ(samples[30], 0);
+    EXPECT_EQ(samples[80], 0xAA);
+    EXPECT_FALSE(recorder.plays[0].wave.has_value()) << "no module carries these samples";
+}
+
+TEST_F(DirectSound, LocksAndPositionsStayInsideTheBuffer) {
+    ASSERT_EQ(create(100, pcm(1, 22050, 8)), DS_OK);
+    LPVOID first = nullptr;
+    DWORD first_bytes = 0;
+    EXPECT_EQ(buffer->Lock(100, 1, &first, &first_bytes, nullptr, nullptr, 0), DSERR_INVALIDPARAM);
+    EXPECT_EQ(buffer->Lock(0, 101, &first, &first_bytes, nullptr, nullptr, 0), DSERR_INVALIDPARAM);
+    EXPECT_EQ(buffer->Lock(90, 20, &first, &first_bytes, nullptr, nullptr, 0), DSERR_INVALIDPARAM)
+        << "a lock that wraps needs somewhere to put its second region";
+    EXPECT_EQ(buffer->SetCurrentPosition(100), DSERR_INVALIDPARAM);
+    EXPECT_EQ(buffer->SetCurrentPosition(99), DS_OK);
+    EXPECT_EQ(platform_control::describe_buffer(buffer)->position, 99u);
+}
+
+TEST_F(DirectSound, PlayNeedsACooperativeLevelAndAWindowToSetIt) {
+    IDirectSound* unbound = nullptr;
+    ASSERT_EQ(DirectSoundCreate(nullptr, &unbound, nullptr), DS_OK);
+    WAVEFORMATEX format = pcm(1, 22050, 16);
+    DSBUFFERDESC description{};
+    description.dwSize = sizeof description;
+    description.dwBufferBytes = 64;
+    description.lpwfxFormat = &format;
+    IDirectSoundBuffer* quiet = nullptr;
+    ASSERT_EQ(unbound->CreateSoundBuffer(&description, &quiet, nullptr), DS_OK);
+    EXPECT_EQ(quiet->Play(0, 0, 0), DSERR_PRIOLEVELNEEDED);
+    EXPECT_EQ(unbound->SetCooperativeLevel(nullptr, DSSCL_NORMAL), DSERR_INVALIDPARAM);
+    HWND window = platform_control::open_window("SOMEWINDOW");
+    EXPECT_EQ(unbound->SetCooperativeLevel(window, DSSCL_NORMAL), DS_OK);
+    EXPECT_EQ(quiet->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
+    ASSERT_EQ(recorder.plays.size(), 1u);
+    EXPECT_EQ(recorder.plays[0].flags, static_cast<DWORD>(DSBPLAY_LOOPING));
+    quiet->Release();
+    unbound->Release();
+}
+
+TEST_F(DirectSound, ABufferKeepsItsDeviceAlive) {
+    IDirectSound* other = nullptr;
+    ASSERT_EQ(DirectSoundCreate(nullptr, &other, nullptr), DS_OK);
+    WAVEFORMATEX format = pcm(1, 22050, 16);
+    DSBUFFERDESC description{};
+    description.dwSize = sizeof description;
+    description.dwBufferBytes = 64;
+    description.lpwfxFormat = &format;
+    IDirectSoundBuffer* held = nullptr;
+    ASSERT_EQ(other->CreateSoundBuffer(&description, &held, nullptr), DS_OK);
+    EXPECT_EQ(other->Release(), 1u);
+    EXPECT_TRUE(platform_control::device_alive(other));
+    EXPECT_EQ(held->Release(), 0u);
+    EXPECT_FALSE(platform_control::device_alive(other));
+}
+
+TEST_F(DirectSound, WithoutAnAudioDeviceThereIsNoDriver) {
+    platform_control::set_audio_device_present(false);
+    IDirectSound* none = reinterpret_cast<IDirectSound*>(std::uintptr_t{1});
+    EXPECT_EQ(DirectSoundCreate(nullptr, &none, nullptr), DSERR_NODRIVER);
+    EXPECT_TRUE(none == nullptr);
+}
+
+}  // namespace
