@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 BENCH := build/linux/bench/gauge-bench
 MODULE := build/linux/Varek_Instr.so
 
-.PHONY: all deps build run test test-linux test-asan perf format tidy clean
+.PHONY: all deps build run test test-linux test-asan perf format tidy clean golden contact-sheet
 
 all: build
 
@@ -30,6 +30,15 @@ test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# The golden drawings the rendering tests compare with, and the README's contact sheet: both
+# committed, both drawn again by these targets after a change to the art or the renderer.
+golden: build
+	scripts/make-golden.sh $(BENCH) $(MODULE)
+
+contact-sheet: build
+	mkdir -p docs
+	$(BENCH) contact-sheet $(MODULE) -o docs/contact-sheet.png
 
 perf: build
 	build/linux/perf/varek_perf

@@ -35,7 +35,11 @@ std::vector<gauge_renderer::element_state> gauge_renderer::capture() const {
         s.failure = static_cast<int>(r.failure);
         s.bitmap = e.resource_id;
         s.flags = e.image_flags;
-        s.values = r.values;
+        // What is shown: a needle's angle, an icon's index, where a slider or a sprite lies;
+        // only a moving image shows its values as they are.
+        if (e.element_type == ELEMENT_TYPE_MOVING_IMAGE) {
+            s.values = r.values;
+        }
         s.angle = r.angle;
         s.icon_index = r.icon_index;
         s.placed_x = r.placed_x;

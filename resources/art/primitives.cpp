@@ -461,13 +461,13 @@ void sphere_texture(cairo_t* cr, const sphere_design& d) {
                 break;
             }
             const bool major = pitch % 10 == 0;
-            const double half = major ? 26 : 12;
-            line(cr, {middle - half, row}, {middle + half, row}, stroke * 0.8, palette::marks);
+            const double half = major ? 22 : 9;
+            line(cr, {middle - half, row}, {middle + half, row}, stroke * 0.7, palette::marks);
             if (major) {
                 const std::string text = std::to_string(pitch);
-                centred_text(cr, text, {middle - half - 14, row}, d.numerals, palette::marks, 0,
+                centred_text(cr, text, {middle - half - 11, row}, d.numerals, palette::marks, 0,
                              1.0 / d.texture_scale_y);
-                centred_text(cr, text, {middle + half + 14, row}, d.numerals, palette::marks, 0,
+                centred_text(cr, text, {middle + half + 11, row}, d.numerals, palette::marks, 0,
                              1.0 / d.texture_scale_y);
             }
         }
