@@ -19,7 +19,7 @@ constexpr tick_style minor{115, 124, 1.4};
 constexpr double numeral_radius = 87;
 
 void metric_face(cairo_t* cr, module_records& records) {
-    const dial_scale scale = records.needle_scale("Airspeed", BMP_AIRSPEED_METRIC_NEEDLE);
+    const dial_scale scale = records.needle_scale("Airspeed", BMP_AIRSPEED_METRIC_NEEDLE, 0);
     dial_face(cr, scale.centre, face_radius);
     ticks(cr, scale, 50, 800, 10, minor);
     ticks(cr, scale, 50, 800, 50, medium);
@@ -34,7 +34,7 @@ void metric_face(cairo_t* cr, module_records& records) {
 }
 
 void british_face(cairo_t* cr, module_records& records) {
-    const dial_scale scale = records.needle_scale("Airspeed", BMP_AIRSPEED_BRITISH_NEEDLE);
+    const dial_scale scale = records.needle_scale("Airspeed", BMP_AIRSPEED_BRITISH_NEEDLE, 1);
     dial_face(cr, scale.centre, face_radius);
     ticks(cr, scale, 60, 150, 5, minor);
     ticks(cr, scale, 150, 500, 10, minor);

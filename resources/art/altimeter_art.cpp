@@ -29,8 +29,8 @@ constexpr tick_style medium{108, 124, 2.2};
 constexpr tick_style minor{115, 124, 1.4};
 
 void metric_face(cairo_t* cr, module_records& records) {
-    const dial_scale metres = records.needle_scale(gauge, BMP_ALTIMETER_METRES_POINTER);
-    const dial_scale slow = records.needle_scale(gauge, BMP_ALTIMETER_SLOW_POINTER);
+    const dial_scale metres = records.needle_scale(gauge, BMP_ALTIMETER_METRES_POINTER, 0);
+    const dial_scale slow = records.needle_scale(gauge, BMP_ALTIMETER_SLOW_POINTER, 0);
     dial_face(cr, metres.centre, face_radius);
     ticks(cr, metres, 0, 980, 20, minor);
     ticks(cr, metres, 0, 950, 50, medium);
@@ -51,7 +51,7 @@ void metric_face(cairo_t* cr, module_records& records) {
 }
 
 void british_face(cairo_t* cr, module_records& records) {
-    const dial_scale hundreds = records.needle_scale(gauge, BMP_ALTIMETER_HUNDREDS_POINTER);
+    const dial_scale hundreds = records.needle_scale(gauge, BMP_ALTIMETER_HUNDREDS_POINTER, 1);
     dial_face(cr, hundreds.centre, face_radius);
     ticks(cr, hundreds, 0, 980, 20, minor);
     ticks(cr, hundreds, 0, 900, 100, major);

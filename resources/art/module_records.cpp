@@ -26,23 +26,25 @@ bench::gauge_placement& module_records::placement(std::string_view gauge) {
     return placed;
 }
 
-const bench::element_reading& module_records::reading(std::string_view gauge, int bitmap) {
+const bench::element_reading& module_records::reading(std::string_view gauge, int bitmap,
+                                                      bool shown_only) {
     for (const bench::element_reading& r : placement(gauge).readings()) {
-        if (r.element->resource_id == static_cast<ID>(bitmap)) {
+        if (r.element->resource_id == static_cast<ID>(bitmap) && (!shown_only || r.drawn())) {
             return r;
         }
     }
     throw std::runtime_error("gauge " + std::string(gauge) + " has no element drawing bitmap " +
-                             std::to_string(bitmap));
+                             std::to_string(bitmap) + (shown_only ? " in that units mode" : ""));
 }
 
 const ELEMENT_HEADER& module_records::element(std::string_view gauge, int bitmap) {
     return *reading(gauge, bitmap).element;
 }
 
-dial_scale module_records::needle_scale(std::string_view gauge, int bitmap,
+dial_scale module_records::needle_scale(std::string_view gauge, int bitmap, int units,
                                         std::function<double(double)> to_table) {
-    const ELEMENT_HEADER& header = element(gauge, bitmap);
+    evaluate(gauge, bitmap, units, {});
+    const ELEMENT_HEADER& header = *reading(gauge, bitmap, true).element;
     if (header.element_type != ELEMENT_TYPE_NEEDLE) {
         throw std::runtime_error("bitmap " + std::to_string(bitmap) + " of " + std::string(gauge) +
                                  " is not a needle");

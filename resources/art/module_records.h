@@ -27,8 +27,10 @@ class module_records {
     const ELEMENT_HEADER& element(std::string_view gauge, int bitmap);
 
     // The dial a needle is graduated on: its centre and the angle its scale table gives for a
-    // value shown on the face. `to_table` turns a face value into the unit of the table.
-    dial_scale needle_scale(std::string_view gauge, int bitmap,
+    // value shown on the face. The needle is the one drawing `bitmap` that the units mode shows
+    // (two faces' needles may share a bitmap). `to_table` turns a face value into the unit of
+    // the table.
+    dial_scale needle_scale(std::string_view gauge, int bitmap, int units,
                             std::function<double(double)> to_table = {});
 
     // The reading of the element that draws `bitmap`, after one frame with the units mode and
@@ -38,7 +40,10 @@ class module_records {
 
   private:
     bench::gauge_placement& placement(std::string_view gauge);
-    const bench::element_reading& reading(std::string_view gauge, int bitmap);
+    // The first element drawing `bitmap`; with `shown_only`, the first one drawn in the last
+    // frame.
+    const bench::element_reading& reading(std::string_view gauge, int bitmap,
+                                          bool shown_only = false);
 
     bench::session session_;
     std::map<std::string, bench::gauge_placement*, std::less<>> placements_;
