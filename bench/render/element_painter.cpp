@@ -155,7 +155,8 @@ void paint_string(const paint_context& c, const element_reading& r) {
     cairo_restore(cr);
 }
 
-// The box an element's bitmap takes on the gauge before any turn: what a failure's cover hides.
+// A failure's cover: a flat grey box over what the element's bitmap takes on the gauge,
+// before any turn.
 void paint_cover(const paint_context& c, const element_reading& r) {
     const ELEMENT_HEADER& e = *r.element;
     double x = e.position.x;

@@ -21,7 +21,9 @@ constexpr double numeral_radius = 87;
 void metric_face(cairo_t* cr, module_records& records) {
     const dial_scale scale = records.needle_scale("Airspeed", BMP_AIRSPEED_METRIC_NEEDLE, 0);
     dial_face(cr, scale.centre, face_radius);
-    ticks(cr, scale, 50, 800, 10, minor);
+    // Every 10 km/h up to 300, every 25 above, where the scale closes up.
+    ticks(cr, scale, 50, 300, 10, minor);
+    ticks(cr, scale, 300, 800, 25, minor);
     ticks(cr, scale, 50, 800, 50, medium);
     constexpr std::array<double, 11> labels = {50,  100, 150, 200, 250, 300,
                                                400, 500, 600, 700, 800};
