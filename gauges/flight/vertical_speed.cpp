@@ -130,9 +130,9 @@ MOUSERECT mouse[] = {
     mouse_end_parent(),
     mouse_parent({73, 200, 54, 29}),
     mouse_tooltip_text(units_switch_tooltip),
-    mouse_child_function({0, 0, 54, 29}, CURSOR_HAND, MOUSE_LEFTSINGLE,
-                         units_mouse_function<units_click_slot>),
     mouse_end_parent(),
+    mouse_child_function({73, 200, 54, 29}, CURSOR_HAND, MOUSE_LEFTSINGLE,
+                         units_mouse_function<units_click_slot>),
     mouse_end_parent(),
     mouse_end_list(),
 };
