@@ -1,12 +1,15 @@
 // gauge-bench render <module> <gauge> -o FILE.png [--set TOKEN=VALUE ...] [--fail KEY ...]
-//                    [--params TEXT] [--scale S] [--night]
-// Places one gauge on the simulated aircraft, runs a frame and draws it into a PNG file.
+//                    [--params TEXT] [--units metric|british] [--scale S] [--night]
+// Places one gauge on the simulated aircraft, runs a frame and draws it into a PNG file. The
+// units mode is set before the gauge is placed, by clicking the module's units plate as a pilot
+// does.
 #include <iostream>
 
 #include "bench/cli/aircraft_settings.h"
 #include "bench/cli/commands.h"
 #include "bench/host/bench_error.h"
 #include "bench/host/session.h"
+#include "bench/host/units_selection.h"
 #include "bench/render/gauge_renderer.h"
 #include "bench/render/png_file.h"
 #include "frame/tokens.h"
@@ -35,6 +38,7 @@ int run_render(command_line& words) {
     const auto assignments = words.repeated("set");
     const auto failures = words.repeated("fail");
     const auto parameters = words.option("params");
+    const auto units_text = words.option("units");
     const double scale = parse_scale(words.option("scale"));
     const bool night = words.flag("night");
     const std::string path = words.positional("the module file");
@@ -43,6 +47,10 @@ int run_render(command_line& words) {
     if (!output) {
         throw bench_error("render needs -o FILE.png, the image to write");
     }
+    std::optional<units_mode_choice> units;
+    if (units_text) {
+        units = parse_units_mode_choice(*units_text);
+    }
 
     session bench(module_library::open(path));
     for (const std::string& assignment : assignments) {
@@ -50,6 +58,9 @@ int run_render(command_line& words) {
     }
     for (const std::string& key : failures) {
         fail_system(bench.aircraft(), key);
+    }
+    if (units) {
+        select_units(bench, *units);
     }
     gauge_placement& placement = bench.place(gauge, parameters);
     bench.run_frames(1);

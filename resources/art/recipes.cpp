@@ -8,8 +8,8 @@ namespace art {
 
 std::vector<recipe> all_recipes() {
     std::vector<recipe> all;
-    for (auto group :
-         {airspeed_recipes, altimeter_recipes, attitude_recipes, panel_button_recipes}) {
+    for (auto group : {airspeed_recipes, altimeter_recipes, attitude_recipes,
+                       vertical_speed_recipes, switch_panel_recipes, panel_button_recipes}) {
         std::vector<recipe> recipes = group();
         all.insert(all.end(), recipes.begin(), recipes.end());
     }

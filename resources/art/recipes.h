@@ -22,6 +22,8 @@ struct recipe {
 std::vector<recipe> airspeed_recipes();
 std::vector<recipe> altimeter_recipes();
 std::vector<recipe> attitude_recipes();
+std::vector<recipe> vertical_speed_recipes();
+std::vector<recipe> switch_panel_recipes();  // the switches and the units label plates
 std::vector<recipe> panel_button_recipes();  // the toggle buttons and the registration plate
 
 // Every recipe, in order of id. Throws std::logic_error when two recipes share an id.

@@ -209,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(Values, DrawnIcon,
                          ::testing::Values(icon_case{-1, 0, 0}, icon_case{0, 400, 0},
                                            icon_case{1, 0, 400}, icon_case{2, 0, 0}));
 
-// ---- Moving images: the digit drum ------------------------------------------------------------
+// ---- Moving images: the digit drum --------------------------------------------------------------
 
 class DigitDrum : public ::testing::TestWithParam<int> {};
 
@@ -259,7 +259,7 @@ TEST(DigitDrumEnds, HoldsItsEndCellsBeyondItsRange) {
     EXPECT_GT(differing_share(gauge.draw(5), high.get(), 2), 0.0);
 }
 
-// ---- Sprites ----------------------------------------------------------------------------------
+// ---- Sprites ------------------------------------------------------------------------------------
 
 struct sprite_case {
     double shift_x;
@@ -380,7 +380,7 @@ TEST(SliderOffset, MovesTheBitmapByValueTimesScale) {
     EXPECT_EQ(count_pixels(image, 0, 0, side, side, is_blue), 400 - 2 * 20);
 }
 
-// ---- Redrawing --------------------------------------------------------------------------------
+// ---- Redrawing ----------------------------------------------------------------------------------
 
 TEST(Redrawing, DrawsAgainOnlyWhenSomethingShownChangedAndDecodesEachBitmapOnce) {
     ELEMENT_ICON icon_element = icon({.bitmap = blue,

@@ -12,6 +12,7 @@
 #include "bench/render/contact_sheet.h"
 #include "bench/render/gauge_renderer.h"
 #include "frame/tokens.h"
+#include "resources/resource_ids.h"
 #include "tests/support/images.h"
 #include "tests/support/module_under_test.h"
 
@@ -56,8 +57,7 @@ class DrawnGauge : public ::testing::Test {
     bench::render::bitmap_cache bitmaps_{panel.module().handle()};
 };
 
-// ---- Needles point at the marks of their faces
-// ---------------------------------------------------
+// ---- Needles point at the marks of their faces --------------------------------------------------
 
 struct needle_case {
     const char* name;
@@ -67,8 +67,9 @@ struct needle_case {
     ID needle;
     GAUGE_TOKEN token;
     double token_per_face_unit;     // what the token reads per unit the face is graduated in
-    std::vector<double> marks;      // the face's numbered marks, in its unit
+    std::vector<double> marks;      // the face's major marks, in its unit
     double needle_from, needle_to;  // a band where this needle alone turns
+    double mark_from, mark_to;      // a band that only the face's major marks reach
 };
 
 // The direction of the pixels of a box around a centre, within a band of radii, that pass a
@@ -112,9 +113,10 @@ TEST_P(NeedleOnItsMark, PointsAtTheMarkTheFaceCarriesForTheValue) {
         panel.aircraft().set(c.token, value * c.token_per_face_unit);
         cairo_surface_t* image = draw(c.gauge);
 
+        // The needle of the face shown (two faces' needles may share a bitmap).
         const bench::element_reading* needle = nullptr;
         for (const auto& r : placement().readings()) {
-            if (r.element->resource_id == c.needle) {
+            if (r.element->resource_id == c.needle && r.drawn()) {
                 needle = &r;
             }
         }
@@ -128,8 +130,8 @@ TEST_P(NeedleOnItsMark, PointsAtTheMarkTheFaceCarriesForTheValue) {
                 return bright(pixel_at(image, x, y)) && !bright(pixel_at(away.get(), x, y));
             });
         ASSERT_TRUE(pointed.has_value()) << c.name << " " << value;
-        // The face's major mark near there: the only marks that reach in to radius 103.
-        const auto mark = direction_of(cx, cy, 103, 107, [&](int x, int y, double d) {
+        // The face's major mark near there.
+        const auto mark = direction_of(cx, cy, c.mark_from, c.mark_to, [&](int x, int y, double d) {
             return std::abs(turn_between(*pointed, d)) < 2.0 && bright(pixel_at(face_image, x, y));
         });
         ASSERT_TRUE(mark.has_value()) << c.name << ": no mark for " << value;
@@ -139,50 +141,31 @@ TEST_P(NeedleOnItsMark, PointsAtTheMarkTheFaceCarriesForTheValue) {
 
 constexpr double knots_per_km_per_hour = 1 / 1.8512821;
 constexpr double feet_per_metre = 1.009205 / 0.3047693;
+constexpr double vertical_speed_per_metre_per_second = 256;
+constexpr double vertical_speed_per_thousand_feet_per_minute = 1000 / 3.28084 / 60 * 256;
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Faces, NeedleOnItsMark,
-    ::testing::Values(needle_case{"AirspeedMetric",
-                                  "Airspeed",
-                                  0,
-                                  280,
-                                  290,
-                                  AIRSPEED,
-                                  knots_per_km_per_hour,
-                                  {50, 100, 150, 200, 250, 300, 400, 500, 600, 700, 800},
-                                  50,
-                                  72},
-                      needle_case{"AirspeedBritish",
-                                  "Airspeed",
-                                  1,
-                                  320,
-                                  300,
-                                  AIRSPEED,
-                                  1.0,
-                                  {60, 80, 100, 150, 200, 250, 300, 350, 400, 450, 500},
-                                  50,
-                                  72},
-                      needle_case{"AltimeterMetres",
-                                  "Altimeter",
-                                  0,
-                                  1000,
-                                  1020,
-                                  ALT_FROM_BAROMETRIC_PRESSURE,
-                                  feet_per_metre,
-                                  {0, 100, 200, 300, 400, 500, 600, 700, 800, 900},
-                                  76,
-                                  96},
-                      needle_case{"AltimeterHundredsOfFeet",
-                                  "Altimeter",
-                                  1,
-                                  1040,
-                                  1070,
-                                  ALT_FROM_BAROMETRIC_PRESSURE,
-                                  1.0,
-                                  {0, 100, 200, 300, 400, 500, 600, 700, 800, 900},
-                                  80,
-                                  98}),
+    ::testing::Values(
+        needle_case{"AirspeedMetric", "Airspeed", 0, 280, 290, AIRSPEED, knots_per_km_per_hour,
+                    {50, 100, 150, 200, 250, 300, 400, 500, 600, 700, 800}, 50, 72, 103, 107},
+        needle_case{"AirspeedBritish", "Airspeed", 1, 320, 300, AIRSPEED, 1.0,
+                    {60, 80, 100, 150, 200, 250, 300, 350, 400, 450, 500}, 50, 72, 103, 107},
+        needle_case{"AltimeterMetres", "Altimeter", 0, 1000, 1020, ALT_FROM_BAROMETRIC_PRESSURE,
+                    feet_per_metre, {0, 100, 200, 300, 400, 500, 600, 700, 800, 900},
+                    76, 96, 103, 107},
+        needle_case{"AltimeterHundredsOfFeet", "Altimeter", 1, 1040, 1070,
+                    ALT_FROM_BAROMETRIC_PRESSURE, 1.0,
+                    {0, 100, 200, 300, 400, 500, 600, 700, 800, 900}, 80, 98, 103, 107},
+        needle_case{"VerticalSpeedMetric", "Vertical_Speed", 0, 330, 340, VERTICAL_SPEED,
+                    vertical_speed_per_metre_per_second,
+                    {-60, -45, -30, -15, 0, 15, 30, 45, 60, 75}, 22, 42, 62, 66},
+        needle_case{"VerticalSpeedBritish", "Vertical_Speed", 1, 360, 340, VERTICAL_SPEED,
+                    vertical_speed_per_thousand_feet_per_minute,
+                    {-8, -4, -3, -2, -1, 0, 1, 2, 3, 4, 8}, 22, 42, 62, 66}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---- The units mode's faces ---------------------------------------------------------------------
 
@@ -229,8 +212,49 @@ TEST_F(DrawnGauge, AttitudeFlagAtMinusOneDrawsNothing) {
     EXPECT_GT(count_pixels(image, 129, 45, 71, 25, orange), 200);
 }
 
-// ---- Lighting
-// -------------------------------------------------------------------------------------
+TEST_F(DrawnGauge, SwitchLeverStandsUpWhileItsSystemIsOn) {
+    cairo_surface_t* base = bitmap(BMP_SWITCH_BASE).picture(true, bench::render::full_colour);
+    // How many pixels of a band across the switch the lever covers: where the drawing is not
+    // the base plate.
+    const auto lever_in_band = [&](int y) {
+        cairo_surface_t* image = draw("Battery_Switch");
+        int covered = 0;
+        for (int j = y; j < y + 10; ++j) {
+            for (int i = 0; i < 27; ++i) {
+                const rgba p = pixel_at(image, i, j);
+                const rgba q = pixel_at(base, i, j);
+                covered += std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b) > 30;
+            }
+        }
+        return covered;
+    };
+    EXPECT_EQ(lever_in_band(2), 0);
+    EXPECT_GT(lever_in_band(52), 40);
+    panel.aircraft().set(MASTER_BATTERY, 1);
+    EXPECT_GT(lever_in_band(2), 40);
+    EXPECT_EQ(lever_in_band(52), 0);
+}
+
+struct plate_case {
+    int units;
+    ID shown;  // the bitmap the whole plate shows
+};
+
+class UnitsPlate : public DrawnGauge, public ::testing::WithParamInterface<plate_case> {};
+
+TEST_P(UnitsPlate, ShowsTheWordOfTheUnitsModeOnly) {
+    const plate_case c = GetParam();
+    units_mode = c.units;
+    cairo_surface_t* image = draw("On_Text_Switch");
+    EXPECT_EQ(differing_share(image, bitmap(c.shown).picture(true, bench::render::full_colour), 0),
+              0.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Units, UnitsPlate,
+                         ::testing::Values(plate_case{0, BMP_ON_PLATE_RUSSIAN},
+                                           plate_case{1, BMP_ON_PLATE_ENGLISH}));
+
+// ---- Lighting -----------------------------------------------------------------------------------
 
 struct lighting_case {
     const char* name;
@@ -263,8 +287,7 @@ INSTANTIATE_TEST_SUITE_P(
                       lighting_case{"NightWithLights", true, true, true, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// ---- The registration plate's text
-// ---------------------------------------------------------------
+// ---- The registration plate's text --------------------------------------------------------------
 
 struct text_case {
     const char* name;

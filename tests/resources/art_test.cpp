@@ -64,7 +64,14 @@ INSTANTIATE_TEST_SUITE_P(
         published_size{BMP_AIRSPEED_BRITISH_NEEDLE, 157, 12},
         published_size{BMP_AIRSPEED_BEZEL, 300, 300},
         published_size{BMP_AIRSPEED_BRITISH_FACE, 300, 300},
-        published_size{BMP_ATTITUDE_BEZEL, 292, 232},
+        published_size{BMP_VERTICAL_SPEED_METRIC_FACE, 200, 229},
+        published_size{BMP_VERTICAL_SPEED_NEEDLE, 119, 18},
+        published_size{BMP_VERTICAL_SPEED_BEZEL, 200, 229},
+        published_size{BMP_VERTICAL_SPEED_BRITISH_FACE, 200, 200},
+        published_size{BMP_SWITCH_BASE, 27, 65}, published_size{BMP_SWITCH_LEVER_DOWN, 27, 65},
+        published_size{BMP_SWITCH_LEVER_UP, 27, 65}, published_size{BMP_ON_PLATE_RUSSIAN, 74, 32},
+        published_size{BMP_ON_PLATE_ENGLISH, 74, 32}, published_size{BMP_OFF_PLATE_RUSSIAN, 74, 32},
+        published_size{BMP_OFF_PLATE_ENGLISH, 74, 32}, published_size{BMP_ATTITUDE_BEZEL, 292, 232},
         published_size{BMP_ATTITUDE_METRIC_SPHERE, 256, 254},
         published_size{BMP_ATTITUDE_METRIC_SPHERE_MASK, 120, 140},
         published_size{BMP_ATTITUDE_BRITISH_SPHERE, 256, 254},
@@ -142,8 +149,7 @@ TEST(Masks, AreWhiteWhereTheImageShowsAndBlackElsewhere) {
     }
 }
 
-// ---- How art becomes a bitmap
-// ---------------------------------------------------------------------
+// ---- How art becomes a bitmap -------------------------------------------------------------------
 
 TEST(KeyedArt, PaintsBlackAsTheDarkestVisibleGreyAndLeavesUnpaintedPixelsTransparent) {
     art::canvas c(4, 2);
