@@ -27,8 +27,7 @@ constexpr tick_style minor{74, 81, 1.2};
 constexpr double numeral_radius = 50;
 
 void climb_and_descent(cairo_t* cr, point centre) {
-    centred_text(cr, "ПОДЪЁМ", {centre.x + 6, centre.y - 31}, sized(cyrillic, 11),
-                 palette::marks);
+    centred_text(cr, "ПОДЪЁМ", {centre.x + 6, centre.y - 31}, sized(cyrillic, 11), palette::marks);
     centred_text(cr, "СПУСК", {centre.x + 6, centre.y + 29}, sized(cyrillic, 11), palette::marks);
 }
 
@@ -69,8 +68,8 @@ void british_face(cairo_t* cr, module_records& records) {
     constexpr std::array<double, 1> zero = {0};
     numerals(cr, scale, zero, numeral_radius, sized(cyrillic, 16), whole);
     climb_and_descent(cr, scale.centre);
-    centred_text(cr, "ФУТ/МИН ×1000", {scale.centre.x + 6, scale.centre.y - 17},
-                 sized(cyrillic, 9), palette::marks);
+    centred_text(cr, "ФУТ/МИН ×1000", {scale.centre.x + 6, scale.centre.y - 17}, sized(cyrillic, 9),
+                 palette::marks);
 }
 
 void vertical_speed_needle(cairo_t* cr, module_records& records) {
