@@ -134,9 +134,7 @@ void metric_disc(cairo_t* cr, module_records& records) {
 }
 
 void window_mask(cairo_t* cr, module_records&) {
-    cairo_rectangle(cr, 0, 0, window_width, window_height);
-    set_colour(cr, palette::marks);
-    cairo_fill(cr);
+    mask_window(cr, window_width, window_height);
 }
 
 void pointer(cairo_t* cr, module_records& records, int bitmap, int width, int height,

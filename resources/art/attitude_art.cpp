@@ -127,9 +127,7 @@ void sphere(cairo_t* cr, module_records& records, int bitmap, int units, colour 
 }
 
 void sphere_mask(cairo_t* cr, module_records&) {
-    cairo_rectangle(cr, 0, 0, mask_width, mask_height);
-    set_colour(cr, palette::marks);
-    cairo_fill(cr);
+    mask_window(cr, mask_width, mask_height);
 }
 
 // A bank-scale ring: marks on the lower arc at 10, 20, 30, 45 and 60 degrees either side, a

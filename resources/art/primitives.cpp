@@ -356,6 +356,16 @@ void lamp(cairo_t* cr, point centre, double radius, colour light, bool lit) {
     cairo_restore(cr);
 }
 
+void mask_window(cairo_t* cr, int width, int height, double radius) {
+    if (radius > 0.0) {
+        fill_circle(cr, {width / 2.0, height / 2.0}, radius, palette::marks);
+        return;
+    }
+    cairo_rectangle(cr, 0, 0, width, height);
+    set_colour(cr, palette::marks);
+    cairo_fill(cr);
+}
+
 void lettered_plate(cairo_t* cr, int width, int height, std::string_view text, const font& f) {
     cairo_save(cr);
     rounded_rectangle(cr, 0.5, 0.5, width - 1, height - 1, 3);

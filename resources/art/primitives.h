@@ -137,6 +137,10 @@ void switch_base(cairo_t* cr, int width, int height);
 // A round lamp lens, unlit (dark glass) or lit (glowing).
 void lamp(cairo_t* cr, point centre, double radius, colour light, bool lit);
 
+// A mask's window: white (the image shows) over the whole rectangle, or over a disc of
+// `radius` at its middle when one is given. Drawn on a canvas written as a mask.
+void mask_window(cairo_t* cr, int width, int height, double radius = 0.0);
+
 // An engraved plate: housing paint, a thin metal edge, white lettering centred.
 void lettered_plate(cairo_t* cr, int width, int height, std::string_view text, const font& f);
 

@@ -83,8 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GaugeBenchContactSheet, DrawsEveryGaugeInBothUnitsModesAtTheWidthAsked) {
     const auto file = scratch_png("sheet");
-    const auto result =
-        run_bench("contact-sheet " + module + " --width 900 -o " + file.string());
+    const auto result = run_bench("contact-sheet " + module + " --width 900 -o " + file.string());
     ASSERT_EQ(result.status, 0) << result.output;
     const auto sheet = bench::render::read_png(file);
     EXPECT_EQ(testing_support::width_of(sheet.get()), 900);

@@ -74,9 +74,8 @@ art::rgb_bitmap sprite_texture() {
 
 // A mask 40 x 30 showing a disc of diameter 24 at its middle.
 art::rgb_bitmap disc_mask() {
-    return drawn(40, 30, art::paint_mode::mask, [](cairo_t* cr) {
-        art::fill_circle(cr, {20, 15}, 12, art::palette::marks);
-    });
+    return drawn(40, 30, art::paint_mode::mask,
+                 [](cairo_t* cr) { art::mask_window(cr, 40, 30, 12); });
 }
 
 // A needle bitmap: a white bar 40 x 6, turning about (5, 3).
