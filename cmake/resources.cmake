@@ -12,7 +12,7 @@
 #
 # The same list is written out as a Windows resource script beside the table, naming the files
 # where this build makes them: `Varek_Instr.rc` for the module's directory (the Windows module
-# file compiles it, see cmake/windows_module.cmake), `<directory>.rc` for any other.
+# file compiles it, see cmake/windows_resources.cmake), `<directory>.rc` for any other.
 
 function(_varek_resource_directory directory)
   add_library(${directory} OBJECT)
