@@ -33,7 +33,7 @@ VAREK_EXPORT constinit catalog_linkage Linkage = {
         // 19 Old_COM
         // 20 Old_NAV
         &gauge_airspeed,      // 21 Airspeed
-        // 22 Vertical_Speed
+        &gauge_vertical_speed,  // 22 Vertical_Speed
         &gauge_attitude,      // 23 Attitude
         &gauge_altimeter,     // 24 Altimeter
         // 25 Turn_Coordinator
@@ -54,16 +54,16 @@ VAREK_EXPORT constinit catalog_linkage Linkage = {
         // 40 Flaps_Lever (direction of travel)
         // 41 Gear_Lever
         // 42 Flaps_Lever (position in four steps)
-        // 43 Beacon_Lights_Switch
-        // 44 Landing_Lights_Switch
-        // 45 Strobe_Lights_Switch
-        // 46 Navigation_Lights_Switch
-        // 47 Panel_Lights_Switch
-        // 48 Battery_Switch
-        // 49 Generator_Switch
-        // 50 Avionics_Switch
-        // 51 Off_Text_Switch
-        // 52 On_Text_Switch
+        &switch_gauges[0],    // 43 Beacon_Lights_Switch
+        &switch_gauges[1],    // 44 Landing_Lights_Switch
+        &switch_gauges[2],    // 45 Strobe_Lights_Switch
+        &switch_gauges[3],    // 46 Navigation_Lights_Switch
+        &switch_gauges[4],    // 47 Panel_Lights_Switch
+        &switch_gauges[5],    // 48 Battery_Switch
+        &switch_gauges[6],    // 49 Generator_Switch
+        &switch_gauges[7],    // 50 Avionics_Switch
+        &label_plates[0],     // 51 Off_Text_Switch
+        &label_plates[1],     // 52 On_Text_Switch
         // 53 Low_Fuel_Pressure_Light
         // 54 Low_Fuel_Light
         // 55 Empty_Fuel_Light

@@ -38,5 +38,12 @@ extern GAUGEHDR gauge_registration;
 inline constexpr std::size_t toggle_button_count = 14;
 extern std::array<GAUGEHDR, toggle_button_count> toggle_buttons;
 extern GAUGEHDR gauge_airspeed;
+extern GAUGEHDR gauge_vertical_speed;
 extern GAUGEHDR gauge_attitude;
 extern GAUGEHDR gauge_altimeter;
+// The eight switches, positions 43 to 50 in catalog order, built from one table.
+inline constexpr std::size_t switch_count = 8;
+extern std::array<GAUGEHDR, switch_count> switch_gauges;
+// The two label plates that turn the units mode over, positions 51 and 52, built from one table.
+inline constexpr std::size_t label_plate_count = 2;
+extern std::array<GAUGEHDR, label_plate_count> label_plates;

@@ -13,3 +13,13 @@ inline constexpr ID HELP_TOGGLE_COLLECTIVE_WINDOW = 43915;
 inline constexpr ID HELP_TOGGLE_MAP_WINDOW = 43919;
 inline constexpr ID HELP_TOGGLE_KNEEBOARD = 43923;
 inline constexpr ID HELP_TOGGLE_ATC_WINDOW = 43924;
+
+// The cockpit switches.
+inline constexpr ID HELP_AVIONICS_SWITCH = 0xAB0F;
+inline constexpr ID HELP_BATTERY_SWITCH = 0xAB13;
+inline constexpr ID HELP_BEACON_LIGHTS_SWITCH = 0xAB3D;
+inline constexpr ID HELP_LANDING_LIGHTS_SWITCH = 0xAB3E;
+inline constexpr ID HELP_NAVIGATION_LIGHTS_SWITCH = 0xAB3F;
+inline constexpr ID HELP_PANEL_LIGHTS_SWITCH = 0xAB40;
+inline constexpr ID HELP_STROBE_LIGHTS_SWITCH = 0xAB42;
+inline constexpr ID HELP_GENERATOR_SWITCH = 0xAB7F;

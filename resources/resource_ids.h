@@ -28,6 +28,12 @@ inline constexpr int BMP_AIRSPEED_BRITISH_NEEDLE = 300;  // 157 x 12, same drawi
 inline constexpr int BMP_AIRSPEED_BEZEL = 310;           // 300 x 300, bezel ring
 inline constexpr int BMP_AIRSPEED_BRITISH_FACE = 320;    // 300 x 300, knots, 0 to 500
 
+// ---- Vertical speed indicator ----
+inline constexpr int BMP_VERTICAL_SPEED_METRIC_FACE = 330;   // 200 x 229, m/s, 0 to 75 each way
+inline constexpr int BMP_VERTICAL_SPEED_NEEDLE = 340;        // 119 x 18, both faces' needle
+inline constexpr int BMP_VERTICAL_SPEED_BEZEL = 350;         // 200 x 229, bezel ring, units screw
+inline constexpr int BMP_VERTICAL_SPEED_BRITISH_FACE = 360;  // 200 x 200, 1000 ft/min, 0 to 8
+
 // ---- Attitude indicator ----
 inline constexpr int BMP_ATTITUDE_BEZEL = 370;                // 292 x 232, grey window, slip tube
 inline constexpr int BMP_ATTITUDE_METRIC_SPHERE = 380;        // 256 x 254, ground colour on top
@@ -55,6 +61,17 @@ inline constexpr int BMP_ALTIMETER_METRIC_DISC_MASK = 1061;   // 43 x 42
 inline constexpr int BMP_ALTIMETER_HUNDREDS_POINTER = 1070;   // 149 x 26, 1000 ft a turn
 inline constexpr int BMP_ALTIMETER_THOUSANDS_POINTER = 1080;  // 98 x 28, 10000 ft a turn
 inline constexpr int BMP_ALTIMETER_TEN_THOUSANDS_POINTER = 1090;  // 75 x 12, 100000 ft a turn
+
+// ---- Switches ---- (the eight share their bitmaps)
+inline constexpr int BMP_SWITCH_BASE = 3390;        // 27 x 65, base plate and nut
+inline constexpr int BMP_SWITCH_LEVER_DOWN = 3400;  // 27 x 65, lever icon image 0
+inline constexpr int BMP_SWITCH_LEVER_UP = 3401;    // 27 x 65, lever icon image 1
+
+// ---- Label plates of the switch panel ---- (all 74 x 32)
+inline constexpr int BMP_ON_PLATE_RUSSIAN = 3410;   // "on" in Russian
+inline constexpr int BMP_ON_PLATE_ENGLISH = 3420;   // "ON"
+inline constexpr int BMP_OFF_PLATE_RUSSIAN = 3430;  // "off" in Russian
+inline constexpr int BMP_OFF_PLATE_ENGLISH = 3440;  // "OFF"
 
 // ---- Waves (type "WAVE"), PCM, one channel ----
 inline constexpr int WAVE_SWITCH_CLICK = 10;  // 22050 Hz, 16 bits, 3828 bytes (0.09 s)

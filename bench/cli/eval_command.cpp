@@ -1,7 +1,9 @@
 // gauge-bench eval <module> <gauge> [--set TOKEN=VALUE ...] [--fail KEY ...] [--frames N]
-//                  [--params TEXT] [--atc-id TEXT] [--click X,Y[,right] ...] [--json]
+//                  [--params TEXT] [--atc-id TEXT] [--units metric|british]
+//                  [--click X,Y[,right] ...] [--json]
 // Places one gauge on the simulated aircraft, clicks it, runs its frames and prints every
-// element, then the key events and window operations the gauge sent.
+// element, then the key events and window operations the gauge sent. The units mode is set
+// before the gauge is placed, by clicking the module's units plate as a pilot does.
 #include <iostream>
 
 #include "bench/aircraft/token_names.h"
@@ -11,6 +13,7 @@
 #include "bench/cli/report_format.h"
 #include "bench/host/bench_error.h"
 #include "bench/host/session.h"
+#include "bench/host/units_selection.h"
 
 namespace bench::cli {
 namespace {
@@ -88,10 +91,15 @@ int run_eval(command_line& words) {
     const auto frames_text = words.option("frames");
     const auto parameters = words.option("params");
     const auto atc_id = words.option("atc-id");
+    const auto units_text = words.option("units");
     const auto click_texts = words.repeated("click");
     const bool json = words.flag("json");
     words.finish();
     const int frames = frames_text ? parse_int(*frames_text, "--frames", 1, 1'000'000) : 1;
+    std::optional<units_mode_choice> units;
+    if (units_text) {
+        units = parse_units_mode_choice(*units_text);
+    }
     std::vector<click_request> clicks;
     clicks.reserve(click_texts.size());
     for (const std::string& text : click_texts) {
@@ -108,6 +116,9 @@ int run_eval(command_line& words) {
     }
     if (atc_id) {
         set_atc_id(bench.aircraft(), *atc_id);
+    }
+    if (units) {
+        select_units(bench, *units);
     }
     gauge_placement& placement = bench.place(gauge, parameters);
     std::string clicks_text;

@@ -16,7 +16,8 @@ constexpr std::array all_commands = {
             run_catalog},
     command{"eval",
             "eval <module> <gauge> [--set TOKEN=VALUE ...] [--fail KEY ...] [--frames N] "
-            "[--params TEXT] [--atc-id TEXT] [--click X,Y[,right] ...] [--json]",
+            "[--params TEXT] [--atc-id TEXT] [--units metric|british] [--click X,Y[,right] ...] "
+            "[--json]",
             "places one gauge, clicks it, runs N frames (1) and prints every element's reading "
             "and the key events and window operations it sent",
             run_eval},

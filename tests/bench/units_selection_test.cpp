@@ -1,0 +1,161 @@
+// Setting the units mode as a pilot does, through the units plate: the dials follow, a click
+// only when the mode must change, nothing left on the panel, and clear errors for bad words
+// and for a module without the plate; and `gauge-bench eval --units`.
+#include "bench/host/units_selection.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "bench/host/bench_error.h"
+#include "bench/host/session.h"
+#include "resources/resource_ids.h"
+#include "tests/support/bench_command.h"
+#include "tests/support/faces_shown.h"
+#include "tests/support/module_under_test.h"
+#include "tests/support/sound_recorder.h"
+
+namespace {
+
+using bench::units_mode_choice;
+
+class UnitsSelection : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testing_support::reset_linked_module_state();
+    }
+    void TearDown() override {
+        testing_support::reset_linked_module_state();
+    }
+
+    testing_support::sound_recorder recorder;
+    bench::session panel{testing_support::linked_module()};
+};
+
+TEST_F(UnitsSelection, TurnsTheDialsOverWithOneClickOfThePlateAndTakesThePlateAway) {
+    const auto dials = testing_support::place_two_faced_gauges(panel);
+    const std::size_t placements = panel.placements().size();
+    bench::select_units(panel, units_mode_choice::british);
+    EXPECT_EQ(panel.placements().size(), placements);
+    ASSERT_EQ(recorder.plays.size(), 1u);
+    EXPECT_EQ(recorder.plays[0].wave,
+              (platform_control::wave_resource{panel.module().handle(), WAVE_UNITS_CLICK}));
+    EXPECT_TRUE(panel.key_events().empty());
+    // Only the plate ran frames; the dials follow on their next one.
+    EXPECT_FALSE(dials[0]->readings()[0].evaluated);
+    panel.run_frames(1);
+    EXPECT_EQ(testing_support::faces_shown(dials), testing_support::all_faces("british"));
+
+    bench::select_units(panel, units_mode_choice::metric);
+    panel.run_frames(1);
+    EXPECT_EQ(testing_support::faces_shown(dials), testing_support::all_faces("metric"));
+    EXPECT_EQ(recorder.plays.size(), 2u);
+}
+
+TEST_F(UnitsSelection, LeavesTheModeAloneWhenItIsAlreadyTheOneAskedFor) {
+    const auto dials = testing_support::place_two_faced_gauges(panel);
+    bench::select_units(panel, units_mode_choice::metric);
+    EXPECT_TRUE(recorder.plays.empty());
+    bench::select_units(panel, units_mode_choice::british);
+    bench::select_units(panel, units_mode_choice::british);
+    EXPECT_EQ(recorder.plays.size(), 1u);
+    panel.run_frames(1);
+    EXPECT_EQ(testing_support::faces_shown(dials), testing_support::all_faces("british"));
+}
+
+TEST(UnitsModeChoice, ReadsTheTwoWordsAndNamesThem) {
+    EXPECT_EQ(bench::parse_units_mode_choice("metric"), units_mode_choice::metric);
+    EXPECT_EQ(bench::parse_units_mode_choice("british"), units_mode_choice::british);
+    EXPECT_EQ(bench::units_mode_name(units_mode_choice::metric), "metric");
+    EXPECT_EQ(bench::units_mode_name(units_mode_choice::british), "british");
+}
+
+class UnitsModeChoiceBadWord : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(UnitsModeChoiceBadWord, IsRefusedWithTheWordsAllowed) {
+    try {
+        bench::parse_units_mode_choice(GetParam());
+        FAIL() << "accepted '" << GetParam() << "'";
+    } catch (const bench::bench_error& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "--units takes metric or british, not '" + std::string(GetParam()) + "'");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Words, UnitsModeChoiceBadWord,
+                         ::testing::Values("imperial", "Metric", "BRITISH", "", "metric "));
+
+// A module whose catalog holds the airspeed indicator only.
+constinit catalog_linkage airspeed_only = {
+    GAUGE_MODULE_ID, module_start, module_stop, 0, 0, FS9LINK_VERSION, {&gauge_airspeed, nullptr},
+};
+
+TEST(UnitsSelectionWithoutPlate, FailsNamingThePlateAndPlacesNothing) {
+    testing_support::reset_linked_module_state();
+    bench::session panel(bench::module_library::linked(&airspeed_only, &ImportTable));
+    try {
+        bench::select_units(panel, units_mode_choice::british);
+        FAIL() << "no error";
+    } catch (const bench::bench_error& error) {
+        EXPECT_NE(std::string(error.what())
+                      .find("cannot set the units mode without the units "
+                            "plate: the module has no gauge named "
+                            "'On_Text_Switch'"),
+                  std::string::npos)
+            << error.what();
+    }
+    EXPECT_TRUE(panel.placements().empty());
+    EXPECT_EQ(units_mode, 0);
+}
+
+const std::string module = VAREK_MODULE_PATH;
+
+struct eval_case {
+    const char* units;
+    int british_face_icon;
+    bool metric_needle_hidden;
+};
+
+class GaugeBenchEvalUnits : public ::testing::TestWithParam<eval_case> {};
+
+TEST_P(GaugeBenchEvalUnits, ShowsTheFacesOfTheUnitsAsked) {
+    const eval_case& c = GetParam();
+    const auto result = testing_support::run_bench("eval " + module + " Vertical_Speed --units " +
+                                                   c.units + " --set 65=3901.4398751539243 --json");
+    ASSERT_EQ(result.status, 0) << result.output;
+    const auto report = nlohmann::json::parse(result.output);
+    const auto& elements = report["elements"];
+    EXPECT_EQ(elements[1]["icon_index"], c.british_face_icon);
+    EXPECT_EQ(elements[2]["hidden"], !c.metric_needle_hidden);
+    EXPECT_EQ(elements[3]["hidden"], c.metric_needle_hidden);
+    // The plate's click is not the gauge's: no clicks or key events are reported.
+    EXPECT_TRUE(report["clicks"].empty());
+    EXPECT_TRUE(report["key_events"].empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Units, GaugeBenchEvalUnits,
+                         ::testing::Values(eval_case{"metric", -1, false},
+                                           eval_case{"british", 0, true}),
+                         [](const auto& info) { return std::string(info.param.units); });
+
+TEST(GaugeBenchEvalUnits, RefusesAnUnknownWord) {
+    const auto result = testing_support::run_bench("eval " + module + " Airspeed --units imperial");
+    EXPECT_EQ(result.status, 1) << result.output;
+    EXPECT_NE(result.output.find("--units takes metric or british, not 'imperial'"),
+              std::string::npos)
+        << result.output;
+}
+
+TEST(GaugeBenchEvalSwitch, BatteryClickSendsItsEventAndTheLeverComesUp) {
+    const auto result =
+        testing_support::run_bench("eval " + module + " Battery_Switch --click 13,32 --json");
+    ASSERT_EQ(result.status, 0) << result.output;
+    const auto report = nlohmann::json::parse(result.output);
+    ASSERT_EQ(report["key_events"].size(), 1u);
+    EXPECT_EQ(report["key_events"][0]["event"], 66241);
+    EXPECT_EQ(report["key_events"][0]["value"], 0);
+    EXPECT_EQ(report["elements"][1]["icon_index"], 1);
+}
+
+}  // namespace
