@@ -102,7 +102,9 @@ directsound_recorder::~directsound_recorder() {
 HRESULT directsound_recorder::create(LPCGUID device, LPDIRECTSOUND* created, LPUNKNOWN outer) {
     const HRESULT result = DirectSoundCreate(device, created, outer);
     if (result == DS_OK && created != nullptr && *created != nullptr) {
-        *created = new recorded_device(*created, devices_.emplace_back());
+        sound_device_record& record = devices_.emplace_back();
+        record.owner = installing_;
+        *created = new recorded_device(*created, record);
     }
     return result;
 }

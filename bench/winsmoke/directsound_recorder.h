@@ -4,6 +4,8 @@
 #pragma once
 
 #include <deque>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/win32.h"
@@ -12,6 +14,7 @@ namespace winsmoke {
 
 // What the module did with one device it created.
 struct sound_device_record {
+    std::string owner;  // the gauge being installed when the module created it
     bool level_set = false;
     HWND window = nullptr;  // the window its cooperative level binds it to
     DWORD level = 0;
@@ -34,6 +37,10 @@ class directsound_recorder {
     bool watching() const {
         return routed_ > 0;
     }
+    // Names the gauge the host installs now: the devices created from here on are its own.
+    void installing(std::string gauge) {
+        installing_ = std::move(gauge);
+    }
     // Every device the module created, in order.
     const std::deque<sound_device_record>& devices() const {
         return devices_;
@@ -46,6 +53,7 @@ class directsound_recorder {
     HMODULE module_;
     const void* real_create_;
     int routed_ = 0;
+    std::string installing_;
     std::deque<sound_device_record> devices_;
 };
 

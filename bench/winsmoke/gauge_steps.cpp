@@ -15,7 +15,8 @@ void send(placement& gauge, PANEL_SERVICE service, UINT32 extra = 0) {
 
 }  // namespace
 
-std::vector<placement> install_every_gauge(const loaded_module& module, smoke_report& report) {
+std::vector<placement> install_every_gauge(const loaded_module& module,
+                                           directsound_recorder& recorder, smoke_report& report) {
     // The host hands every gauge the module's handle, in the 32-bit extra word of service 2.
     const auto handle = static_cast<UINT32>(reinterpret_cast<std::uintptr_t>(module.handle));
     std::vector<placement> placements;
@@ -23,6 +24,7 @@ std::vector<placement> install_every_gauge(const loaded_module& module, smoke_re
     for (const GAUGEHDR* gauge : module.gauges) {
         placement& placed = placements.emplace_back(*gauge, std::make_unique<char[]>(1));
         placed.header.parameters = placed.parameters.get();
+        recorder.installing(gauge->gauge_name);
         send(placed, PANEL_SERVICE_PRE_QUERY);
         send(placed, PANEL_SERVICE_POST_QUERY);
         send(placed, PANEL_SERVICE_PRE_INSTALL, handle);

@@ -23,9 +23,9 @@ int main(int argc, char** argv) {
         return report.finish();
     }
     {
-        const winsmoke::directsound_recorder recorder(module->handle);
+        winsmoke::directsound_recorder recorder(module->handle);
         report.check(recorder.watching(), "the module calls DirectSoundCreate of dsound.dll");
-        auto placements = winsmoke::install_every_gauge(*module, report);
+        auto placements = winsmoke::install_every_gauge(*module, recorder, report);
         winsmoke::check_installed_sounds(recorder, window.handle(), report);
         winsmoke::check_waves(*module, window.handle(), report);
         winsmoke::remove_every_gauge(placements);

@@ -37,8 +37,10 @@ struct placement {
 };
 
 // Installs every gauge of the catalog (services 0 to 5, the module's handle with service 2,
-// then 14) and runs one frame of gauge services (6 to 11).
-std::vector<placement> install_every_gauge(const loaded_module& module, smoke_report& report);
+// then 14), telling the recorder which gauge it installs, and runs one frame of gauge services
+// (6 to 11).
+std::vector<placement> install_every_gauge(const loaded_module& module,
+                                           directsound_recorder& recorder, smoke_report& report);
 
 // Removes every placed gauge (services 12, 13, 15).
 void remove_every_gauge(std::vector<placement>& placements);

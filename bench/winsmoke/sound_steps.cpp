@@ -91,9 +91,8 @@ void check_installed_sounds(const directsound_recorder& recorder, HWND window,
                             smoke_report& report) {
     const auto& devices = recorder.devices();
     report.note(std::to_string(devices.size()) + " sound-owning gauges created a device");
-    int index = 0;
     for (const sound_device_record& device : devices) {
-        const std::string which = "device " + std::to_string(++index);
+        const std::string which = device.owner + "'s device";
         report.check(device.level_set && device.window == window && device.level == DSSCL_NORMAL &&
                          device.level_result == DS_OK,
                      which + " is bound to the host window at normal priority",
