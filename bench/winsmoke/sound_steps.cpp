@@ -31,9 +31,13 @@ bool is_published_size(DWORD bytes) {
                        [bytes](const published_wave& wave) { return wave.data_bytes == bytes; });
 }
 
-// The switch click lasts 0.09 s; a buffer that still plays after this long never ends.
+// The switch click lasts 0.09 s, and on the null device Wine plays it out faster still; a
+// buffer that still plays after this long never ends.
 constexpr DWORD longest_wait_ms = 3000;
 constexpr DWORD poll_ms = 10;
+// A click may end before the host looks at it, if the host is held up right after starting
+// it; it is played again from its start a few times before the host gives up.
+constexpr int plays_to_observe = 3;
 
 bool is_playing(LPDIRECTSOUNDBUFFER buffer) {
     DWORD status = 0;
@@ -50,13 +54,34 @@ bool plays_to_its_end(LPDIRECTSOUNDBUFFER buffer) {
     return false;
 }
 
+// Plays the click (as the gauges do: once, flags 0) until DirectSound is seen playing it, and
+// each time lets it play to its end.
+bool seen_playing(LPDIRECTSOUNDBUFFER* buffer) {
+    for (int play = 0; play < plays_to_observe; ++play) {
+        if (play > 0 && (*buffer)->SetCurrentPosition(0) != DS_OK) {
+            return false;
+        }
+        if (sound_play(buffer, 0) != 1) {
+            return false;
+        }
+        const bool playing = is_playing(*buffer);
+        if (!plays_to_its_end(*buffer)) {
+            return false;
+        }
+        if (playing) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void play_switch_click(LPDIRECTSOUNDBUFFER* buffer, smoke_report& report) {
     report.check(sound_play(buffer, 0) == 1, "sound_play starts the switch click");
     if (*buffer == nullptr) {
         return;
     }
-    report.check(is_playing(*buffer), "DirectSound reports the switch click playing");
     report.check(plays_to_its_end(*buffer), "the switch click plays to its end on the device");
+    report.check(seen_playing(buffer), "DirectSound reports the switch click playing");
 }
 
 }  // namespace
