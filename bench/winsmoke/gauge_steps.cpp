@@ -2,6 +2,7 @@
 // holds them all.
 #include <cstdint>
 
+#include "bench/winsmoke/host_panels.h"
 #include "bench/winsmoke/smoke_steps.h"
 
 namespace winsmoke {
@@ -41,8 +42,13 @@ std::vector<placement> install_every_gauge(const loaded_module& module,
         send(placed, PANEL_SERVICE_PRE_DRAW);
         send(placed, PANEL_SERVICE_POST_DRAW);
     }
+    const host_calls& calls = calls_so_far();
     report.note("installed " + std::to_string(placements.size()) +
-                " gauges and ran one frame of their gauge services");
+                " gauges and ran one frame of their gauge services; they looked up " +
+                std::to_string(calls.variables_looked_up) + " variables, ran " +
+                std::to_string(calls.calculations) + " calculations, sent " +
+                std::to_string(calls.key_events) + " key events and toggled " +
+                std::to_string(calls.window_toggles) + " windows");
     return placements;
 }
 
