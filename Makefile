@@ -1,12 +1,13 @@
 # The two commands of the README, and a few more for developers.
 #   make run   builds the module and the bench, then runs the bench on the simulated aircraft
 #   make test  builds everything and passes every test, also under the sanitizers
+#   make gau   builds the module file for FS2004, build/win32/Varek_Instr.gau
 
 JOBS ?= $(shell nproc)
 BENCH := build/linux/bench/gauge-bench
 MODULE := build/linux/Varek_Instr.so
 
-.PHONY: all deps build run test test-linux test-asan perf format tidy clean
+.PHONY: all deps build run test test-linux test-asan gau perf format tidy clean
 
 all: build
 
@@ -30,6 +31,14 @@ test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# The Windows module file carries the bitmaps and waves that the native build generates.
+gau: deps
+	cmake --preset linux
+	cmake --build --preset linux -j $(JOBS) --target varek_resources
+	cmake --preset win32
+	cmake --build --preset win32 -j $(JOBS)
+	@echo "Built build/win32/Varek_Instr.gau"
 
 perf: build
 	build/linux/perf/varek_perf
