@@ -1,12 +1,17 @@
 # The two commands of the README, and a few more for developers.
 #   make run   builds the module and the bench, then runs the bench on the simulated aircraft
 #   make test  builds everything and passes every test, also under the sanitizers
+#   make gau   builds the module file for FS2004, build/win32/Varek_Instr.gau
 
 JOBS ?= $(shell nproc)
 BENCH := build/linux/bench/gauge-bench
 MODULE := build/linux/Varek_Instr.so
 
+<<<<<<< HEAD
 .PHONY: all deps build run test test-linux test-asan perf format tidy clean golden contact-sheet
+=======
+.PHONY: all deps build run test test-linux test-asan gau perf format tidy clean
+>>>>>>> main
 
 all: build
 
@@ -31,6 +36,7 @@ test-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
+<<<<<<< HEAD
 # The golden drawings the rendering tests compare with, and the README's contact sheet: both
 # committed, both drawn again by these targets after a change to the art or the renderer.
 golden: build
@@ -39,6 +45,15 @@ golden: build
 contact-sheet: build
 	mkdir -p docs
 	$(BENCH) contact-sheet $(MODULE) -o docs/contact-sheet.png
+=======
+# The Windows module file carries the bitmaps and waves that the native build generates.
+gau: deps
+	cmake --preset linux
+	cmake --build --preset linux -j $(JOBS) --target varek_resources
+	cmake --preset win32
+	cmake --build --preset win32 -j $(JOBS)
+	@echo "Built build/win32/Varek_Instr.gau"
+>>>>>>> main
 
 perf: build
 	build/linux/perf/varek_perf

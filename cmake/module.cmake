@@ -32,10 +32,19 @@ if(NOT WIN32)
   target_include_directories(varek_module PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(varek_module PUBLIC varek_platform)
 else()
-  # The simulator's module file: a DLL that needs no DLL beyond the system's. Linking it proves
-  # that every platform call of the module is a real Win32 call.
+  # The simulator's module file: a DLL that needs no DLL beyond the system's, with its bitmaps
+  # and waves as Win32 resources. Linking it proves that every platform call of the module is a
+  # real Win32 call.
+  include(${PROJECT_SOURCE_DIR}/cmake/windows_resources.cmake)
   add_library(Varek_Instr SHARED $<TARGET_OBJECTS:varek_module_objects>)
   set_target_properties(Varek_Instr PROPERTIES PREFIX "" OUTPUT_NAME Varek_Instr SUFFIX ".gau")
   target_link_libraries(Varek_Instr PRIVATE winmm dsound)
   target_link_options(Varek_Instr PRIVATE -static-libgcc -static-libstdc++)
+  varek_windows_resources(Varek_Instr)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    # The host hands a gauge the module's handle in the gauge callback's 32-bit extra word, so
+    # the 64-bit build (which only the smoke host loads, under Wine) stays below 4 GB.
+    target_link_options(Varek_Instr PRIVATE -Wl,--image-base,0x10000000
+      -Wl,--disable-dynamicbase -Wl,--disable-high-entropy-va)
+  endif()
 endif()

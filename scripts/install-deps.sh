@@ -1,15 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Varek_Instr need, when any is missing.
+#   --wine  also installs Wine (64-bit only, about 100 MB), which the smoke test of the Windows
+#           module needs; without it that test is skipped.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ make binutils git pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcpp-httplib-dev libcairo2-dev libstb-dev
-  g++-mingw-w64-i686
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64
   fonts-dejavu-core fonts-liberation fontconfig
   clang-format
 )
+
+for option in "$@"; do
+  case "$option" in
+    --wine) packages+=(wine64) ;;
+    *) echo "usage: $0 [--wine]" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

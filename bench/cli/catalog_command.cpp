@@ -1,10 +1,12 @@
 // gauge-bench catalog <module> [--json]: the module's gauges in published order.
 #include <iostream>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "bench/cli/commands.h"
 #include "bench/cli/report_format.h"
+#include "bench/host/element_bitmaps.h"
 #include "bench/host/gauge_records.h"
 #include "bench/host/module_library.h"
 #include "bench/host/mouse_map.h"
@@ -56,6 +58,7 @@ int run_catalog(command_line& words) {
         gauge_records records(*gauge, std::nullopt);
         const mouse_map mouse(records.mouse_list());
         const std::string name = gauge->gauge_name == nullptr ? "" : gauge->gauge_name;
+        const std::vector<ID> bitmaps = gauge_bitmaps(records.elements());
         ++position;
         if (json) {
             nlohmann::json areas = nlohmann::json::array();
@@ -67,6 +70,7 @@ int run_catalog(command_line& words) {
                               {"width_mm", gauge->size_x_mm},
                               {"elements", records.elements().size()},
                               {"gauge_callback", gauge->gauge_callback != nullptr},
+                              {"bitmaps", bitmaps},
                               {"mouse_areas", areas}});
             continue;
         }
@@ -74,6 +78,13 @@ int run_catalog(command_line& words) {
                   << records.elements().size() << " elements  "
                   << (gauge->gauge_callback != nullptr ? "gauge callback" : "no gauge callback")
                   << "\n";
+        if (!bitmaps.empty()) {
+            std::cout << "      bitmaps";
+            for (const ID bitmap : bitmaps) {
+                std::cout << " " << bitmap;
+            }
+            std::cout << "\n";
+        }
         for (const mouse_area& area : mouse.areas()) {
             std::cout << "      " << describe_mouse_area(area) << "\n";
         }
