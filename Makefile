@@ -7,11 +7,8 @@ JOBS ?= $(shell nproc)
 BENCH := build/linux/bench/gauge-bench
 MODULE := build/linux/Varek_Instr.so
 
-<<<<<<< HEAD
-.PHONY: all deps build run test test-linux test-asan perf format tidy clean golden contact-sheet
-=======
-.PHONY: all deps build run test test-linux test-asan gau perf format tidy clean
->>>>>>> main
+.PHONY: all deps build run test test-linux test-asan gau golden contact-sheet perf format tidy \
+	clean
 
 all: build
 
@@ -36,7 +33,6 @@ test-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
-<<<<<<< HEAD
 # The golden drawings the rendering tests compare with, and the README's contact sheet: both
 # committed, both drawn again by these targets after a change to the art or the renderer.
 golden: build
@@ -45,7 +41,7 @@ golden: build
 contact-sheet: build
 	mkdir -p docs
 	$(BENCH) contact-sheet $(MODULE) -o docs/contact-sheet.png
-=======
+
 # The Windows module file carries the bitmaps and waves that the native build generates.
 gau: deps
 	cmake --preset linux
@@ -53,7 +49,6 @@ gau: deps
 	cmake --preset win32
 	cmake --build --preset win32 -j $(JOBS)
 	@echo "Built build/win32/Varek_Instr.gau"
->>>>>>> main
 
 perf: build
 	build/linux/perf/varek_perf
