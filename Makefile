@@ -7,7 +7,8 @@ JOBS ?= $(shell nproc)
 BENCH := build/linux/bench/gauge-bench
 MODULE := build/linux/Varek_Instr.so
 
-.PHONY: all deps build run test test-linux test-asan gau perf format tidy clean
+.PHONY: all deps build run test test-linux test-asan gau golden contact-sheet perf format tidy \
+	clean
 
 all: build
 
@@ -31,6 +32,15 @@ test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# The golden drawings the rendering tests compare with, and the README's contact sheet: both
+# committed, both drawn again by these targets after a change to the art or the renderer.
+golden: build
+	scripts/make-golden.sh $(BENCH) $(MODULE)
+
+contact-sheet: build
+	mkdir -p docs
+	$(BENCH) contact-sheet $(MODULE) -o docs/contact-sheet.png
 
 # The Windows module file carries the bitmaps and waves that the native build generates.
 gau: deps

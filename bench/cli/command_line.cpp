@@ -34,6 +34,25 @@ std::optional<std::string> command_line::option(std::string_view name) {
     return values.back();
 }
 
+std::optional<std::string> command_line::option(std::string_view name, char short_name) {
+    const std::string long_spelling = "--" + std::string(name);
+    const std::string short_spelling = {'-', short_name};
+    std::optional<std::string> value;
+    for (std::size_t i = 0; i < words_.size();) {
+        if (words_[i] != long_spelling && words_[i] != short_spelling) {
+            ++i;
+            continue;
+        }
+        if (i + 1 == words_.size()) {
+            throw bench_error(words_[i] + " needs a value");
+        }
+        value = std::move(words_[i + 1]);
+        words_.erase(words_.begin() + static_cast<std::ptrdiff_t>(i),
+                     words_.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+    }
+    return value;
+}
+
 std::vector<std::string> command_line::repeated(std::string_view name) {
     std::vector<std::string> values;
     const std::string option = "--" + std::string(name);

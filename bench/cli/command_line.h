@@ -16,6 +16,8 @@ class command_line {
     std::string positional(std::string_view what);
     // The value after `--name`, if given (the last one wins).
     std::optional<std::string> option(std::string_view name);
+    // The value after `--name` or its short spelling `-s`, if given (the last one wins).
+    std::optional<std::string> option(std::string_view name, char short_name);
     // Every value given with `--name`, in order.
     std::vector<std::string> repeated(std::string_view name);
     // Whether `--name` is given (without a value).

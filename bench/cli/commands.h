@@ -18,6 +18,8 @@ struct command {
 int run_catalog(command_line& words);
 int run_eval(command_line& words);
 int run_resources(command_line& words);
+int run_render(command_line& words);
+int run_contact_sheet(command_line& words);
 
 // Every command, in the order the help lists them.
 std::span<const command> commands();

@@ -6,7 +6,7 @@
 // before the gauge is placed, by clicking the module's units plate as a pilot does.
 #include <iostream>
 
-#include "bench/aircraft/token_names.h"
+#include "bench/cli/aircraft_settings.h"
 #include "bench/cli/commands.h"
 #include "bench/cli/events_report.h"
 #include "bench/cli/readings_report.h"
@@ -17,21 +17,6 @@
 
 namespace bench::cli {
 namespace {
-
-void set_variable(simulated_aircraft& aircraft, const std::string& assignment) {
-    const auto equals = assignment.find('=');
-    if (equals == std::string::npos) {
-        throw bench_error("--set takes TOKEN=VALUE, not '" + assignment + "'");
-    }
-    const std::string name = assignment.substr(0, equals);
-    const auto token = parse_token(name);
-    if (!token) {
-        throw bench_error("unknown token '" + name +
-                          "': give a host token number from 1 to 908 or a token name such as "
-                          "AIRSPEED");
-    }
-    aircraft.set(*token, parse_number(assignment.substr(equals + 1), "the value of " + name));
-}
 
 // Points beyond this distance from the gauge's corner are taken as typing errors.
 constexpr int max_click_coordinate = 100'000;
@@ -111,8 +96,7 @@ int run_eval(command_line& words) {
         set_variable(bench.aircraft(), assignment);
     }
     for (const std::string& key : failures) {
-        bench.aircraft().set_failure(
-            static_cast<FAILURE_KEY>(parse_int(key, "--fail", 1, FAIL_KEY_MAX - 1)), true);
+        fail_system(bench.aircraft(), key);
     }
     if (atc_id) {
         set_atc_id(bench.aircraft(), *atc_id);

@@ -25,6 +25,17 @@ constexpr std::array all_commands = {
             "the module's resources: type, id and size, the format of each wave and the size "
             "of each bitmap; --extract writes them out as .wav, .bmp and .bin files",
             run_resources},
+    command{"render",
+            "render <module> <gauge> -o FILE.png [--set TOKEN=VALUE ...] [--fail KEY ...] "
+            "[--params TEXT] [--units metric|british] [--scale S] [--night]",
+            "places one gauge, runs a frame and draws it into a PNG image, S times its size "
+            "(1); --night dims the panel and lights the dials when the panel lights are on",
+            run_render},
+    command{"contact-sheet",
+            "contact-sheet <module> -o FILE.png [--set TOKEN=VALUE ...] [--width PIXELS]",
+            "draws every gauge of the catalog to scale on one labelled sheet (1400 pixels "
+            "wide), once with the metric faces and once with the British ones",
+            run_contact_sheet},
 };
 
 void print_help(std::ostream& out) {

@@ -1,0 +1,85 @@
+// Draws one placed gauge as its last frame shows it, from the loaded module's bitmaps, into an
+// image of its own. The image is kept and drawn again only when something the gauge shows has
+// changed (an element's value, angle, offset, index, text, flags or bitmap), or the lighting or
+// the scale.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "bench/host/gauge_placement.h"
+#include "bench/render/bitmap_cache.h"
+#include "bench/render/cairo_handles.h"
+#include "bench/render/lighting.h"
+
+namespace bench::render {
+
+class gauge_renderer {
+  public:
+    // Throws bench_error when the module does not carry the gauge's background bitmap, whose
+    // size is the gauge's size.
+    gauge_renderer(const gauge_placement& placement, HMODULE module);
+
+    // The gauge at `scale` times its size in pixels; transparent where nothing is drawn. The
+    // image stays valid until the next call.
+    cairo_surface_t* draw(const lighting& light = {}, double scale = 1.0);
+
+    // The gauge's size in its own pixels: the size of its background bitmap.
+    int width() const {
+        return width_;
+    }
+    int height() const {
+        return height_;
+    }
+    // How many times the gauge was drawn anew.
+    std::uint64_t redraws() const {
+        return redraws_;
+    }
+    // The bitmaps an element named that the module does not carry.
+    const std::set<ID>& missing_bitmaps() const {
+        return missing_;
+    }
+    const bitmap_cache& bitmaps() const {
+        return bitmaps_;
+    }
+
+    // What an element shows, compared from one drawing to the next.
+    struct element_state {
+        bool drawn = false;
+        int failure = 0;
+        ID bitmap = 0;
+        FLAGS flags = 0;
+        std::array<double, 3> values{};
+        double angle = 0.0;
+        int icon_index = 0;
+        double placed_x = 0.0;
+        double placed_y = 0.0;
+        double shift_x = 0.0;
+        double shift_y = 0.0;
+        std::string text;
+        COLORREF text_colour = 0;
+        COLORREF background = 0;
+        std::string font;
+
+        bool operator==(const element_state&) const = default;
+    };
+
+  private:
+    std::vector<element_state> capture() const;
+
+    const gauge_placement& placement_;
+    bitmap_cache bitmaps_;
+    int width_ = 0;
+    int height_ = 0;
+    surface_handle image_;
+    std::vector<element_state> shown_;
+    lighting shown_light_;
+    double shown_scale_ = 0.0;
+    std::uint64_t redraws_ = 0;
+    std::set<ID> missing_;
+};
+
+}  // namespace bench::render

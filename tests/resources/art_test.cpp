@@ -1,0 +1,187 @@
+// The module's bitmaps as the art generator made them: each at its published size, every
+// bitmap an element names carried (masks and icon images included), and the art written the
+// way the simulator reads it (24-bit colour, pure black only where nothing is painted).
+#include <map>
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "bench/host/element_tree.h"
+#include "bench/host/resource_formats.h"
+#include "resources/art/canvas.h"
+#include "resources/art/primitives.h"
+#include "resources/resource_ids.h"
+#include "tests/support/module_under_test.h"
+
+namespace {
+
+// Every bitmap the module carries, with the resource's bytes.
+std::map<ID, std::span<const std::uint8_t>> carried_bitmaps(const bench::module_library& module) {
+    std::map<ID, std::span<const std::uint8_t>> bitmaps;
+    for (const auto& r : platform_control::module_resources(module.handle())) {
+        if (r.type.text.empty() && r.type.id == 2 && r.name.text.empty()) {
+            bitmaps.emplace(static_cast<ID>(r.name.id), r.bytes);
+        }
+    }
+    return bitmaps;
+}
+
+struct published_size {
+    int id;
+    int width;
+    int height;
+};
+
+class PublishedSize : public ::testing::TestWithParam<published_size> {};
+
+TEST_P(PublishedSize, IsTheBitmapsSize) {
+    const published_size p = GetParam();
+    const bench::module_library module = testing_support::module_file();
+    const auto bitmaps = carried_bitmaps(module);
+    const auto found = bitmaps.find(p.id);
+    ASSERT_NE(found, bitmaps.end()) << "bitmap " << p.id << " is not carried";
+    const bench::bitmap_description d = bench::describe_bitmap(found->second);
+    EXPECT_EQ(d.width, p.width);
+    EXPECT_EQ(d.height, p.height);
+    EXPECT_EQ(d.bits_per_pixel, 24u);
+}
+
+// The sizes the gauges publish for their bitmaps.
+INSTANTIATE_TEST_SUITE_P(
+    Bitmaps, PublishedSize,
+    ::testing::Values(
+        published_size{BMP_REGISTRATION_PLATE, 150, 25},
+        published_size{BMP_KNEEBOARD_TOGGLE, 19, 19}, published_size{BMP_MAP_TOGGLE, 19, 19},
+        published_size{BMP_ATC_TOGGLE, 19, 19}, published_size{BMP_COMPASS_TOGGLE, 19, 19},
+        published_size{BMP_CLOSE_SUBPANEL, 19, 19}, published_size{BMP_GPS_TOGGLE, 19, 19},
+        published_size{BMP_IFR_PANEL_TOGGLE, 19, 19}, published_size{BMP_VFR_PANEL_TOGGLE, 19, 19},
+        published_size{BMP_LANDING_VIEW_TOGGLE, 19, 19}, published_size{BMP_RADIOS_TOGGLE, 19, 19},
+        published_size{BMP_THROTTLE_TOGGLE, 19, 19}, published_size{BMP_INVISIBLE_TOGGLE, 19, 19},
+        published_size{BMP_ELECTRICITY_TOGGLE, 19, 19}, published_size{BMP_FUEL_ZOOM, 19, 19},
+        published_size{BMP_AIRSPEED_METRIC_FACE, 300, 300},
+        published_size{BMP_AIRSPEED_METRIC_NEEDLE, 157, 12},
+        published_size{BMP_AIRSPEED_BRITISH_NEEDLE, 157, 12},
+        published_size{BMP_AIRSPEED_BEZEL, 300, 300},
+        published_size{BMP_AIRSPEED_BRITISH_FACE, 300, 300},
+        published_size{BMP_VERTICAL_SPEED_METRIC_FACE, 200, 229},
+        published_size{BMP_VERTICAL_SPEED_NEEDLE, 119, 18},
+        published_size{BMP_VERTICAL_SPEED_BEZEL, 200, 229},
+        published_size{BMP_VERTICAL_SPEED_BRITISH_FACE, 200, 200},
+        published_size{BMP_SWITCH_BASE, 27, 65}, published_size{BMP_SWITCH_LEVER_DOWN, 27, 65},
+        published_size{BMP_SWITCH_LEVER_UP, 27, 65}, published_size{BMP_ON_PLATE_RUSSIAN, 74, 32},
+        published_size{BMP_ON_PLATE_ENGLISH, 74, 32}, published_size{BMP_OFF_PLATE_RUSSIAN, 74, 32},
+        published_size{BMP_OFF_PLATE_ENGLISH, 74, 32}, published_size{BMP_ATTITUDE_BEZEL, 292, 232},
+        published_size{BMP_ATTITUDE_METRIC_SPHERE, 256, 254},
+        published_size{BMP_ATTITUDE_METRIC_SPHERE_MASK, 120, 140},
+        published_size{BMP_ATTITUDE_BRITISH_SPHERE, 256, 254},
+        published_size{BMP_ATTITUDE_BRITISH_SPHERE_MASK, 120, 140},
+        published_size{BMP_ATTITUDE_METRIC_RING, 173, 173},
+        published_size{BMP_ATTITUDE_BRITISH_RING, 173, 173},
+        published_size{BMP_ATTITUDE_FLAG, 71, 25}, published_size{BMP_ATTITUDE_BAR, 130, 22},
+        published_size{BMP_ATTITUDE_OVERLAY, 292, 232}, published_size{BMP_ATTITUDE_BALL, 18, 21},
+        published_size{BMP_ATTITUDE_KNOB, 40, 40},
+        published_size{BMP_ALTIMETER_METRIC_FACE, 300, 300},
+        published_size{BMP_ALTIMETER_SLOW_POINTER, 76, 16},
+        published_size{BMP_ALTIMETER_METRES_POINTER, 126, 16},
+        published_size{BMP_ALTIMETER_BEZEL, 300, 300},
+        published_size{BMP_ALTIMETER_BRITISH_FACE, 300, 300},
+        published_size{BMP_ALTIMETER_BRITISH_DISC, 220, 220},
+        published_size{BMP_ALTIMETER_BRITISH_DISC_MASK, 43, 42},
+        published_size{BMP_ALTIMETER_METRIC_DISC, 220, 220},
+        published_size{BMP_ALTIMETER_METRIC_DISC_MASK, 43, 42},
+        published_size{BMP_ALTIMETER_HUNDREDS_POINTER, 149, 26},
+        published_size{BMP_ALTIMETER_THOUSANDS_POINTER, 98, 28},
+        published_size{BMP_ALTIMETER_TEN_THOUSANDS_POINTER, 75, 12}),
+    [](const auto& info) { return std::to_string(info.param.id); });
+
+TEST(CarriedBitmaps, EveryBitmapAnElementNamesIsCarriedAndMasksMatchTheirWindows) {
+    const bench::module_library module = testing_support::module_file();
+    const auto bitmaps = carried_bitmaps(module);
+    bench::session panel(testing_support::module_file());
+    for (const GAUGEHDR* gauge : panel.module().gauges()) {
+        const bench::gauge_placement& placed = panel.place(*gauge);
+        for (const auto& r : placed.readings()) {
+            const ELEMENT_HEADER& e = *r.element;
+            std::set<ID> named;
+            switch (e.element_type) {
+                case ELEMENT_TYPE_STRING:
+                    break;
+                case ELEMENT_TYPE_ICON:
+                    for (int k = 0; k < bench::element_record<ELEMENT_ICON>(e).num_icons; ++k) {
+                        named.insert(e.resource_id + k);
+                    }
+                    break;
+                case ELEMENT_TYPE_SPRITE:
+                case ELEMENT_TYPE_MOVING_IMAGE:
+                    named.insert(e.resource_id + 1);
+                    [[fallthrough]];
+                default:
+                    named.insert(e.resource_id);
+            }
+            for (ID id : named) {
+                EXPECT_TRUE(bitmaps.contains(id))
+                    << placed.name() << " names bitmap " << id << ", which is not carried";
+            }
+        }
+    }
+}
+
+TEST(Masks, AreWhiteWhereTheImageShowsAndBlackElsewhere) {
+    const bench::module_library module = testing_support::module_file();
+    const auto bitmaps = carried_bitmaps(module);
+    for (ID mask : {BMP_ATTITUDE_METRIC_SPHERE_MASK, BMP_ATTITUDE_BRITISH_SPHERE_MASK,
+                    BMP_ALTIMETER_BRITISH_DISC_MASK, BMP_ALTIMETER_METRIC_DISC_MASK}) {
+        const auto dib = bitmaps.at(mask);
+        const bench::bitmap_description d = bench::describe_bitmap(dib);
+        const std::size_t row_bytes = (3 * static_cast<std::size_t>(d.width) + 3) & ~std::size_t{3};
+        int white = 0;
+        for (int row = 0; row < d.height; ++row) {
+            for (int x = 0; x < d.width; ++x) {
+                const std::uint8_t* p = dib.data() + 40 + row * row_bytes + 3 * x;
+                const bool is_white = p[0] == 255 && p[1] == 255 && p[2] == 255;
+                const bool is_black = p[0] == 0 && p[1] == 0 && p[2] == 0;
+                EXPECT_TRUE(is_white || is_black) << "bitmap " << mask << " at " << x << "," << row;
+                white += is_white ? 1 : 0;
+            }
+        }
+        EXPECT_GT(white, d.width * d.height / 2) << mask;
+    }
+}
+
+// ---- How art becomes a bitmap -------------------------------------------------------------------
+
+TEST(KeyedArt, PaintsBlackAsTheDarkestVisibleGreyAndLeavesUnpaintedPixelsTransparent) {
+    art::canvas c(4, 2);
+    cairo_rectangle(c.cr(), 0, 0, 2, 2);
+    art::set_colour(c.cr(), {0, 0, 0});
+    cairo_fill(c.cr());
+    cairo_rectangle(c.cr(), 2, 0, 1, 2);
+    art::set_colour(c.cr(), art::rgb(200, 100, 50));
+    cairo_fill(c.cr());
+    const art::rgb_bitmap b = c.to_bitmap(art::paint_mode::keyed);
+    using pixel = art::rgb_bitmap::pixel;
+    EXPECT_EQ(b.at(0, 0), (pixel{8, 8, 8}));
+    EXPECT_EQ(b.at(1, 1), (pixel{8, 8, 8}));
+    EXPECT_EQ(b.at(2, 1), (pixel{200, 100, 50}));
+    EXPECT_EQ(b.at(3, 0), (pixel{0, 0, 0}));
+    const art::rgb_bitmap mask = c.to_bitmap(art::paint_mode::mask);
+    EXPECT_EQ(mask.at(0, 0), (pixel{255, 255, 255}));
+    EXPECT_EQ(mask.at(3, 1), (pixel{0, 0, 0}));
+}
+
+TEST(BmpFile, HoldsTheRowsBottomUpPaddedToFourBytes) {
+    art::rgb_bitmap b{3, 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}};
+    const std::vector<std::uint8_t> file = art::bmp_file(b);
+    ASSERT_EQ(file.size(), 14u + 40 + 2 * 12);
+    const std::span<const std::uint8_t> dib(file.data() + 14, file.size() - 14);
+    const bench::bitmap_description d = bench::describe_bitmap(dib);
+    EXPECT_EQ(d.width, 3);
+    EXPECT_EQ(d.height, 2);
+    EXPECT_EQ(d.bits_per_pixel, 24u);
+    // The bottom row first, each pixel blue, green, red.
+    const std::vector<std::uint8_t> first_row(file.begin() + 54, file.begin() + 66);
+    EXPECT_EQ(first_row, (std::vector<std::uint8_t>{12, 11, 10, 15, 14, 13, 18, 17, 16, 0, 0, 0}));
+}
+
+}  // namespace
