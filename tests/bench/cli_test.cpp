@@ -4,31 +4,12 @@
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <sys/wait.h>
+
+#include "tests/support/bench_command.h"
 
 namespace {
 
-struct run_result {
-    int status;
-    std::string output;  // standard output and standard error together
-};
-
-run_result run_bench(const std::string& arguments) {
-    const std::string command = std::string(VAREK_BENCH_PATH) + " " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    run_result result{-1, {}};
-    if (pipe == nullptr) {
-        return result;
-    }
-    char buffer[4096];
-    std::size_t read = 0;
-    while ((read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        result.output.append(buffer, read);
-    }
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
+using testing_support::run_bench;
 
 const std::string module = VAREK_MODULE_PATH;
 

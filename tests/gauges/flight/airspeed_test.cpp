@@ -7,6 +7,7 @@
 
 #include "bench/host/needle_angles.h"
 #include "bench/host/session.h"
+#include "tests/support/dial_angles.h"
 #include "tests/support/module_under_test.h"
 
 namespace {
@@ -21,16 +22,12 @@ constexpr std::size_t metric_needle = 2;
 constexpr std::size_t british_needle = 3;
 constexpr std::size_t bezel = 4;
 
-// The direction of a dial point from the needle's centre, in [0, 360).
+// The direction of a dial point from the needle's centre.
 double direction_to(PIXPOINT p) {
-    const double degrees = bench::direction_degrees(needle_centre, p);
-    return degrees < 0 ? degrees + 360.0 : degrees;
+    return testing_support::direction_to(needle_centre, p);
 }
 
-double normalised(double degrees) {
-    const double d = std::fmod(degrees, 360.0);
-    return d < 0 ? d + 360.0 : d;
-}
+using testing_support::normalised;
 
 class AirspeedTest : public ::testing::Test {
   protected:

@@ -9,6 +9,7 @@
 #include "bench/host/element_tree.h"
 #include "bench/host/needle_angles.h"
 #include "bench/host/session.h"
+#include "tests/support/dial_angles.h"
 #include "tests/support/module_under_test.h"
 
 namespace {
@@ -31,10 +32,7 @@ constexpr std::size_t bezel = 9;
 constexpr PIXPOINT knob_lower_half{22, 259};
 constexpr PIXPOINT knob_upper_half{48, 259};
 
-double normalised(double degrees) {
-    const double d = std::fmod(degrees, 360.0);
-    return d < 0 ? d + 360.0 : d;
-}
+using testing_support::normalised;
 
 class AltimeterTest : public ::testing::Test {
   protected:

@@ -10,6 +10,7 @@
 #include "bench/host/session.h"
 #include "bench/host/units_selection.h"
 #include "resources/resource_ids.h"
+#include "tests/support/dial_angles.h"
 #include "tests/support/faces_shown.h"
 #include "tests/support/module_under_test.h"
 #include "tests/support/sound_recorder.h"
@@ -35,15 +36,12 @@ double per_minute(double feet) {
     return feet / 3.28084 / 60.0 * 256.0;
 }
 
+// The direction of a dial point from the needle's centre.
 double direction_to(PIXPOINT p) {
-    const double degrees = bench::direction_degrees(needle_centre, p);
-    return degrees < 0 ? degrees + 360.0 : degrees;
+    return testing_support::direction_to(needle_centre, p);
 }
 
-double normalised(double degrees) {
-    const double d = std::fmod(degrees, 360.0);
-    return d < 0 ? d + 360.0 : d;
-}
+using testing_support::normalised;
 
 class VerticalSpeedTest : public ::testing::Test {
   protected:
