@@ -22,6 +22,8 @@ build: deps
 run: build
 	$(BENCH) catalog $(MODULE)
 	$(BENCH) eval $(MODULE) Airspeed --set AIRSPEED=120
+	$(BENCH) contact-sheet $(MODULE) -o build/linux/panel.png
+	@echo "The gauges on the simulated aircraft, both units modes: build/linux/panel.png"
 
 test: test-linux test-asan
 
