@@ -282,14 +282,20 @@ constexpr MOUSERECT mouse_end_list() {
     return r;
 }
 
-// A clickable area whose key event the host sends by itself.
-constexpr MOUSERECT mouse_child_event(PIXBOX box, CURSOR_TYPE cursor, FLAGS32 mouse_flags,
-                                      ID32 event) {
+// A clickable area with its box, cursor and the buttons it takes, and nothing to do yet.
+constexpr MOUSERECT mouse_child(PIXBOX box, CURSOR_TYPE cursor, FLAGS32 mouse_flags) {
     MOUSERECT r{};
     r.rect_type = MOUSE_RECT_CHILD;
     r.relative_box = box;
     r.cursor = cursor;
     r.mouse_flags = static_cast<FLAGS>(mouse_flags);
+    return r;
+}
+
+// A clickable area whose key event the host sends by itself.
+constexpr MOUSERECT mouse_child_event(PIXBOX box, CURSOR_TYPE cursor, FLAGS32 mouse_flags,
+                                      ID32 event) {
+    MOUSERECT r = mouse_child(box, cursor, mouse_flags);
     r.event_id = static_cast<ID>(event);
     return r;
 }
@@ -297,11 +303,7 @@ constexpr MOUSERECT mouse_child_event(PIXBOX box, CURSOR_TYPE cursor, FLAGS32 mo
 // A clickable area that calls a mouse function of the module.
 constexpr MOUSERECT mouse_child_function(PIXBOX box, CURSOR_TYPE cursor, FLAGS32 mouse_flags,
                                          PMOUSE_FUNCTION function) {
-    MOUSERECT r{};
-    r.rect_type = MOUSE_RECT_CHILD;
-    r.relative_box = box;
-    r.cursor = cursor;
-    r.mouse_flags = static_cast<FLAGS>(mouse_flags);
+    MOUSERECT r = mouse_child(box, cursor, mouse_flags);
     r.mouse_function = function;
     return r;
 }

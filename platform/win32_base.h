@@ -42,7 +42,9 @@ typedef struct HBRUSH__* HBRUSH;
 
 // DrawText format flags.
 #define DT_CENTER 0x00000001
+#define DT_RIGHT 0x00000002
 #define DT_VCENTER 0x00000004
+#define DT_BOTTOM 0x00000008
 #define DT_SINGLELINE 0x00000020
 
 #ifndef TRUE

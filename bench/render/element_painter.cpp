@@ -11,12 +11,6 @@
 namespace bench::render {
 namespace {
 
-// Text drawing flags of the host's string element (the Win32 DrawText flags).
-constexpr UINT32 text_centre = 0x1;
-constexpr UINT32 text_right = 0x2;
-constexpr UINT32 text_middle = 0x4;
-constexpr UINT32 text_bottom = 0x8;
-
 // What a failure with the cover action paints over the element.
 constexpr double cover_grey = 0.25;
 
@@ -137,16 +131,16 @@ void paint_string(const paint_context& c, const element_reading& r) {
     cairo_text_extents_t extents;
     cairo_text_extents(cr, r.text.c_str(), &extents);
     double x = e.position.x;
-    if ((text.draw_text_flags & text_centre) != 0) {
+    if ((text.draw_text_flags & DT_CENTER) != 0) {
         x += (width - extents.x_advance) / 2;
-    } else if ((text.draw_text_flags & text_right) != 0) {
+    } else if ((text.draw_text_flags & DT_RIGHT) != 0) {
         x += width - extents.x_advance;
     }
     const double cell = (unit.ascent + unit.descent) * size;
     double top = e.position.y;
-    if ((text.draw_text_flags & text_middle) != 0) {
+    if ((text.draw_text_flags & DT_VCENTER) != 0) {
         top += (height - cell) / 2;
-    } else if ((text.draw_text_flags & text_bottom) != 0) {
+    } else if ((text.draw_text_flags & DT_BOTTOM) != 0) {
         top += height - cell;
     }
     cairo_move_to(cr, x, top + unit.ascent * size);

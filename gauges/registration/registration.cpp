@@ -21,8 +21,9 @@ constexpr PCSTRINGZ atc_id_expression = "(A:ATC ID,string)";
 // A colour component above 255, a negative one included, is taken as full.
 constexpr UINT32 full_component = 255;
 
-// Draw-text flags: centred horizontally and vertically, one line.
-constexpr UINT32 text_centred_one_line = 0x25;
+// Draw-text flags 0x25: centred horizontally and vertically, one line.
+constexpr UINT32 text_centred_one_line = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+static_assert(text_centred_one_line == 0x25);
 
 // A colour component from token `letter`, or `current` when the string has none.
 UINT32 colour_component(const char* parameters, const char* letter, UINT32 current) {
