@@ -1,4 +1,5 @@
-// The module's gauge catalog: the gauge headers in published order, exported as `Linkage`.
+// The module's gauge catalog, exported as `Linkage`, and the declarations of every gauge header
+// it lists, made from the one list in `frame/catalog_list.h`.
 #pragma once
 
 #include <array>
@@ -32,18 +33,9 @@ static_assert(offsetof(catalog_linkage, gauge_header_ptr) ==
 
 extern "C" VAREK_EXPORT catalog_linkage Linkage;
 
-// The gauge headers, one per gauge source.
-extern GAUGEHDR gauge_registration;
-// The fourteen panel toggle buttons, positions 3 to 16 in catalog order, built from one table.
-inline constexpr std::size_t toggle_button_count = 14;
-extern std::array<GAUGEHDR, toggle_button_count> toggle_buttons;
-extern GAUGEHDR gauge_airspeed;
-extern GAUGEHDR gauge_vertical_speed;
-extern GAUGEHDR gauge_attitude;
-extern GAUGEHDR gauge_altimeter;
-// The eight switches, positions 43 to 50 in catalog order, built from one table.
-inline constexpr std::size_t switch_count = 8;
-extern std::array<GAUGEHDR, switch_count> switch_gauges;
-// The two label plates that turn the units mode over, positions 51 and 52, built from one table.
-inline constexpr std::size_t label_plate_count = 2;
-extern std::array<GAUGEHDR, label_plate_count> label_plates;
+// The gauge headers: one per gauge source, and one array per family built from rows.
+#define CATALOG_FAMILY(family, count) extern std::array<GAUGEHDR, count> family;
+#define CATALOG_GAUGE(position, header) extern GAUGEHDR header;
+#define CATALOG_MEMBER(position, family, row)
+#define CATALOG_UNBUILT(position)
+#include "frame/catalog_list.h"

@@ -24,6 +24,10 @@ FLOAT64 overlay_face_icon(units_face face) {
     return current_face() == face ? 0.0 : -1.0;
 }
 
+FLOAT64 FSAPI british_overlay_callback(ELEMENT_ICON*) {
+    return overlay_face_icon(british_face);
+}
+
 FLOAT64 face_image_index() {
     return current_face() == british_face ? 1.0 : 0.0;
 }

@@ -20,6 +20,10 @@ FLOAT64 face_reading(ELEMENT_HEADER& element, units_face face, FLOAT64 reading);
 // drawn, the face under it shows) otherwise.
 FLOAT64 overlay_face_icon(units_face face);
 
+// The element callback of a British overlay face: a one-image icon drawn over the metric face
+// (or plate) while the units mode is British, and nothing while it is metric.
+FLOAT64 FSAPI british_overlay_callback(ELEMENT_ICON* face);
+
 // An icon that holds one image per face, the metric face's first: the index of the current
 // face's image (0 metric, 1 British).
 FLOAT64 face_image_index();

@@ -39,7 +39,7 @@ inline constexpr FAILURE_RECORD failure_list_end{FAIL_NONE, FAIL_ACTION_NONE, nu
 // What every element kind shares: its gauge, its failure list and the list of elements drawn
 // over it (null-terminated, or null for a leaf).
 struct element_links {
-    PGAUGEHDR gauge = nullptr;
+    PGAUGEHDR gauge = nullptr;  // set by the builders of `gauge_elements`
     PFAILURE_RECORD failures = nullptr;
     PELEMENT_HEADER* children = nullptr;
 };
@@ -70,7 +70,7 @@ struct static_image_spec {
     ID bitmap;
     PIXPOINT position;
     FLAGS flags;
-    element_links links;
+    element_links links{};
 };
 
 constexpr ELEMENT_STATIC_IMAGE static_image(const static_image_spec& s) {
@@ -254,6 +254,49 @@ constexpr ELEMENT_STRING string_element(const string_spec& s) {
     e.update_cb = s.callback;
     return e;
 }
+
+// A null-terminated element list: a gauge's root list (its one root element) or the elements
+// drawn over an element, in drawing order. Naming the elements is enough; they may be defined
+// further down the file, so a gauge can write its tree root first.
+template <auto&... Elements>
+constinit PELEMENT_HEADER element_list[] = {&Elements.header..., nullptr};
+
+// The element builders of one gauge: each sets the element's back pointer to `gauge`, so a
+// gauge file names its header once:
+//   constexpr gauge_elements altimeter{&gauge_altimeter};
+//   constinit ELEMENT_NEEDLE pointer = altimeter.needle({.bitmap = ..., ...});
+struct gauge_elements {
+    PGAUGEHDR gauge;
+
+    constexpr ELEMENT_STATIC_IMAGE static_image(static_image_spec s) const {
+        s.links.gauge = gauge;
+        return ::static_image(s);
+    }
+    constexpr ELEMENT_NEEDLE needle(needle_spec s) const {
+        s.links.gauge = gauge;
+        return ::needle(s);
+    }
+    constexpr ELEMENT_ICON icon(icon_spec s) const {
+        s.links.gauge = gauge;
+        return ::icon(s);
+    }
+    constexpr ELEMENT_SLIDER slider(slider_spec s) const {
+        s.links.gauge = gauge;
+        return ::slider(s);
+    }
+    constexpr ELEMENT_SPRITE sprite(sprite_spec s) const {
+        s.links.gauge = gauge;
+        return ::sprite(s);
+    }
+    constexpr ELEMENT_MOVING_IMAGE moving_image(moving_image_spec s) const {
+        s.links.gauge = gauge;
+        return ::moving_image(s);
+    }
+    constexpr ELEMENT_STRING string_element(string_spec s) const {
+        s.links.gauge = gauge;
+        return ::string_element(s);
+    }
+};
 
 // ---- Mouse lists ----------------------------------------------------------------------------
 

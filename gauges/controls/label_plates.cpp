@@ -1,18 +1,16 @@
-// The two label plates of the switch panel, catalog positions 51 and 52: 30 mm plates that read
-// "off" and "on" in Russian, with the English word drawn over it while the units mode is
-// British. Either plate is a units switch: a click turns the units mode over for every dial,
-// whatever the plate says, and clicks through the plate's own sound slot.
+// The two label plates of the switch panel: 30 mm plates that read "off" and "on" in Russian,
+// with the English word drawn over it while the units mode is British. Either plate is a units
+// switch: a click turns the units mode over for every dial, whatever the plate says, and clicks
+// through the plate's own sound slot.
 //
-// The plates are one table of rows, built into records of their own by the templates below,
-// as the switches are.
-#include <array>
+// The plates are one family of gauges built from the table of rows below, as the switches are.
 #include <cstddef>
-#include <utility>
 
 #include "frame/catalog.h"
 #include "frame/faces.h"
+#include "frame/gauge_family.h"
 #include "frame/records.h"
-#include "gauges/controls/units_switch.h"
+#include "frame/units_switch.h"
 #include "resources/resource_ids.h"
 #include "sound/sound_slot.h"
 
@@ -25,75 +23,70 @@ struct plate_row {
 };
 
 // clang-format off
-constexpr plate_row plate_rows[label_plate_count] = {
+constexpr plate_row plate_rows[] = {
     // name               Russian plate           English plate
     {"Off_Text_Switch",   BMP_OFF_PLATE_RUSSIAN,  BMP_OFF_PLATE_ENGLISH},
     {"On_Text_Switch",    BMP_ON_PLATE_RUSSIAN,   BMP_ON_PLATE_ENGLISH},
 };
 // clang-format on
 
-constexpr UINT32 plate_width_mm = 30;
-// The whole 74 x 32 plate is its clickable area.
-constexpr PIXBOX plate_area{0, 0, 74, 32};
+constexpr std::size_t plate_count = std::size(plate_rows);
 
-FLOAT64 FSAPI english_plate_callback(ELEMENT_ICON*) {
-    return overlay_face_icon(british_face);
-}
+// The records of one plate, in the order of its table.
+struct plate_records {
+    ELEMENT_STATIC_IMAGE russian;  // 1
+    ELEMENT_ICON english;          // 2
+    MOUSERECT mouse[5];
+};
+extern std::array<plate_records, plate_count> plates;
 
 template <std::size_t I>
 constinit sound_slot click_slot{};
 
-template <std::size_t I>
-constinit ELEMENT_ICON english_plate = icon({
-    .bitmap = plate_rows[I].english,
-    .images = 1,
-    .position = {0, 0},
-    .flags = image_plain,
-    .callback = english_plate_callback,
-    .links = {.gauge = &label_plates[I]},
-});
-
-template <std::size_t I>
-constinit PELEMENT_HEADER over_russian_plate[2] = {&english_plate<I>.header, nullptr};
-
-template <std::size_t I>
-constinit ELEMENT_STATIC_IMAGE russian_plate = static_image({
-    .bitmap = plate_rows[I].russian,
-    .position = {0, 0},
-    .flags = image_plain,
-    .links = {.gauge = &label_plates[I], .children = over_russian_plate<I>},
-});
-
-template <std::size_t I>
-constinit PELEMENT_HEADER plate_root[2] = {&russian_plate<I>.header, nullptr};
-
-template <std::size_t I>
-constinit MOUSERECT plate_mouse[5] = {
-    mouse_parent({0, 0, 0, 0}),
-    mouse_tooltip_text(units_switch_tooltip),
-    mouse_child_function(plate_area, CURSOR_HAND, MOUSE_LEFTSINGLE,
-                         units_mouse_function<click_slot<I>>),
-    mouse_end_parent(),
-    mouse_end_list(),
-};
-
-template <std::size_t I>
-constexpr GAUGEHDR make_header() {
-    return gauge_header({
-        .name = plate_rows[I].name,
-        .width_mm = plate_width_mm,
-        .elements = plate_root<I>,
-        .mouse = plate_mouse<I>,
-        .callback = sound_owner_callback<click_slot<I>, WAVE_UNITS_CLICK>,
-    });
-}
-
-template <std::size_t... I>
-constexpr std::array<GAUGEHDR, sizeof...(I)> make_headers(std::index_sequence<I...>) {
-    return {make_header<I>()...};
-}
-
 }  // namespace
 
-constinit std::array<GAUGEHDR, label_plate_count> label_plates =
-    make_headers(std::make_index_sequence<label_plate_count>{});
+constinit std::array<GAUGEHDR, plate_count> label_plates = gauge_family<plate_count>([](auto row) {
+    return gauge_header({
+        .name = plate_rows[row].name,
+        .width_mm = 30,
+        .elements = element_list<plates[row].russian>,
+        .mouse = plates[row].mouse,
+        .callback = sound_owner_callback<click_slot<row>, WAVE_UNITS_CLICK>,
+    });
+});
+
+namespace {
+
+constinit std::array<plate_records, plate_count> plates =
+    family_records<plate_records, plate_count>([](auto row) {
+        constexpr gauge_elements of_plate{&label_plates[row]};
+        return plate_records{
+            // 1
+            .russian = of_plate.static_image({
+                .bitmap = plate_rows[row].russian,
+                .position = {0, 0},
+                .flags = image_plain,
+                .links = {.children = element_list<plates[row].english>},
+            }),
+            // 2
+            .english = of_plate.icon({
+                .bitmap = plate_rows[row].english,
+                .images = 1,
+                .position = {0, 0},
+                .flags = image_plain,
+                .callback = british_overlay_callback,
+            }),
+            // The whole 74 x 32 plate is its clickable area.
+            .mouse =
+                {
+                    mouse_parent({0, 0, 0, 0}),
+                    mouse_tooltip_text(units_switch_tooltip),
+                    mouse_child_function({0, 0, 74, 32}, CURSOR_HAND, MOUSE_LEFTSINGLE,
+                                         units_mouse_function<click_slot<row>>),
+                    mouse_end_parent(),
+                    mouse_end_list(),
+                },
+        };
+    });
+
+}  // namespace

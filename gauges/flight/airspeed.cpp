@@ -3,17 +3,26 @@
 // shows one face with its needle; only the metric needle converts the airspeed.
 #include "frame/catalog.h"
 #include "frame/faces.h"
+#include "frame/help_ids.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
 #include "resources/resource_ids.h"
 
 namespace {
+extern ELEMENT_STATIC_IMAGE metric_face_image;
+extern MOUSERECT mouse[];
+}  // namespace
+
+constinit GAUGEHDR gauge_airspeed = gauge_header({
+    .name = "Airspeed",
+    .width_mm = 100,
+    .elements = element_list<metric_face_image>,
+    .mouse = mouse,
+});
+
+namespace {
 
 constexpr FLOAT64 km_per_hour_per_knot = 1.8512821;
-
-FLOAT64 FSAPI british_face_callback(ELEMENT_ICON*) {
-    return overlay_face_icon(british_face);
-}
 
 FLOAT64 FSAPI metric_needle_callback(ELEMENT_NEEDLE* needle) {
     return face_reading(needle->header, metric_face,
@@ -45,29 +54,34 @@ FAILURE_RECORD needle_failures[] = {
     failure_list_end,
 };
 
-constinit ELEMENT_STATIC_IMAGE bezel = static_image({
-    .bitmap = BMP_AIRSPEED_BEZEL,
+// The element tree, root first: each element the only child of the one before it.
+constexpr gauge_elements airspeed{&gauge_airspeed};
+
+extern ELEMENT_ICON british_face_image;
+extern ELEMENT_NEEDLE metric_needle;
+extern ELEMENT_NEEDLE british_needle;
+extern ELEMENT_STATIC_IMAGE bezel;
+
+// 1
+constinit ELEMENT_STATIC_IMAGE metric_face_image = airspeed.static_image({
+    .bitmap = BMP_AIRSPEED_METRIC_FACE,
     .position = {0, 0},
-    .flags = image_plain,
-    .links = {.gauge = &gauge_airspeed},
+    .flags = image_lit,
+    .links = {.children = element_list<british_face_image>},
 });
-PELEMENT_HEADER over_british_needle[] = {&bezel.header, nullptr};
 
-constinit ELEMENT_NEEDLE british_needle = needle({
-    .bitmap = BMP_AIRSPEED_BRITISH_NEEDLE,
-    .position = {151, 150},
-    .pivot = {44, 6},
-    .flags = image_lit_smooth,
-    .source = AIRSPEED,
-    .callback = british_needle_callback,
-    .table = table(british_table),
-    .links = {.gauge = &gauge_airspeed,
-              .failures = needle_failures,
-              .children = over_british_needle},
+// 2
+constinit ELEMENT_ICON british_face_image = airspeed.icon({
+    .bitmap = BMP_AIRSPEED_BRITISH_FACE,
+    .images = 1,
+    .position = {0, 0},
+    .flags = image_lit,
+    .callback = british_overlay_callback,
+    .links = {.children = element_list<metric_needle>},
 });
-PELEMENT_HEADER over_metric_needle[] = {&british_needle.header, nullptr};
 
-constinit ELEMENT_NEEDLE metric_needle = needle({
+// 3
+constinit ELEMENT_NEEDLE metric_needle = airspeed.needle({
     .bitmap = BMP_AIRSPEED_METRIC_NEEDLE,
     .position = {151, 150},
     .pivot = {44, 6},
@@ -75,48 +89,39 @@ constinit ELEMENT_NEEDLE metric_needle = needle({
     .source = AIRSPEED,
     .callback = metric_needle_callback,
     .table = table(metric_table),
-    .links = {.gauge = &gauge_airspeed,
-              .failures = needle_failures,
-              .children = over_metric_needle},
+    .links = {.failures = needle_failures, .children = element_list<british_needle>},
 });
-PELEMENT_HEADER over_british_face[] = {&metric_needle.header, nullptr};
 
-constinit ELEMENT_ICON british_face_image = icon({
-    .bitmap = BMP_AIRSPEED_BRITISH_FACE,
-    .images = 1,
-    .position = {0, 0},
-    .flags = image_lit,
-    .callback = british_face_callback,
-    .links = {.gauge = &gauge_airspeed, .children = over_british_face},
+// 4
+constinit ELEMENT_NEEDLE british_needle = airspeed.needle({
+    .bitmap = BMP_AIRSPEED_BRITISH_NEEDLE,
+    .position = {151, 150},
+    .pivot = {44, 6},
+    .flags = image_lit_smooth,
+    .source = AIRSPEED,
+    .callback = british_needle_callback,
+    .table = table(british_table),
+    .links = {.failures = needle_failures, .children = element_list<bezel>},
 });
-PELEMENT_HEADER over_metric_face[] = {&british_face_image.header, nullptr};
 
-constinit ELEMENT_STATIC_IMAGE metric_face_image = static_image({
-    .bitmap = BMP_AIRSPEED_METRIC_FACE,
+// 5
+constinit ELEMENT_STATIC_IMAGE bezel = airspeed.static_image({
+    .bitmap = BMP_AIRSPEED_BEZEL,
     .position = {0, 0},
-    .flags = image_lit,
-    .links = {.gauge = &gauge_airspeed, .children = over_metric_face},
+    .flags = image_plain,
 });
-PELEMENT_HEADER root[] = {&metric_face_image.header, nullptr};
 
 // No clickable areas: the upper and lower halves of the dial carry two host tooltips.
 MOUSERECT mouse[] = {
     mouse_parent({0, 0, 0, 0}),
     mouse_parent({0, 0, 300, 150}),
-    mouse_tooltip_id(0x3002),
+    mouse_tooltip_id(HELP_AIRSPEED_UPPER_HALF),
     mouse_end_parent(),
     mouse_parent({0, 150, 300, 150}),
-    mouse_tooltip_id(0x3001),
+    mouse_tooltip_id(HELP_AIRSPEED_LOWER_HALF),
     mouse_end_parent(),
     mouse_end_parent(),
     mouse_end_list(),
 };
 
 }  // namespace
-
-constinit GAUGEHDR gauge_airspeed = gauge_header({
-    .name = "Airspeed",
-    .width_mm = 100,
-    .elements = root,
-    .mouse = mouse,
-});

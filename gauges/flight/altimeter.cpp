@@ -5,10 +5,23 @@
 // knob at the lower left steps the setting; the host sends its key events itself.
 #include "frame/catalog.h"
 #include "frame/faces.h"
+#include "frame/help_ids.h"
 #include "frame/key_events.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
 #include "resources/resource_ids.h"
+
+namespace {
+extern ELEMENT_STATIC_IMAGE metric_face_image;
+extern MOUSERECT mouse[];
+}  // namespace
+
+constinit GAUGEHDR gauge_altimeter = gauge_header({
+    .name = "Altimeter",
+    .width_mm = 100,
+    .elements = element_list<metric_face_image>,
+    .mouse = mouse,
+});
 
 namespace {
 
@@ -34,10 +47,6 @@ FLOAT64 disc_turn(const pressure_disc& disc, FLOAT64 setting) {
         setting = disc.highest;
     }
     return setting - disc.unturned;
-}
-
-FLOAT64 FSAPI british_face_callback(ELEMENT_ICON*) {
-    return overlay_face_icon(british_face);
 }
 
 FLOAT64 FSAPI british_disc_callback(ELEMENT_SPRITE* disc) {
@@ -84,100 +93,39 @@ FAILURE_RECORD needle_failures[] = {
     failure_list_end,
 };
 
-constinit ELEMENT_STATIC_IMAGE bezel = static_image({
-    .bitmap = BMP_ALTIMETER_BEZEL,
+// The element tree, root first: each element the only child of the one before it.
+constexpr gauge_elements altimeter{&gauge_altimeter};
+
+extern ELEMENT_ICON british_face_image;
+extern ELEMENT_SPRITE british_disc_image;
+extern ELEMENT_SPRITE metric_disc_image;
+extern ELEMENT_NEEDLE ten_thousands_pointer;
+extern ELEMENT_NEEDLE thousands_pointer;
+extern ELEMENT_NEEDLE hundreds_pointer;
+extern ELEMENT_NEEDLE metres_pointer;
+extern ELEMENT_NEEDLE slow_pointer;
+extern ELEMENT_STATIC_IMAGE bezel;
+
+// 1
+constinit ELEMENT_STATIC_IMAGE metric_face_image = altimeter.static_image({
+    .bitmap = BMP_ALTIMETER_METRIC_FACE,
     .position = {0, 0},
-    .flags = image_plain,
-    .links = {.gauge = &gauge_altimeter},
+    .flags = image_lit,
+    .links = {.children = element_list<british_face_image>},
 });
-PELEMENT_HEADER over_slow_pointer[] = {&bezel.header, nullptr};
 
-constinit ELEMENT_NEEDLE slow_pointer = needle({
-    .bitmap = BMP_ALTIMETER_SLOW_POINTER,
-    .position = {151, 150},
-    .pivot = {8, 8},
-    .flags = image_lit_smooth,
-    .source = ALT_FROM_BAROMETRIC_PRESSURE,
-    .callback = metric_needle_callback,
-    .table = table(slow_metric_table),
-    .links = {.gauge = &gauge_altimeter,
-              .failures = needle_failures,
-              .children = over_slow_pointer},
+// 2
+constinit ELEMENT_ICON british_face_image = altimeter.icon({
+    .bitmap = BMP_ALTIMETER_BRITISH_FACE,
+    .images = 1,
+    .position = {0, 0},
+    .flags = image_lit,
+    .callback = british_overlay_callback,
+    .links = {.children = element_list<british_disc_image>},
 });
-PELEMENT_HEADER over_metres_pointer[] = {&slow_pointer.header, nullptr};
 
-constinit ELEMENT_NEEDLE metres_pointer = needle({
-    .bitmap = BMP_ALTIMETER_METRES_POINTER,
-    .position = {151, 150},
-    .pivot = {8, 8},
-    .flags = image_lit_smooth,
-    .source = ALT_FROM_BAROMETRIC_PRESSURE,
-    .callback = metric_needle_callback,
-    .table = table(metres_table),
-    .links = {.gauge = &gauge_altimeter,
-              .failures = needle_failures,
-              .children = over_metres_pointer},
-});
-PELEMENT_HEADER over_hundreds_pointer[] = {&metres_pointer.header, nullptr};
-
-constinit ELEMENT_NEEDLE hundreds_pointer = needle({
-    .bitmap = BMP_ALTIMETER_HUNDREDS_POINTER,
-    .position = {151, 150},
-    .pivot = {35, 13},
-    .flags = image_lit_smooth,
-    .source = ALT_FROM_BAROMETRIC_PRESSURE,
-    .callback = british_needle_callback,
-    .table = table(hundreds_table),
-    .links = {.gauge = &gauge_altimeter,
-              .failures = needle_failures,
-              .children = over_hundreds_pointer},
-});
-PELEMENT_HEADER over_thousands_pointer[] = {&hundreds_pointer.header, nullptr};
-
-constinit ELEMENT_NEEDLE thousands_pointer = needle({
-    .bitmap = BMP_ALTIMETER_THOUSANDS_POINTER,
-    .position = {151, 150},
-    .pivot = {33, 14},
-    .flags = image_lit_smooth,
-    .source = ALT_FROM_BAROMETRIC_PRESSURE,
-    .callback = british_needle_callback,
-    .table = table(thousands_table),
-    .links = {.gauge = &gauge_altimeter,
-              .failures = needle_failures,
-              .children = over_thousands_pointer},
-});
-PELEMENT_HEADER over_ten_thousands_pointer[] = {&thousands_pointer.header, nullptr};
-
-constinit ELEMENT_NEEDLE ten_thousands_pointer = needle({
-    .bitmap = BMP_ALTIMETER_TEN_THOUSANDS_POINTER,
-    .position = {151, 150},
-    .pivot = {0, 6},
-    .flags = image_lit_smooth,
-    .source = ALT_FROM_BAROMETRIC_PRESSURE,
-    .callback = british_needle_callback,
-    .table = table(ten_thousands_table),
-    .links = {.gauge = &gauge_altimeter,
-              .failures = needle_failures,
-              .children = over_ten_thousands_pointer},
-});
-PELEMENT_HEADER over_metric_disc[] = {&ten_thousands_pointer.header, nullptr};
-
-// Millimetres of mercury over the full circle: 3.6 degrees each, against the British disc.
-constinit ELEMENT_SPRITE metric_disc_image = sprite({
-    .bitmap = BMP_ALTIMETER_METRIC_DISC,
-    .position = {222, 129},
-    .texture_centre = {161, 151},
-    .flags = image_lit_smooth,
-    .x = {.scale = 1.0},
-    .y = {.scale = 1.0},
-    .angle = {.source = KOHLSMAN_SETTING_HG, .scale = -91.430661, .callback = metric_disc_callback},
-    .texture = {1.0f, 1.0f},
-    .links = {.gauge = &gauge_altimeter, .children = over_metric_disc},
-});
-PELEMENT_HEADER over_british_disc[] = {&metric_disc_image.header, nullptr};
-
-// Inches of mercury: 90 degrees each.
-constinit ELEMENT_SPRITE british_disc_image = sprite({
+// 3: inches of mercury, 90 degrees each.
+constinit ELEMENT_SPRITE british_disc_image = altimeter.sprite({
     .bitmap = BMP_ALTIMETER_BRITISH_DISC,
     .position = {222, 129},
     .texture_centre = {157, 150},
@@ -186,40 +134,101 @@ constinit ELEMENT_SPRITE british_disc_image = sprite({
     .y = {.scale = 1.0},
     .angle = {.source = KOHLSMAN_SETTING_HG, .scale = 90.0, .callback = british_disc_callback},
     .texture = {1.0f, 1.0f},
-    .links = {.gauge = &gauge_altimeter, .children = over_british_disc},
+    .links = {.children = element_list<metric_disc_image>},
 });
-PELEMENT_HEADER over_british_face[] = {&british_disc_image.header, nullptr};
 
-constinit ELEMENT_ICON british_face_image = icon({
-    .bitmap = BMP_ALTIMETER_BRITISH_FACE,
-    .images = 1,
-    .position = {0, 0},
-    .flags = image_lit,
-    .callback = british_face_callback,
-    .links = {.gauge = &gauge_altimeter, .children = over_british_face},
+// 4: millimetres of mercury over the full circle, 3.6 degrees each, against the British disc.
+constinit ELEMENT_SPRITE metric_disc_image = altimeter.sprite({
+    .bitmap = BMP_ALTIMETER_METRIC_DISC,
+    .position = {222, 129},
+    .texture_centre = {161, 151},
+    .flags = image_lit_smooth,
+    .x = {.scale = 1.0},
+    .y = {.scale = 1.0},
+    .angle = {.source = KOHLSMAN_SETTING_HG, .scale = -91.430661, .callback = metric_disc_callback},
+    .texture = {1.0f, 1.0f},
+    .links = {.children = element_list<ten_thousands_pointer>},
 });
-PELEMENT_HEADER over_metric_face[] = {&british_face_image.header, nullptr};
 
-constinit ELEMENT_STATIC_IMAGE metric_face_image = static_image({
-    .bitmap = BMP_ALTIMETER_METRIC_FACE,
-    .position = {0, 0},
-    .flags = image_lit,
-    .links = {.gauge = &gauge_altimeter, .children = over_metric_face},
+// 5
+constinit ELEMENT_NEEDLE ten_thousands_pointer = altimeter.needle({
+    .bitmap = BMP_ALTIMETER_TEN_THOUSANDS_POINTER,
+    .position = {151, 150},
+    .pivot = {0, 6},
+    .flags = image_lit_smooth,
+    .source = ALT_FROM_BAROMETRIC_PRESSURE,
+    .callback = british_needle_callback,
+    .table = table(ten_thousands_table),
+    .links = {.failures = needle_failures, .children = element_list<thousands_pointer>},
 });
-PELEMENT_HEADER root[] = {&metric_face_image.header, nullptr};
+
+// 6
+constinit ELEMENT_NEEDLE thousands_pointer = altimeter.needle({
+    .bitmap = BMP_ALTIMETER_THOUSANDS_POINTER,
+    .position = {151, 150},
+    .pivot = {33, 14},
+    .flags = image_lit_smooth,
+    .source = ALT_FROM_BAROMETRIC_PRESSURE,
+    .callback = british_needle_callback,
+    .table = table(thousands_table),
+    .links = {.failures = needle_failures, .children = element_list<hundreds_pointer>},
+});
+
+// 7
+constinit ELEMENT_NEEDLE hundreds_pointer = altimeter.needle({
+    .bitmap = BMP_ALTIMETER_HUNDREDS_POINTER,
+    .position = {151, 150},
+    .pivot = {35, 13},
+    .flags = image_lit_smooth,
+    .source = ALT_FROM_BAROMETRIC_PRESSURE,
+    .callback = british_needle_callback,
+    .table = table(hundreds_table),
+    .links = {.failures = needle_failures, .children = element_list<metres_pointer>},
+});
+
+// 8
+constinit ELEMENT_NEEDLE metres_pointer = altimeter.needle({
+    .bitmap = BMP_ALTIMETER_METRES_POINTER,
+    .position = {151, 150},
+    .pivot = {8, 8},
+    .flags = image_lit_smooth,
+    .source = ALT_FROM_BAROMETRIC_PRESSURE,
+    .callback = metric_needle_callback,
+    .table = table(metres_table),
+    .links = {.failures = needle_failures, .children = element_list<slow_pointer>},
+});
+
+// 9
+constinit ELEMENT_NEEDLE slow_pointer = altimeter.needle({
+    .bitmap = BMP_ALTIMETER_SLOW_POINTER,
+    .position = {151, 150},
+    .pivot = {8, 8},
+    .flags = image_lit_smooth,
+    .source = ALT_FROM_BAROMETRIC_PRESSURE,
+    .callback = metric_needle_callback,
+    .table = table(slow_metric_table),
+    .links = {.failures = needle_failures, .children = element_list<bezel>},
+});
+
+// 10
+constinit ELEMENT_STATIC_IMAGE bezel = altimeter.static_image({
+    .bitmap = BMP_ALTIMETER_BEZEL,
+    .position = {0, 0},
+    .flags = image_plain,
+});
 
 // Host tooltips over the upper and lower scale and over the knob; the knob's left half lowers
 // the pressure setting and its right half raises it, repeating while the button is held.
 MOUSERECT mouse[] = {
     mouse_parent({0, 0, 0, 0}),
     mouse_parent({65, 0, 235, 150}),
-    mouse_tooltip_id(0x3051),
+    mouse_tooltip_id(HELP_ALTIMETER_UPPER_SCALE),
     mouse_end_parent(),
     mouse_parent({65, 150, 235, 120}),
-    mouse_tooltip_id(0x3050),
+    mouse_tooltip_id(HELP_ALTIMETER_LOWER_SCALE),
     mouse_end_parent(),
     mouse_parent({0, 235, 65, 65}),
-    mouse_tooltip_id(0x3054),
+    mouse_tooltip_id(HELP_ALTIMETER_KNOB),
     mouse_end_parent(),
     mouse_parent({9, 233, 52, 52}),
     mouse_child_event({0, 0, 26, 52}, CURSOR_DOWNARROW, MOUSE_LEFTSINGLE | MOUSE_DOWN_REPEAT,
@@ -232,10 +241,3 @@ MOUSERECT mouse[] = {
 };
 
 }  // namespace
-
-constinit GAUGEHDR gauge_altimeter = gauge_header({
-    .name = "Altimeter",
-    .width_mm = 100,
-    .elements = root,
-    .mouse = mouse,
-});

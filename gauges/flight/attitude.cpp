@@ -5,11 +5,24 @@
 // sky on top moving with it. The knob's two halves send their key events through the host.
 #include "frame/catalog.h"
 #include "frame/faces.h"
+#include "frame/help_ids.h"
 #include "frame/host_services.h"
 #include "frame/key_events.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
 #include "resources/resource_ids.h"
+
+namespace {
+extern ELEMENT_STATIC_IMAGE bezel;
+extern MOUSERECT mouse[];
+}  // namespace
+
+constinit GAUGEHDR gauge_attitude = gauge_header({
+    .name = "Attitude",
+    .width_mm = 100,
+    .elements = element_list<bezel>,
+    .mouse = mouse,
+});
 
 namespace {
 
@@ -60,86 +73,28 @@ FAILURE_RECORD sphere_failures[] = {
     failure_list_end,
 };
 
-constinit ELEMENT_NEEDLE knob = needle({
-    .bitmap = BMP_ATTITUDE_KNOB,
-    .position = {272, 107},
-    .pivot = {20, 20},
-    .flags = image_plain,
-    .source = ATTITUDE_BARS_POSITION,
-    .table = table(knob_table),
-    .links = {.gauge = &gauge_attitude},
-});
-PELEMENT_HEADER over_ring[] = {&knob.header, nullptr};
+// The element tree, root first: each element the only child of the one before it.
+constexpr gauge_elements attitude{&gauge_attitude};
 
-// Image 0 is the metric ring, image 1 the British one.
-constinit ELEMENT_ICON ring = icon({
-    .bitmap = BMP_ATTITUDE_METRIC_RING,
-    .images = 2,
-    .position = {55, 16},
-    .flags = image_lit,
-    .callback = ring_callback,
-    .links = {.gauge = &gauge_attitude, .children = over_ring},
-});
-PELEMENT_HEADER over_overlay[] = {&ring.header, nullptr};
+extern ELEMENT_SPRITE british_sphere;
+extern ELEMENT_SPRITE metric_sphere;
+extern ELEMENT_SLIDER bar;
+extern ELEMENT_ICON flag;
+extern ELEMENT_SLIDER ball;
+extern ELEMENT_STATIC_IMAGE overlay;
+extern ELEMENT_ICON ring;
+extern ELEMENT_NEEDLE knob;
 
-constinit ELEMENT_STATIC_IMAGE overlay = static_image({
-    .bitmap = BMP_ATTITUDE_OVERLAY,
+// 1
+constinit ELEMENT_STATIC_IMAGE bezel = attitude.static_image({
+    .bitmap = BMP_ATTITUDE_BEZEL,
     .position = {0, 0},
-    .flags = image_plain,
-    .links = {.gauge = &gauge_attitude, .children = over_overlay},
+    .flags = image_lit,
+    .links = {.children = element_list<british_sphere>},
 });
-PELEMENT_HEADER over_ball[] = {&overlay.header, nullptr};
 
-constinit ELEMENT_SLIDER ball = slider({
-    .bitmap = BMP_ATTITUDE_BALL,
-    .position = {133, 194},
-    .flags = image_lit_smooth,
-    .x = {.source = TURN_COORDINATOR_BALL_POS, .scale = 0.28125},
-    .y = {.source = TURN_COORDINATOR_BALL_POS,
-          .scale = -0.00018310546875,
-          .callback = ball_lift_callback},
-    .links = {.gauge = &gauge_attitude, .children = over_ball},
-});
-PELEMENT_HEADER over_flag[] = {&ball.header, nullptr};
-
-constinit ELEMENT_ICON flag = icon({
-    .bitmap = BMP_ATTITUDE_FLAG,
-    .images = 1,
-    .position = {129, 45},
-    .flags = image_lit_smooth,
-    .callback = flag_callback,
-    .links = {.gauge = &gauge_attitude, .children = over_flag},
-});
-PELEMENT_HEADER over_bar[] = {&flag.header, nullptr};
-
-constinit ELEMENT_SLIDER bar = slider({
-    .bitmap = BMP_ATTITUDE_BAR,
-    .position = {78, 93},
-    .flags = image_lit_smooth,
-    .y = {.source = ATTITUDE_BARS_POSITION, .scale = -0.14, .callback = bar_callback},
-    .links = {.gauge = &gauge_attitude, .children = over_bar},
-});
-PELEMENT_HEADER over_metric_sphere[] = {&bar.header, nullptr};
-
-// 1.47 pixels per degree of pitch, against it; turns against the bank.
-constinit ELEMENT_SPRITE metric_sphere = sprite({
-    .bitmap = BMP_ATTITUDE_METRIC_SPHERE,
-    .position = {82, 31},
-    .texture_centre = {142, 101},
-    .flags = image_lit_smooth,
-    .y = {.source = ATTITUDE_INDICATOR_PITCH_DEGREES,
-          .scale = 1.47,
-          .callback = metric_sphere_callback},
-    .angle = {.source = ATTITUDE_INDICATOR_BANK_DEGREES, .scale = -1.0, .callback = bank_callback},
-    .texture = {1.0f, 0.7f},
-    .links = {.gauge = &gauge_attitude,
-              .failures = sphere_failures,
-              .children = over_metric_sphere},
-});
-PELEMENT_HEADER over_british_sphere[] = {&metric_sphere.header, nullptr};
-
-// 1.47 pixels per degree of pitch, with it; turns against the bank.
-constinit ELEMENT_SPRITE british_sphere = sprite({
+// 2: 1.47 pixels per degree of pitch, with it; turns against the bank.
+constinit ELEMENT_SPRITE british_sphere = attitude.sprite({
     .bitmap = BMP_ATTITUDE_BRITISH_SPHERE,
     .position = {82, 31},
     .texture_centre = {142, 101},
@@ -149,19 +104,81 @@ constinit ELEMENT_SPRITE british_sphere = sprite({
           .callback = british_sphere_callback},
     .angle = {.source = ATTITUDE_INDICATOR_BANK_DEGREES, .scale = -1.0},
     .texture = {1.0f, 0.7f},
-    .links = {.gauge = &gauge_attitude,
-              .failures = sphere_failures,
-              .children = over_british_sphere},
+    .links = {.failures = sphere_failures, .children = element_list<metric_sphere>},
 });
-PELEMENT_HEADER over_bezel[] = {&british_sphere.header, nullptr};
 
-constinit ELEMENT_STATIC_IMAGE bezel = static_image({
-    .bitmap = BMP_ATTITUDE_BEZEL,
-    .position = {0, 0},
-    .flags = image_lit,
-    .links = {.gauge = &gauge_attitude, .children = over_bezel},
+// 3: 1.47 pixels per degree of pitch, against it; turns against the bank.
+constinit ELEMENT_SPRITE metric_sphere = attitude.sprite({
+    .bitmap = BMP_ATTITUDE_METRIC_SPHERE,
+    .position = {82, 31},
+    .texture_centre = {142, 101},
+    .flags = image_lit_smooth,
+    .y = {.source = ATTITUDE_INDICATOR_PITCH_DEGREES,
+          .scale = 1.47,
+          .callback = metric_sphere_callback},
+    .angle = {.source = ATTITUDE_INDICATOR_BANK_DEGREES, .scale = -1.0, .callback = bank_callback},
+    .texture = {1.0f, 0.7f},
+    .links = {.failures = sphere_failures, .children = element_list<bar>},
 });
-PELEMENT_HEADER root[] = {&bezel.header, nullptr};
+
+// 4
+constinit ELEMENT_SLIDER bar = attitude.slider({
+    .bitmap = BMP_ATTITUDE_BAR,
+    .position = {78, 93},
+    .flags = image_lit_smooth,
+    .y = {.source = ATTITUDE_BARS_POSITION, .scale = -0.14, .callback = bar_callback},
+    .links = {.children = element_list<flag>},
+});
+
+// 5
+constinit ELEMENT_ICON flag = attitude.icon({
+    .bitmap = BMP_ATTITUDE_FLAG,
+    .images = 1,
+    .position = {129, 45},
+    .flags = image_lit_smooth,
+    .callback = flag_callback,
+    .links = {.children = element_list<ball>},
+});
+
+// 6
+constinit ELEMENT_SLIDER ball = attitude.slider({
+    .bitmap = BMP_ATTITUDE_BALL,
+    .position = {133, 194},
+    .flags = image_lit_smooth,
+    .x = {.source = TURN_COORDINATOR_BALL_POS, .scale = 0.28125},
+    .y = {.source = TURN_COORDINATOR_BALL_POS,
+          .scale = -0.00018310546875,
+          .callback = ball_lift_callback},
+    .links = {.children = element_list<overlay>},
+});
+
+// 7
+constinit ELEMENT_STATIC_IMAGE overlay = attitude.static_image({
+    .bitmap = BMP_ATTITUDE_OVERLAY,
+    .position = {0, 0},
+    .flags = image_plain,
+    .links = {.children = element_list<ring>},
+});
+
+// 8: image 0 is the metric ring, image 1 the British one.
+constinit ELEMENT_ICON ring = attitude.icon({
+    .bitmap = BMP_ATTITUDE_METRIC_RING,
+    .images = 2,
+    .position = {55, 16},
+    .flags = image_lit,
+    .callback = ring_callback,
+    .links = {.children = element_list<knob>},
+});
+
+// 9
+constinit ELEMENT_NEEDLE knob = attitude.needle({
+    .bitmap = BMP_ATTITUDE_KNOB,
+    .position = {272, 107},
+    .pivot = {20, 20},
+    .flags = image_plain,
+    .source = ATTITUDE_BARS_POSITION,
+    .table = table(knob_table),
+});
 
 // A host tooltip over the dial, the module's own over the knob, a host help id over the slip
 // tube. The knob's left half lowers the bar and its right half raises it, repeating while the
@@ -169,12 +186,12 @@ PELEMENT_HEADER root[] = {&bezel.header, nullptr};
 MOUSERECT mouse[] = {
     mouse_parent({0, 0, 0, 0}),
     mouse_parent({20, 0, 228, 187}),
-    mouse_tooltip_id(0x3092),
+    mouse_tooltip_id(HELP_ATTITUDE_DIAL),
     mouse_end_parent(),
     mouse_parent({252, 87, 40, 40}),
     mouse_tooltip_text("Plane adjusting button"),
     mouse_end_parent(),
-    mouse_parent({97, 191, 90, 25}, 0xAB61),
+    mouse_parent({97, 191, 90, 25}, HELP_ATTITUDE_SLIP_TUBE),
     mouse_end_parent(),
     mouse_child_event({252, 87, 20, 40}, CURSOR_DOWNARROW, MOUSE_LEFTSINGLE | MOUSE_DOWN_REPEAT,
                       KEY_ATTITUDE_BARS_POSITION_DEC),
@@ -185,10 +202,3 @@ MOUSERECT mouse[] = {
 };
 
 }  // namespace
-
-constinit GAUGEHDR gauge_attitude = gauge_header({
-    .name = "Attitude",
-    .width_mm = 100,
-    .elements = root,
-    .mouse = mouse,
-});

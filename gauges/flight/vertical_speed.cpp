@@ -5,19 +5,28 @@
 // a click turns the units mode over for every dial and clicks through the gauge's sound slot.
 #include "frame/catalog.h"
 #include "frame/faces.h"
+#include "frame/help_ids.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
-#include "gauges/controls/units_switch.h"
+#include "frame/units_switch.h"
 #include "resources/resource_ids.h"
 #include "sound/sound_slot.h"
 
 namespace {
-
+extern ELEMENT_STATIC_IMAGE metric_face_image;
+extern MOUSERECT mouse[];
 constinit sound_slot units_click_slot{};
+}  // namespace
 
-FLOAT64 FSAPI british_face_callback(ELEMENT_ICON*) {
-    return overlay_face_icon(british_face);
-}
+constinit GAUGEHDR gauge_vertical_speed = gauge_header({
+    .name = "Vertical_Speed",
+    .width_mm = 100,
+    .elements = element_list<metric_face_image>,
+    .mouse = mouse,
+    .callback = sound_owner_callback<units_click_slot, WAVE_UNITS_CLICK>,
+});
+
+namespace {
 
 // Both needles read the vertical speed unchanged, hidden or not.
 FLOAT64 FSAPI british_needle_callback(ELEMENT_NEEDLE* needle) {
@@ -64,29 +73,34 @@ FAILURE_RECORD needle_failures[] = {
     failure_list_end,
 };
 
-constinit ELEMENT_STATIC_IMAGE bezel = static_image({
-    .bitmap = BMP_VERTICAL_SPEED_BEZEL,
+// The element tree, root first: each element the only child of the one before it.
+constexpr gauge_elements vertical_speed{&gauge_vertical_speed};
+
+extern ELEMENT_ICON british_face_image;
+extern ELEMENT_NEEDLE british_needle;
+extern ELEMENT_NEEDLE metric_needle;
+extern ELEMENT_STATIC_IMAGE bezel;
+
+// 1
+constinit ELEMENT_STATIC_IMAGE metric_face_image = vertical_speed.static_image({
+    .bitmap = BMP_VERTICAL_SPEED_METRIC_FACE,
     .position = {0, 0},
-    .flags = image_plain,
-    .links = {.gauge = &gauge_vertical_speed},
+    .flags = image_lit,
+    .links = {.children = element_list<british_face_image>},
 });
-PELEMENT_HEADER over_metric_needle[] = {&bezel.header, nullptr};
 
-constinit ELEMENT_NEEDLE metric_needle = needle({
-    .bitmap = BMP_VERTICAL_SPEED_NEEDLE,
-    .position = {100, 100},
-    .pivot = {42, 9},
-    .flags = image_lit_smooth,
-    .source = VERTICAL_SPEED,
-    .callback = metric_needle_callback,
-    .table = table(metric_table),
-    .links = {.gauge = &gauge_vertical_speed,
-              .failures = needle_failures,
-              .children = over_metric_needle},
+// 2
+constinit ELEMENT_ICON british_face_image = vertical_speed.icon({
+    .bitmap = BMP_VERTICAL_SPEED_BRITISH_FACE,
+    .images = 1,
+    .position = {0, 0},
+    .flags = image_lit,
+    .callback = british_overlay_callback,
+    .links = {.children = element_list<british_needle>},
 });
-PELEMENT_HEADER over_british_needle[] = {&metric_needle.header, nullptr};
 
-constinit ELEMENT_NEEDLE british_needle = needle({
+// 3
+constinit ELEMENT_NEEDLE british_needle = vertical_speed.needle({
     .bitmap = BMP_VERTICAL_SPEED_NEEDLE,
     .position = {100, 100},
     .pivot = {42, 9},
@@ -94,39 +108,37 @@ constinit ELEMENT_NEEDLE british_needle = needle({
     .source = VERTICAL_SPEED,
     .callback = british_needle_callback,
     .table = table(british_table),
-    .links = {.gauge = &gauge_vertical_speed,
-              .failures = needle_failures,
-              .children = over_british_needle},
+    .links = {.failures = needle_failures, .children = element_list<metric_needle>},
 });
-PELEMENT_HEADER over_british_face[] = {&british_needle.header, nullptr};
 
-constinit ELEMENT_ICON british_face_image = icon({
-    .bitmap = BMP_VERTICAL_SPEED_BRITISH_FACE,
-    .images = 1,
-    .position = {0, 0},
-    .flags = image_lit,
-    .callback = british_face_callback,
-    .links = {.gauge = &gauge_vertical_speed, .children = over_british_face},
+// 4
+constinit ELEMENT_NEEDLE metric_needle = vertical_speed.needle({
+    .bitmap = BMP_VERTICAL_SPEED_NEEDLE,
+    .position = {100, 100},
+    .pivot = {42, 9},
+    .flags = image_lit_smooth,
+    .source = VERTICAL_SPEED,
+    .callback = metric_needle_callback,
+    .table = table(metric_table),
+    .links = {.failures = needle_failures, .children = element_list<bezel>},
 });
-PELEMENT_HEADER over_metric_face[] = {&british_face_image.header, nullptr};
 
-constinit ELEMENT_STATIC_IMAGE metric_face_image = static_image({
-    .bitmap = BMP_VERTICAL_SPEED_METRIC_FACE,
+// 5
+constinit ELEMENT_STATIC_IMAGE bezel = vertical_speed.static_image({
+    .bitmap = BMP_VERTICAL_SPEED_BEZEL,
     .position = {0, 0},
-    .flags = image_lit,
-    .links = {.gauge = &gauge_vertical_speed, .children = over_metric_face},
+    .flags = image_plain,
 });
-PELEMENT_HEADER root[] = {&metric_face_image.header, nullptr};
 
 // The upper and lower halves of the dial carry two host tooltips; the screw below the dial is
 // the units switch, with a tooltip of its own.
 MOUSERECT mouse[] = {
     mouse_parent({0, 0, 0, 0}),
     mouse_parent({0, 0, 200, 100}),
-    mouse_tooltip_id(0x3099),
+    mouse_tooltip_id(HELP_VERTICAL_SPEED_UPPER_HALF),
     mouse_end_parent(),
     mouse_parent({0, 100, 200, 100}),
-    mouse_tooltip_id(0x3098),
+    mouse_tooltip_id(HELP_VERTICAL_SPEED_LOWER_HALF),
     mouse_end_parent(),
     mouse_parent({73, 200, 54, 29}),
     mouse_tooltip_text(units_switch_tooltip),
@@ -138,11 +150,3 @@ MOUSERECT mouse[] = {
 };
 
 }  // namespace
-
-constinit GAUGEHDR gauge_vertical_speed = gauge_header({
-    .name = "Vertical_Speed",
-    .width_mm = 100,
-    .elements = root,
-    .mouse = mouse,
-    .callback = sound_owner_callback<units_click_slot, WAVE_UNITS_CLICK>,
-});

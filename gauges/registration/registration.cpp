@@ -11,6 +11,20 @@
 #include "resources/resource_ids.h"
 
 namespace {
+extern ELEMENT_STATIC_IMAGE plate;
+extern MOUSERECT mouse[];
+void FSAPI registration_gauge_callback(PGAUGEHDR gauge, SINT32 service_id, UINT32);
+}  // namespace
+
+constinit GAUGEHDR gauge_registration = gauge_header({
+    .name = "Registration",
+    .width_mm = 150,
+    .elements = element_list<plate>,
+    .mouse = mouse,
+    .callback = registration_gauge_callback,
+});
+
+namespace {
 
 // The host's ATC identifier of the aircraft, as the calculator service last gave it; null until
 // the first update.
@@ -106,7 +120,21 @@ void FSAPI registration_gauge_callback(PGAUGEHDR gauge, SINT32 service_id, UINT3
     }
 }
 
-constinit ELEMENT_STRING registration_text = string_element({
+// The element tree, root first.
+constexpr gauge_elements registration{&gauge_registration};
+
+extern ELEMENT_STRING registration_text;
+
+// 1
+constinit ELEMENT_STATIC_IMAGE plate = registration.static_image({
+    .bitmap = BMP_REGISTRATION_PLATE,
+    .position = {0, 0},
+    .flags = image_plain,
+    .links = {.children = element_list<registration_text>},
+});
+
+// 2
+constinit ELEMENT_STRING registration_text = registration.string_element({
     .position = {0, 0},
     .flags = image_plain,
     .box = {150, 25},
@@ -119,17 +147,7 @@ constinit ELEMENT_STRING registration_text = string_element({
     .charset = 1,
     .format = text_centred_one_line,
     .callback = registration_text_callback,
-    .links = {.gauge = &gauge_registration},
 });
-PELEMENT_HEADER over_plate[] = {&registration_text.header, nullptr};
-
-constinit ELEMENT_STATIC_IMAGE plate = static_image({
-    .bitmap = BMP_REGISTRATION_PLATE,
-    .position = {0, 0},
-    .flags = image_plain,
-    .links = {.gauge = &gauge_registration, .children = over_plate},
-});
-PELEMENT_HEADER root[] = {&plate.header, nullptr};
 
 // No clickable areas and no tooltip.
 MOUSERECT mouse[] = {
@@ -139,11 +157,3 @@ MOUSERECT mouse[] = {
 };
 
 }  // namespace
-
-constinit GAUGEHDR gauge_registration = gauge_header({
-    .name = "Registration",
-    .width_mm = 150,
-    .elements = root,
-    .mouse = mouse,
-    .callback = registration_gauge_callback,
-});

@@ -1,4 +1,4 @@
-#include "gauges/controls/units_switch.h"
+#include "frame/units_switch.h"
 
 #include "frame/module_state.h"
 

@@ -1,0 +1,85 @@
+// The gauge catalog: one line per published position, in published order. This list is the
+// only place that names the gauges' headers; `frame/catalog.h` turns it into their
+// declarations and `frame/catalog.cpp` into the gauge list of `Linkage`.
+//
+// The includer defines the four line kinds before including this file (it has no include
+// guard, and each kind is undefined again at its end):
+//   CATALOG_FAMILY(family, count)          a family of gauges built from one table of rows
+//   CATALOG_GAUGE(position, header)        a gauge with a header of its own
+//   CATALOG_MEMBER(position, family, row)  the gauge built from row `row` of a family's table
+//   CATALOG_UNBUILT(position)              a published position whose gauge is not built yet
+// Building a gauge turns its CATALOG_UNBUILT line into a CATALOG_GAUGE or CATALOG_MEMBER line.
+// The unbuilt positions are left out of `Linkage`, so the built gauges keep the published
+// order and the list still ends at the first null entry.
+
+// clang-format off
+CATALOG_FAMILY(toggle_buttons, 14)  // panels/toggle_buttons.cpp
+CATALOG_FAMILY(switch_gauges, 8)    // gauges/controls/switches.cpp
+CATALOG_FAMILY(label_plates, 2)     // gauges/controls/label_plates.cpp
+
+CATALOG_GAUGE(1, gauge_registration)         // Registration
+CATALOG_UNBUILT(2)                           // Shut_Down
+CATALOG_MEMBER(3, toggle_buttons, 0)         // ATC_Toggle
+CATALOG_MEMBER(4, toggle_buttons, 1)         // Kneeboard_Toggle
+CATALOG_MEMBER(5, toggle_buttons, 2)         // Map_Toggle
+CATALOG_MEMBER(6, toggle_buttons, 3)         // Compass_Toggle
+CATALOG_MEMBER(7, toggle_buttons, 4)         // Close_Subpanel
+CATALOG_MEMBER(8, toggle_buttons, 5)         // GPS_Toggle
+CATALOG_MEMBER(9, toggle_buttons, 6)         // IFR_Panel_Toggle
+CATALOG_MEMBER(10, toggle_buttons, 7)        // VFR_Panel_Toggle
+CATALOG_MEMBER(11, toggle_buttons, 8)        // Landing_View_Toggle
+CATALOG_MEMBER(12, toggle_buttons, 9)        // Radios_Toggle
+CATALOG_MEMBER(13, toggle_buttons, 10)       // Throttle_Toggle
+CATALOG_MEMBER(14, toggle_buttons, 11)       // Invisible_Toggle
+CATALOG_MEMBER(15, toggle_buttons, 12)       // Electricity_Toggle
+CATALOG_MEMBER(16, toggle_buttons, 13)       // Fuel_Zoom
+CATALOG_UNBUILT(17)                          // Old_XPDR
+CATALOG_UNBUILT(18)                          // Old_ADF
+CATALOG_UNBUILT(19)                          // Old_COM
+CATALOG_UNBUILT(20)                          // Old_NAV
+CATALOG_GAUGE(21, gauge_airspeed)            // Airspeed
+CATALOG_GAUGE(22, gauge_vertical_speed)      // Vertical_Speed
+CATALOG_GAUGE(23, gauge_attitude)            // Attitude
+CATALOG_GAUGE(24, gauge_altimeter)           // Altimeter
+CATALOG_UNBUILT(25)                          // Turn_Coordinator
+CATALOG_UNBUILT(26)                          // ADF_Indicator
+CATALOG_UNBUILT(27)                          // Directionnal_Gyro
+CATALOG_UNBUILT(28)                          // VOR1_Indicator
+CATALOG_UNBUILT(29)                          // Exhaust_Temp
+CATALOG_UNBUILT(30)                          // Engine_RPM
+CATALOG_UNBUILT(31)                          // Fuel_Quantity_Main
+CATALOG_UNBUILT(32)                          // Oil_Hydraulic_Indicator
+CATALOG_UNBUILT(33)                          // Fuel_Flow
+CATALOG_UNBUILT(34)                          // Throttle_Quadrant
+CATALOG_UNBUILT(35)                          // Russian_Timer
+CATALOG_UNBUILT(36)                          // Magnetic_Compass
+CATALOG_UNBUILT(37)                          // Accelerometer
+CATALOG_UNBUILT(38)                          // Volt_Ammeter
+CATALOG_UNBUILT(39)                          // Radio_Altimeter
+CATALOG_UNBUILT(40)                          // Flaps_Lever (direction of travel)
+CATALOG_UNBUILT(41)                          // Gear_Lever
+CATALOG_UNBUILT(42)                          // Flaps_Lever (position in four steps)
+CATALOG_MEMBER(43, switch_gauges, 3)         // Beacon_Lights_Switch
+CATALOG_MEMBER(44, switch_gauges, 4)         // Landing_Lights_Switch
+CATALOG_MEMBER(45, switch_gauges, 5)         // Strobe_Lights_Switch
+CATALOG_MEMBER(46, switch_gauges, 6)         // Navigation_Lights_Switch
+CATALOG_MEMBER(47, switch_gauges, 7)         // Panel_Lights_Switch
+CATALOG_MEMBER(48, switch_gauges, 0)         // Battery_Switch
+CATALOG_MEMBER(49, switch_gauges, 1)         // Generator_Switch
+CATALOG_MEMBER(50, switch_gauges, 2)         // Avionics_Switch
+CATALOG_MEMBER(51, label_plates, 0)          // Off_Text_Switch
+CATALOG_MEMBER(52, label_plates, 1)          // On_Text_Switch
+CATALOG_UNBUILT(53)                          // Low_Fuel_Pressure_Light
+CATALOG_UNBUILT(54)                          // Low_Fuel_Light
+CATALOG_UNBUILT(55)                          // Empty_Fuel_Light
+CATALOG_UNBUILT(56)                          // Flaps_Light
+CATALOG_UNBUILT(57)                          // Gear_Lamps
+CATALOG_UNBUILT(58)                          // Speed_Brake_Light
+CATALOG_UNBUILT(59)                          // Gear_Forgotten_Light
+CATALOG_UNBUILT(60)                          // Generator_Light
+// clang-format on
+
+#undef CATALOG_FAMILY
+#undef CATALOG_GAUGE
+#undef CATALOG_MEMBER
+#undef CATALOG_UNBUILT
