@@ -1,4 +1,14 @@
-# The resources a module carries, declared one per line:
+# The resources a module carries. A program that makes resources lists what it made, one line
+# of a resource script each:
+#
+#   <id> <TYPE> "<file>"
+#
+# (the art generator writes bitmaps.rc from its recipes, the wave synthesiser waves.rc), and the
+# build reads those lists when it runs, so no CMake file names a single resource:
+#
+#   varek_resource_list(<list file> <target that writes it> [DIRECTORY <directory>])
+#
+# A resource may also be named here, one per call (the tests' own fixtures are):
 #
 #   varek_resource(<type> <id> <file> <target that makes the file> [DIRECTORY <directory>])
 #
@@ -8,47 +18,93 @@
 # names another; each directory is an object library that embeds the files with the assembler
 # and exports the table of them under its symbol (`ResourceDirectory` for the module's, the
 # directory's own name for any other). Every resource of a directory is declared in the
-# CMakeLists.txt that declares its first one; the table is written when that file ends.
+# CMakeLists.txt that declares its first one.
 #
-# The same list is written out as a Windows resource script beside the table, naming the files
-# where this build makes them: `Varek_Instr.rc` for the module's directory (the Windows module
-# file compiles it, see cmake/windows_resources.cmake), `<directory>.rc` for any other.
+# From the lists the build writes the directory's table and a Windows resource script beside
+# it: `Varek_Instr.rc` for the module's directory (the Windows module file compiles it, see
+# cmake/windows_resources.cmake), `<directory>.rc` for any other. This file is also the script
+# that writes them (cmake -P, at the end).
+
+if(CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
+  cmake_minimum_required(VERSION 3.25)
+endif()
 
 function(_varek_resource_directory directory)
   add_library(${directory} OBJECT)
   target_include_directories(${directory} PRIVATE ${PROJECT_SOURCE_DIR})
   set_target_properties(${directory} PROPERTIES POSITION_INDEPENDENT_CODE ON)
-  if(directory STREQUAL "varek_resources")
-    set(symbol ResourceDirectory)
-  else()
-    set(symbol ${directory})
-  endif()
-  set(source ${CMAKE_CURRENT_BINARY_DIR}/${directory}.cpp)
-  set_target_properties(${directory} PROPERTIES
-    VAREK_RESOURCE_SYMBOL ${symbol}
-    VAREK_RESOURCE_SOURCE ${source})
-  target_sources(${directory} PRIVATE ${source})
   # A deferred call reads its arguments when it runs, so the name is written into it now.
   cmake_language(EVAL CODE
     "cmake_language(DEFER CALL _varek_write_resource_directory [[${directory}]])")
 endfunction()
 
-function(varek_resource type id file producer)
-  cmake_parse_arguments(PARSE_ARGV 4 arg "" "DIRECTORY" "")
+function(_varek_resource_target directory_var)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "DIRECTORY" "")
   if(NOT arg_DIRECTORY)
     set(arg_DIRECTORY varek_resources)
   endif()
   if(NOT TARGET ${arg_DIRECTORY})
     _varek_resource_directory(${arg_DIRECTORY})
   endif()
+  set(${directory_var} ${arg_DIRECTORY} PARENT_SCOPE)
+endfunction()
+
+function(varek_resource type id file producer)
+  _varek_resource_target(directory ${ARGN})
   if(file MATCHES "[\"\\\\]")
     message(FATAL_ERROR "resource file path with a quote or backslash: ${file}")
   endif()
   string(TOUPPER "${type}" type)
   string(TOUPPER "${id}" id)
-  set_property(TARGET ${arg_DIRECTORY} APPEND PROPERTY VAREK_RESOURCES "${type}|${id}|${file}")
-  add_dependencies(${arg_DIRECTORY} ${producer})
+  set_property(TARGET ${directory} APPEND PROPERTY VAREK_RESOURCE_LINES "${id} ${type} \"${file}\"")
+  set_property(TARGET ${directory} APPEND PROPERTY VAREK_RESOURCE_FILES ${file})
+  add_dependencies(${directory} ${producer})
 endfunction()
+
+function(varek_resource_list list producer)
+  _varek_resource_target(directory ${ARGN})
+  set_property(TARGET ${directory} APPEND PROPERTY VAREK_RESOURCE_LISTS ${list})
+  add_dependencies(${directory} ${producer})
+endfunction()
+
+# At the end of the declaring CMakeLists.txt: the resources named there become one more list,
+# and a build step writes the table and the script from every list of the directory.
+function(_varek_write_resource_directory directory)
+  if(directory STREQUAL "varek_resources")
+    set(symbol ResourceDirectory)
+    set(script ${CMAKE_CURRENT_BINARY_DIR}/Varek_Instr.rc)
+  else()
+    set(symbol ${directory})
+    set(script ${CMAKE_CURRENT_BINARY_DIR}/${directory}.rc)
+  endif()
+  set(source ${CMAKE_CURRENT_BINARY_DIR}/${directory}.cpp)
+  get_target_property(lists ${directory} VAREK_RESOURCE_LISTS)
+  get_target_property(lines ${directory} VAREK_RESOURCE_LINES)
+  get_target_property(files ${directory} VAREK_RESOURCE_FILES)
+  if(NOT lists)
+    set(lists "")
+  endif()
+  if(NOT files)
+    set(files "")
+  endif()
+  if(lines)
+    set(named ${CMAKE_CURRENT_BINARY_DIR}/${directory}.named.rc)
+    list(JOIN lines "\n" content)
+    file(GENERATE OUTPUT ${named} CONTENT "${content}\n")
+    list(PREPEND lists ${named})
+  endif()
+  add_custom_command(
+    OUTPUT ${source} ${script}
+    COMMAND ${CMAKE_COMMAND} -D VAREK_DIRECTORY=${directory} -D VAREK_SYMBOL=${symbol}
+            -D VAREK_SOURCE=${source} -D VAREK_SCRIPT=${script}
+            -P ${CMAKE_CURRENT_FUNCTION_LIST_FILE} -- ${lists}
+    DEPENDS ${lists} ${files} ${CMAKE_CURRENT_FUNCTION_LIST_FILE}
+    COMMENT "Listing the resources of ${directory}"
+    VERBATIM)
+  target_sources(${directory} PRIVATE ${source})
+endfunction()
+
+# ---- cmake -P: the table and the script from the lists -----------------------------------------
 
 # A type or name as the directory's C++ initialiser gives it: a text and a number.
 function(_varek_resource_key value text_var id_var)
@@ -61,47 +117,54 @@ function(_varek_resource_key value text_var id_var)
   endif()
 endfunction()
 
-function(_varek_write_resource_directory directory)
-  get_target_property(symbol ${directory} VAREK_RESOURCE_SYMBOL)
-  get_target_property(source ${directory} VAREK_RESOURCE_SOURCE)
-  get_target_property(resources ${directory} VAREK_RESOURCES)
+function(_varek_write_resources directory symbol source script lists)
   set(assembly "")
-  set(script "")
+  set(rc "")
   set(declarations "")
   set(entries "")
-  set(files "")
+  set(seen "")
   set(index 0)
-  foreach(resource IN LISTS resources)
-    string(REPLACE "|" ";" fields "${resource}")
-    list(GET fields 0 type)
-    list(GET fields 1 id)
-    list(GET fields 2 file)
-    list(APPEND files ${file})
-    set(label "${directory}_${index}")
-    # The resource compiler reads a BITMAP file itself and drops its file header; any other
-    # type is carried as the file stands.
-    string(APPEND script "${id} ${type} \"${file}\"\n")
-    if(type STREQUAL "BITMAP")
-      set(type 2)
-      set(skip ", 14")
-    else()
-      set(skip "")
-    endif()
-    _varek_resource_key("${type}" type_text type_id)
-    _varek_resource_key("${id}" name_text name_id)
-    string(APPEND assembly
-      "    \".globl ${label}_begin\\n.hidden ${label}_begin\\n${label}_begin:\\n\"\n"
-      "    \".incbin \\\"${file}\\\"${skip}\\n\"\n"
-      "    \".globl ${label}_end\\n.hidden ${label}_end\\n${label}_end:\\n\"\n")
-    string(APPEND declarations
-      "extern \"C\" VAREK_HIDDEN const unsigned char ${label}_begin[];\n"
-      "extern \"C\" VAREK_HIDDEN const unsigned char ${label}_end[];\n")
-    string(APPEND entries
-      "    {${type_text}, ${type_id}, ${name_text}, ${name_id}, ${label}_begin, ${label}_end},\n")
-    math(EXPR index "${index} + 1")
+  foreach(list_file IN LISTS lists)
+    file(STRINGS ${list_file} lines)
+    foreach(line IN LISTS lines)
+      if(NOT line MATCHES "^([A-Za-z0-9_]+) ([A-Za-z0-9_]+) \"([^\"\\\\]+)\"$")
+        message(FATAL_ERROR "${list_file}: not a resource line: ${line}")
+      endif()
+      set(id ${CMAKE_MATCH_1})
+      set(type ${CMAKE_MATCH_2})
+      set(file ${CMAKE_MATCH_3})
+      if("${type} ${id}" IN_LIST seen)
+        message(FATAL_ERROR "${list_file}: ${type} ${id} is listed twice in ${directory}")
+      endif()
+      list(APPEND seen "${type} ${id}")
+      string(APPEND rc "${line}\n")
+      set(label "${directory}_${index}")
+      # The resource compiler reads a BITMAP file itself and drops its file header; any other
+      # type is carried as the file stands.
+      if(type STREQUAL "BITMAP")
+        set(type 2)
+        set(skip ", 14")
+      else()
+        set(skip "")
+      endif()
+      _varek_resource_key("${type}" type_text type_id)
+      _varek_resource_key("${id}" name_text name_id)
+      string(APPEND assembly
+        "    \".globl ${label}_begin\\n.hidden ${label}_begin\\n${label}_begin:\\n\"\n"
+        "    \".incbin \\\"${file}\\\"${skip}\\n\"\n"
+        "    \".globl ${label}_end\\n.hidden ${label}_end\\n${label}_end:\\n\"\n")
+      string(APPEND declarations
+        "extern \"C\" VAREK_HIDDEN const unsigned char ${label}_begin[];\n"
+        "extern \"C\" VAREK_HIDDEN const unsigned char ${label}_end[];\n")
+      string(APPEND entries
+        "    {${type_text}, ${type_id}, ${name_text}, ${name_id}, ${label}_begin, ${label}_end},\n")
+      math(EXPR index "${index} + 1")
+    endforeach()
   endforeach()
-  file(GENERATE OUTPUT ${source} CONTENT
-"// Generated by cmake/resources.cmake from the resource list of ${directory}: the files are
+  # Both are written every time, so that what embeds the files is compiled again whenever a
+  # program has made them anew.
+  file(WRITE ${source}
+"// Generated by cmake/resources.cmake from the resource lists of ${directory}: the files are
 // embedded by the assembler, and the table of them is exported as `${symbol}`.
 #include \"platform/posix/resource_directory.h\"
 
@@ -120,15 +183,23 @@ ${entries}};
 extern \"C\" __attribute__((visibility(\"default\"))) constinit const platform_resource_directory
     ${symbol} = {platform_resource_directory_format, ${index}, resources};
 ")
-  set_source_files_properties(${source} PROPERTIES GENERATED TRUE OBJECT_DEPENDS "${files}")
-
-  if(directory STREQUAL "varek_resources")
-    set(script_name Varek_Instr.rc)
-  else()
-    set(script_name ${directory}.rc)
-  endif()
-  file(GENERATE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${script_name} CONTENT
-"// Generated by cmake/resources.cmake from the resource list of ${directory}: one resource a
+  file(WRITE ${script}
+"// Generated by cmake/resources.cmake from the resource lists of ${directory}: one resource a
 // line, id, type and the file this build made (a BITMAP without its file header once compiled).
-${script}")
+${rc}")
 endfunction()
+
+if(CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
+  set(lists "")
+  set(after_dashes OFF)
+  math(EXPR last "${CMAKE_ARGC} - 1")
+  foreach(n RANGE ${last})
+    if(after_dashes)
+      list(APPEND lists "${CMAKE_ARGV${n}}")
+    elseif(CMAKE_ARGV${n} STREQUAL "--")
+      set(after_dashes ON)
+    endif()
+  endforeach()
+  _varek_write_resources(${VAREK_DIRECTORY} ${VAREK_SYMBOL} ${VAREK_SOURCE} ${VAREK_SCRIPT}
+                         "${lists}")
+endif()

@@ -1,8 +1,8 @@
 # The Windows module file carries the module's bitmaps and waves as Win32 resources, compiled
-# from the resource script `Varek_Instr.rc` that the native build writes from the one resource
-# list (resources/CMakeLists.txt, see cmake/resources.cmake). The script names the files where
-# the native build made them, so a cross build is given that build's directory; `make gau`
-# builds the native resources first.
+# from the resource script `Varek_Instr.rc` that the native build writes, when it makes the
+# resources, from the lists of the programs that made them (see cmake/resources.cmake). The
+# script names the files where the native build made them, so a cross build is given that
+# build's directory; `make gau` builds the native resources first.
 
 set(VAREK_NATIVE_BUILD_DIR "" CACHE PATH
   "The native build whose generated bitmaps and waves the Windows module file carries")
@@ -14,8 +14,9 @@ function(varek_windows_resources target)
   endif()
   set(script ${VAREK_NATIVE_BUILD_DIR}/resources/Varek_Instr.rc)
   if(NOT EXISTS ${script})
-    message(FATAL_ERROR "${script} is missing: configure and build the native preset first "
-      "(cmake --preset linux, or make gau, which does both)")
+    message(FATAL_ERROR "${script} is missing: build the native preset's resources first "
+      "(cmake --preset linux && cmake --build --preset linux --target varek_resources, or "
+      "make gau, which does both)")
   endif()
   # A new list reconfigures this build; a changed file recompiles the script.
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${script})

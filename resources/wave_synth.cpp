@@ -1,7 +1,8 @@
 // varek_wave_synth <directory>: synthesises the module's three waves as RIFF/WAVE files in the
-// formats the sound engine's buffers take: the switch click (wave 10), the gear warning horn
-// (wave 40) and the units-mode click (wave 250). Nothing is random: every run writes the same
-// sounds.
+// formats the sound engine's buffers take: the switch click, the gear warning horn and the
+// units-mode click. Nothing is random: every run writes the same sounds. Last it lists them in
+// <directory>/waves.rc, one resource-script line each (`<id> WAVE "<file>"`), from which the
+// build makes the module's resource directory and the Windows resource script.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -13,11 +14,14 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource_ids.h"
+
 namespace {
 
 constexpr double two_pi = 2.0 * std::numbers::pi;
 
 struct wave_recipe {
+    int id;
     std::string file;
     std::uint32_t rate;                    // samples per second
     std::uint16_t bits;                    // 8 (unsigned) or 16 (signed)
@@ -115,7 +119,9 @@ void put_u32(std::vector<std::uint8_t>& out, std::uint32_t value) {
 }
 
 void put_tag(std::vector<std::uint8_t>& out, const char (&tag)[5]) {
-    out.insert(out.end(), tag, tag + 4);
+    for (int i = 0; i < 4; ++i) {
+        out.push_back(static_cast<std::uint8_t>(tag[i]));
+    }
 }
 
 std::vector<std::uint8_t> samples_of(const wave_recipe& recipe) {
@@ -178,9 +184,12 @@ std::vector<std::uint8_t> wave_file(const wave_recipe& recipe) {
 
 std::vector<wave_recipe> module_waves() {
     return {
-        {"switch_click.wav", 22050, 16, 3828, false, 0.85, switch_click(3828.0 / 2 / 22050)},
-        {"gear_warning.wav", 22050, 8, 110260, true, 0.7, gear_horn(110260.0 / 22050)},
-        {"units_click.wav", 11025, 16, 14552, false, 0.85, units_click(14552.0 / 2 / 11025)},
+        {WAVE_SWITCH_CLICK, "switch_click.wav", 22050, 16, 3828, false, 0.85,
+         switch_click(3828.0 / 2 / 22050)},
+        {WAVE_GEAR_WARNING, "gear_warning.wav", 22050, 8, 110260, true, 0.7,
+         gear_horn(110260.0 / 22050)},
+        {WAVE_UNITS_CLICK, "units_click.wav", 11025, 16, 14552, false, 0.85,
+         units_click(14552.0 / 2 / 11025)},
     };
 }
 
@@ -191,7 +200,7 @@ int main(int argc, char** argv) {
         std::cerr << "usage: varek_wave_synth <directory>\n";
         return 2;
     }
-    const std::filesystem::path directory = argv[1];
+    const std::filesystem::path directory = std::filesystem::absolute(argv[1]);
     std::error_code error;
     std::filesystem::create_directories(directory, error);
     if (error) {
@@ -199,6 +208,7 @@ int main(int argc, char** argv) {
                   << "\n";
         return 1;
     }
+    std::string list;
     for (const wave_recipe& recipe : module_waves()) {
         const std::vector<std::uint8_t> bytes = wave_file(recipe);
         const std::filesystem::path path = directory / recipe.file;
@@ -209,6 +219,14 @@ int main(int argc, char** argv) {
             std::cerr << "varek_wave_synth: cannot write " << path << "\n";
             return 1;
         }
+        list += std::to_string(recipe.id) + " WAVE \"" + path.generic_string() + "\"\n";
+    }
+    std::ofstream out(directory / "waves.rc");
+    out << list;
+    if (!out.flush()) {
+        std::cerr << "varek_wave_synth: cannot write " << directory / "waves.rc"
+                  << "\n";
+        return 1;
     }
     return 0;
 }

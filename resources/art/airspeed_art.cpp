@@ -8,9 +8,8 @@
 namespace art {
 namespace {
 
+constexpr std::string_view gauge = "Airspeed";
 constexpr int side = 300;
-constexpr int needle_width = 157;
-constexpr int needle_height = 12;
 constexpr double face_radius = 133;
 
 constexpr tick_style major{100, 124, 3.2};
@@ -19,7 +18,7 @@ constexpr tick_style minor{115, 124, 1.4};
 constexpr double numeral_radius = 87;
 
 void metric_face(cairo_t* cr, module_records& records) {
-    const dial_scale scale = records.needle_scale("Airspeed", BMP_AIRSPEED_METRIC_NEEDLE, 0);
+    const dial_scale scale = records.needle_scale(gauge, BMP_AIRSPEED_METRIC_NEEDLE, 0);
     dial_face(cr, scale.centre, face_radius);
     // Every 10 km/h up to 300, every 25 above, where the scale closes up.
     ticks(cr, scale, 50, 300, 10, minor);
@@ -36,7 +35,7 @@ void metric_face(cairo_t* cr, module_records& records) {
 }
 
 void british_face(cairo_t* cr, module_records& records) {
-    const dial_scale scale = records.needle_scale("Airspeed", BMP_AIRSPEED_BRITISH_NEEDLE, 1);
+    const dial_scale scale = records.needle_scale(gauge, BMP_AIRSPEED_BRITISH_NEEDLE, 1);
     dial_face(cr, scale.centre, face_radius);
     ticks(cr, scale, 60, 150, 5, minor);
     ticks(cr, scale, 150, 500, 10, minor);
@@ -52,40 +51,19 @@ void british_face(cairo_t* cr, module_records& records) {
                  palette::marks);
 }
 
-void airspeed_needle(cairo_t* cr, module_records& records, int bitmap) {
-    const ELEMENT_HEADER& e = records.element("Airspeed", bitmap);
-    needle(cr, needle_width, needle_height,
-           {static_cast<double>(e.ofs.x), static_cast<double>(e.ofs.y)}, needle_shape::lance);
+void bezel(cairo_t* cr, module_records& records) {
+    // The case around the ring, cut away inside it so the face shows.
+    const ELEMENT_HEADER& e = records.element(gauge, BMP_AIRSPEED_METRIC_NEEDLE);
+    cased_bezel(cr, side, element_position(e), 130, 147);
 }
 
-void bezel(cairo_t* cr, module_records& records) {
-    const ELEMENT_HEADER& e = records.element("Airspeed", BMP_AIRSPEED_METRIC_NEEDLE);
-    const point centre{static_cast<double>(e.position.x), static_cast<double>(e.position.y)};
-    // The case around the ring, cut away inside it so the face shows.
-    cairo_save(cr);
-    instrument_case(cr, side, side);
-    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-    fill_circle(cr, centre, 131, palette::face);
-    cairo_restore(cr);
-    bezel_ring(cr, centre, 130, 147);
-}
+const recipe_group airspeed{
+    {BMP_AIRSPEED_METRIC_FACE, side, side, metric_face},
+    needle_recipe(gauge, BMP_AIRSPEED_METRIC_NEEDLE, 157, 12, needle_shape::lance),
+    needle_recipe(gauge, BMP_AIRSPEED_BRITISH_NEEDLE, 157, 12, needle_shape::lance),
+    {BMP_AIRSPEED_BEZEL, side, side, bezel},
+    {BMP_AIRSPEED_BRITISH_FACE, side, side, british_face},
+};
 
 }  // namespace
-
-std::vector<recipe> airspeed_recipes() {
-    return {
-        {BMP_AIRSPEED_METRIC_FACE, side, side, paint_mode::keyed, metric_face},
-        {BMP_AIRSPEED_METRIC_NEEDLE, needle_width, needle_height, paint_mode::keyed,
-         [](cairo_t* cr, module_records& r) {
-             airspeed_needle(cr, r, BMP_AIRSPEED_METRIC_NEEDLE);
-         }},
-        {BMP_AIRSPEED_BRITISH_NEEDLE, needle_width, needle_height, paint_mode::keyed,
-         [](cairo_t* cr, module_records& r) {
-             airspeed_needle(cr, r, BMP_AIRSPEED_BRITISH_NEEDLE);
-         }},
-        {BMP_AIRSPEED_BEZEL, side, side, paint_mode::keyed, bezel},
-        {BMP_AIRSPEED_BRITISH_FACE, side, side, paint_mode::keyed, british_face},
-    };
-}
-
 }  // namespace art

@@ -137,22 +137,9 @@ void window_mask(cairo_t* cr, module_records&) {
     mask_window(cr, window_width, window_height);
 }
 
-void pointer(cairo_t* cr, module_records& records, int bitmap, int width, int height,
-             needle_shape shape) {
-    const ELEMENT_HEADER& e = records.element(gauge, bitmap);
-    needle(cr, width, height, {static_cast<double>(e.ofs.x), static_cast<double>(e.ofs.y)}, shape);
-}
-
 void bezel(cairo_t* cr, module_records& records) {
     const ELEMENT_HEADER& pointer = records.element(gauge, BMP_ALTIMETER_METRES_POINTER);
-    const point centre{static_cast<double>(pointer.position.x),
-                       static_cast<double>(pointer.position.y)};
-    cairo_save(cr);
-    instrument_case(cr, side, side);
-    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-    fill_circle(cr, centre, 131, palette::face);
-    cairo_restore(cr);
-    bezel_ring(cr, centre, 130, 147);
+    cased_bezel(cr, side, element_position(pointer), 130, 147);
     knob(cr, knob_centre, knob_radius, false);
     // A frame round the pressure window and an index pointing into it.
     const ELEMENT_HEADER& disc = records.element(gauge, BMP_ALTIMETER_BRITISH_DISC);
@@ -163,38 +150,25 @@ void bezel(cairo_t* cr, module_records& records) {
     cairo_set_line_width(cr, 2.0);
     cairo_stroke(cr);
     const double mid = y + window_height / 2.0;
-    cairo_move_to(cr, x - 1, mid - 4);
-    cairo_line_to(cr, x + 6, mid);
-    cairo_line_to(cr, x - 1, mid + 4);
-    cairo_close_path(cr);
+    polygon(cr, {{x - 1, mid - 4}, {x + 6, mid}, {x - 1, mid + 4}});
     set_colour(cr, palette::orange);
     cairo_fill(cr);
 }
 
+const recipe_group altimeter{
+    {BMP_ALTIMETER_METRIC_FACE, side, side, metric_face},
+    needle_recipe(gauge, BMP_ALTIMETER_SLOW_POINTER, 76, 16, needle_shape::broad),
+    needle_recipe(gauge, BMP_ALTIMETER_METRES_POINTER, 126, 16, needle_shape::lance),
+    {BMP_ALTIMETER_BEZEL, side, side, bezel},
+    {BMP_ALTIMETER_BRITISH_FACE, side, side, british_face},
+    {BMP_ALTIMETER_BRITISH_DISC, disc_side, disc_side, british_disc},
+    {BMP_ALTIMETER_BRITISH_DISC_MASK, window_width, window_height, window_mask, paint_mode::mask},
+    {BMP_ALTIMETER_METRIC_DISC, disc_side, disc_side, metric_disc},
+    {BMP_ALTIMETER_METRIC_DISC_MASK, window_width, window_height, window_mask, paint_mode::mask},
+    needle_recipe(gauge, BMP_ALTIMETER_HUNDREDS_POINTER, 149, 26, needle_shape::lance),
+    needle_recipe(gauge, BMP_ALTIMETER_THOUSANDS_POINTER, 98, 28, needle_shape::broad),
+    needle_recipe(gauge, BMP_ALTIMETER_TEN_THOUSANDS_POINTER, 75, 12, needle_shape::triangle),
+};
+
 }  // namespace
-
-std::vector<recipe> altimeter_recipes() {
-    const auto pointer_recipe = [](int id, int width, int height, needle_shape shape) {
-        return recipe{id, width, height, paint_mode::keyed, [=](cairo_t* cr, module_records& r) {
-                          pointer(cr, r, id, width, height, shape);
-                      }};
-    };
-    return {
-        {BMP_ALTIMETER_METRIC_FACE, side, side, paint_mode::keyed, metric_face},
-        pointer_recipe(BMP_ALTIMETER_SLOW_POINTER, 76, 16, needle_shape::broad),
-        pointer_recipe(BMP_ALTIMETER_METRES_POINTER, 126, 16, needle_shape::lance),
-        {BMP_ALTIMETER_BEZEL, side, side, paint_mode::keyed, bezel},
-        {BMP_ALTIMETER_BRITISH_FACE, side, side, paint_mode::keyed, british_face},
-        {BMP_ALTIMETER_BRITISH_DISC, disc_side, disc_side, paint_mode::keyed, british_disc},
-        {BMP_ALTIMETER_BRITISH_DISC_MASK, window_width, window_height, paint_mode::mask,
-         window_mask},
-        {BMP_ALTIMETER_METRIC_DISC, disc_side, disc_side, paint_mode::keyed, metric_disc},
-        {BMP_ALTIMETER_METRIC_DISC_MASK, window_width, window_height, paint_mode::mask,
-         window_mask},
-        pointer_recipe(BMP_ALTIMETER_HUNDREDS_POINTER, 149, 26, needle_shape::lance),
-        pointer_recipe(BMP_ALTIMETER_THOUSANDS_POINTER, 98, 28, needle_shape::broad),
-        pointer_recipe(BMP_ALTIMETER_TEN_THOUSANDS_POINTER, 75, 12, needle_shape::triangle),
-    };
-}
-
 }  // namespace art

@@ -39,9 +39,9 @@ layout measure(module_records& records) {
     const ELEMENT_HEADER& sphere = records.element(gauge, BMP_ATTITUDE_METRIC_SPHERE);
     const ELEMENT_HEADER& ball = records.element(gauge, BMP_ATTITUDE_BALL);
     const ELEMENT_HEADER& knob = records.element(gauge, BMP_ATTITUDE_KNOB);
-    return {{static_cast<double>(sphere.ofs.x), static_cast<double>(sphere.ofs.y)},
+    return {element_pivot(sphere),
             {ball.position.x + 9.0, ball.position.y + 10.5},
-            {static_cast<double>(knob.position.x), static_cast<double>(knob.position.y)}};
+            element_position(knob)};
 }
 
 void tube_path(cairo_t* cr, point middle) {
@@ -160,10 +160,7 @@ void ring(cairo_t* cr, const std::array<const char*, 4>& labels) {
                      sized(latin, 10), palette::marks);
     }
     const point tip = polar(centre, window_radius + 2, down);
-    cairo_move_to(cr, tip.x, tip.y);
-    cairo_line_to(cr, tip.x - 5, tip.y + 10);
-    cairo_line_to(cr, tip.x + 5, tip.y + 10);
-    cairo_close_path(cr);
+    polygon(cr, {{tip.x, tip.y}, {tip.x - 5, tip.y + 10}, {tip.x + 5, tip.y + 10}});
     set_colour(cr, palette::orange);
     cairo_fill(cr);
 }
@@ -198,11 +195,7 @@ void warning_flag(cairo_t* cr, module_records&) {
     cairo_rectangle(cr, 0, 0, width, height);
     cairo_clip(cr);
     for (double x = -height; x < width + height; x += 16) {
-        cairo_move_to(cr, x, height);
-        cairo_line_to(cr, x + 8, height);
-        cairo_line_to(cr, x + 8 + height, 0);
-        cairo_line_to(cr, x + height, 0);
-        cairo_close_path(cr);
+        polygon(cr, {{x, height}, {x + 8, height}, {x + 8 + height, 0}, {x + height, 0}});
     }
     set_colour(cr, palette::marks);
     cairo_fill(cr);
@@ -229,35 +222,32 @@ void bars_knob(cairo_t* cr, module_records&) {
     knob(cr, {20, 20}, 18, true);
 }
 
+const recipe_group attitude{
+    {BMP_ATTITUDE_BEZEL, gauge_width, gauge_height, bezel},
+    {BMP_ATTITUDE_METRIC_SPHERE, sphere_width, sphere_height,
+     [](cairo_t* cr, module_records& r) {
+         sphere(cr, r, BMP_ATTITUDE_METRIC_SPHERE, 0, palette::ground, palette::sky);
+     }},
+    {BMP_ATTITUDE_METRIC_SPHERE_MASK, mask_width, mask_height, sphere_mask, paint_mode::mask},
+    {BMP_ATTITUDE_BRITISH_SPHERE, sphere_width, sphere_height,
+     [](cairo_t* cr, module_records& r) {
+         sphere(cr, r, BMP_ATTITUDE_BRITISH_SPHERE, 1, palette::sky, palette::ground);
+     }},
+    {BMP_ATTITUDE_BRITISH_SPHERE_MASK, mask_width, mask_height, sphere_mask, paint_mode::mask},
+    {BMP_ATTITUDE_METRIC_RING, ring_side, ring_side,
+     [](cairo_t* cr, module_records&) {
+         ring(cr, {"30", "60", "60", "30"});
+     }},
+    {BMP_ATTITUDE_BRITISH_RING, ring_side, ring_side,
+     [](cairo_t* cr, module_records&) {
+         ring(cr, {"60", "30", "30", "60"});
+     }},
+    {BMP_ATTITUDE_FLAG, 71, 25, warning_flag},
+    {BMP_ATTITUDE_BAR, 130, 22, aircraft_bar},
+    {BMP_ATTITUDE_OVERLAY, gauge_width, gauge_height, overlay},
+    {BMP_ATTITUDE_BALL, 18, 21, slip_ball},
+    {BMP_ATTITUDE_KNOB, 40, 40, bars_knob},
+};
+
 }  // namespace
-
-std::vector<recipe> attitude_recipes() {
-    return {
-        {BMP_ATTITUDE_BEZEL, gauge_width, gauge_height, paint_mode::keyed, bezel},
-        {BMP_ATTITUDE_METRIC_SPHERE, sphere_width, sphere_height, paint_mode::keyed,
-         [](cairo_t* cr, module_records& r) {
-             sphere(cr, r, BMP_ATTITUDE_METRIC_SPHERE, 0, palette::ground, palette::sky);
-         }},
-        {BMP_ATTITUDE_METRIC_SPHERE_MASK, mask_width, mask_height, paint_mode::mask, sphere_mask},
-        {BMP_ATTITUDE_BRITISH_SPHERE, sphere_width, sphere_height, paint_mode::keyed,
-         [](cairo_t* cr, module_records& r) {
-             sphere(cr, r, BMP_ATTITUDE_BRITISH_SPHERE, 1, palette::sky, palette::ground);
-         }},
-        {BMP_ATTITUDE_BRITISH_SPHERE_MASK, mask_width, mask_height, paint_mode::mask, sphere_mask},
-        {BMP_ATTITUDE_METRIC_RING, ring_side, ring_side, paint_mode::keyed,
-         [](cairo_t* cr, module_records&) {
-             ring(cr, {"30", "60", "60", "30"});
-         }},
-        {BMP_ATTITUDE_BRITISH_RING, ring_side, ring_side, paint_mode::keyed,
-         [](cairo_t* cr, module_records&) {
-             ring(cr, {"60", "30", "30", "60"});
-         }},
-        {BMP_ATTITUDE_FLAG, 71, 25, paint_mode::keyed, warning_flag},
-        {BMP_ATTITUDE_BAR, 130, 22, paint_mode::keyed, aircraft_bar},
-        {BMP_ATTITUDE_OVERLAY, gauge_width, gauge_height, paint_mode::keyed, overlay},
-        {BMP_ATTITUDE_BALL, 18, 21, paint_mode::keyed, slip_ball},
-        {BMP_ATTITUDE_KNOB, 40, 40, paint_mode::keyed, bars_knob},
-    };
-}
-
 }  // namespace art

@@ -51,15 +51,7 @@ void kneeboard(cairo_t* cr) {
 }
 
 void map(cairo_t* cr) {
-    cairo_move_to(cr, 5, 6);
-    cairo_line_to(cr, 8, 5);
-    cairo_line_to(cr, 11, 6);
-    cairo_line_to(cr, 14, 5);
-    cairo_line_to(cr, 14, 13);
-    cairo_line_to(cr, 11, 14);
-    cairo_line_to(cr, 8, 13);
-    cairo_line_to(cr, 5, 14);
-    cairo_close_path(cr);
+    polygon(cr, {{5, 6}, {8, 5}, {11, 6}, {14, 5}, {14, 13}, {11, 14}, {8, 13}, {5, 14}});
     cairo_move_to(cr, 8, 5);
     cairo_line_to(cr, 8, 13);
     cairo_move_to(cr, 11, 6);
@@ -79,10 +71,7 @@ void atc(cairo_t* cr) {
 void compass(cairo_t* cr) {
     cairo_arc(cr, middle.x, middle.y, 4.8, 0, 2 * std::numbers::pi);
     stroke_white(cr, 1.0);
-    cairo_move_to(cr, middle.x, middle.y - 4);
-    cairo_line_to(cr, middle.x + 1.6, middle.y);
-    cairo_line_to(cr, middle.x - 1.6, middle.y);
-    cairo_close_path(cr);
+    polygon(cr, {{middle.x, middle.y - 4}, {middle.x + 1.6, middle.y}, {middle.x - 1.6, middle.y}});
     set_colour(cr, palette::orange);
     cairo_fill(cr);
 }
@@ -122,11 +111,7 @@ void ifr_panel(cairo_t* cr) {
 
 void vfr_panel(cairo_t* cr) {
     // A windscreen with the horizon beyond it.
-    cairo_move_to(cr, 5, 13);
-    cairo_line_to(cr, 6, 6);
-    cairo_line_to(cr, 13, 6);
-    cairo_line_to(cr, 14, 13);
-    cairo_close_path(cr);
+    polygon(cr, {{5, 13}, {6, 6}, {13, 6}, {14, 13}});
     stroke_white(cr, 1.0);
     cairo_move_to(cr, 6, 10.5);
     cairo_line_to(cr, 13, 10.5);
@@ -137,11 +122,7 @@ void vfr_panel(cairo_t* cr) {
 
 void landing_view(cairo_t* cr) {
     // A runway seen on the approach.
-    cairo_move_to(cr, 7.5, 5);
-    cairo_line_to(cr, 11.5, 5);
-    cairo_line_to(cr, 14, 14);
-    cairo_line_to(cr, 5, 14);
-    cairo_close_path(cr);
+    polygon(cr, {{7.5, 5}, {11.5, 5}, {14, 14}, {5, 14}});
     stroke_white(cr, 1.0);
     cairo_move_to(cr, middle.x, 7);
     cairo_line_to(cr, middle.x, 12.5);
@@ -176,13 +157,7 @@ void throttle(cairo_t* cr) {
 }
 
 void electricity(cairo_t* cr) {
-    cairo_move_to(cr, 11, 4.5);
-    cairo_line_to(cr, 6.5, 10.5);
-    cairo_line_to(cr, 9.5, 10.5);
-    cairo_line_to(cr, 8, 14.5);
-    cairo_line_to(cr, 12.5, 8.5);
-    cairo_line_to(cr, 9.5, 8.5);
-    cairo_close_path(cr);
+    polygon(cr, {{11, 4.5}, {6.5, 10.5}, {9.5, 10.5}, {8, 14.5}, {12.5, 8.5}, {9.5, 8.5}});
     set_colour(cr, rgb(255, 210, 40));
     cairo_fill(cr);
 }
@@ -198,8 +173,7 @@ void fuel(cairo_t* cr) {
 }
 
 recipe button_recipe(int id, void (*pictogram)(cairo_t*)) {
-    return {id, button_side, button_side, paint_mode::keyed,
-            [pictogram](cairo_t* cr, module_records&) {
+    return {id, button_side, button_side, [pictogram](cairo_t* cr, module_records&) {
                 button(cr);
                 pictogram(cr);
             }};
@@ -218,28 +192,24 @@ void registration_plate(cairo_t* cr, module_records&) {
     screw(cr, {width - 8.0, height / 2.0}, 3.2, -30);
 }
 
+const recipe_group panel_buttons{
+    {BMP_REGISTRATION_PLATE, 150, 25, registration_plate},
+    button_recipe(BMP_KNEEBOARD_TOGGLE, kneeboard),
+    button_recipe(BMP_MAP_TOGGLE, map),
+    button_recipe(BMP_ATC_TOGGLE, atc),
+    button_recipe(BMP_COMPASS_TOGGLE, compass),
+    button_recipe(BMP_CLOSE_SUBPANEL, close_cross),
+    button_recipe(BMP_GPS_TOGGLE, gps),
+    button_recipe(BMP_IFR_PANEL_TOGGLE, ifr_panel),
+    button_recipe(BMP_VFR_PANEL_TOGGLE, vfr_panel),
+    button_recipe(BMP_LANDING_VIEW_TOGGLE, landing_view),
+    button_recipe(BMP_RADIOS_TOGGLE, radios),
+    button_recipe(BMP_THROTTLE_TOGGLE, throttle),
+    // The invisible button has no face at all: every pixel is the transparent colour.
+    {BMP_INVISIBLE_TOGGLE, button_side, button_side, [](cairo_t*, module_records&) {}},
+    button_recipe(BMP_ELECTRICITY_TOGGLE, electricity),
+    button_recipe(BMP_FUEL_ZOOM, fuel),
+};
+
 }  // namespace
-
-std::vector<recipe> panel_button_recipes() {
-    return {
-        {BMP_REGISTRATION_PLATE, 150, 25, paint_mode::keyed, registration_plate},
-        button_recipe(BMP_KNEEBOARD_TOGGLE, kneeboard),
-        button_recipe(BMP_MAP_TOGGLE, map),
-        button_recipe(BMP_ATC_TOGGLE, atc),
-        button_recipe(BMP_COMPASS_TOGGLE, compass),
-        button_recipe(BMP_CLOSE_SUBPANEL, close_cross),
-        button_recipe(BMP_GPS_TOGGLE, gps),
-        button_recipe(BMP_IFR_PANEL_TOGGLE, ifr_panel),
-        button_recipe(BMP_VFR_PANEL_TOGGLE, vfr_panel),
-        button_recipe(BMP_LANDING_VIEW_TOGGLE, landing_view),
-        button_recipe(BMP_RADIOS_TOGGLE, radios),
-        button_recipe(BMP_THROTTLE_TOGGLE, throttle),
-        // The invisible button has no face at all: every pixel is the transparent colour.
-        {BMP_INVISIBLE_TOGGLE, button_side, button_side, paint_mode::keyed,
-         [](cairo_t*, module_records&) {}},
-        button_recipe(BMP_ELECTRICITY_TOGGLE, electricity),
-        button_recipe(BMP_FUEL_ZOOM, fuel),
-    };
-}
-
 }  // namespace art

@@ -47,12 +47,13 @@ void fill_with(cairo_t* cr, cairo_pattern_t* pattern) {
     cairo_pattern_destroy(pattern);
 }
 
-void polygon(cairo_t* cr, std::span<const point> points) {
-    cairo_move_to(cr, points[0].x, points[0].y);
-    for (const point& p : points.subspan(1)) {
-        cairo_line_to(cr, p.x, p.y);
-    }
-    cairo_close_path(cr);
+// A round metal head with a dark rim: a screw's or a lamp's.
+void metal_boss(cairo_t* cr, point centre, double radius) {
+    fill_circle(cr, centre, radius, palette::metal_dark);
+    cairo_new_path(cr);
+    cairo_arc(cr, centre.x, centre.y, radius - 1, 0, 2 * std::numbers::pi);
+    fill_with(cr, metal_gradient(centre.x - radius, centre.y - radius, centre.x + radius,
+                                 centre.y + radius));
 }
 
 // Steps of `step` from `from` to `to`, both ends included within rounding.
@@ -73,6 +74,18 @@ void set_colour(cairo_t* cr, colour c, double alpha) {
 point polar(point centre, double radius, double degrees) {
     return {centre.x + radius * std::cos(radians(degrees)),
             centre.y + radius * std::sin(radians(degrees))};
+}
+
+void polygon(cairo_t* cr, std::span<const point> points) {
+    cairo_move_to(cr, points[0].x, points[0].y);
+    for (const point& p : points.subspan(1)) {
+        cairo_line_to(cr, p.x, p.y);
+    }
+    cairo_close_path(cr);
+}
+
+void polygon(cairo_t* cr, std::initializer_list<point> points) {
+    polygon(cr, std::span<const point>(points.begin(), points.size()));
 }
 
 void fill_circle(cairo_t* cr, point centre, double radius, colour c) {
@@ -184,11 +197,7 @@ void bezel_ring(cairo_t* cr, point centre, double inner, double outer) {
 
 void screw(cairo_t* cr, point centre, double radius, double slot_degrees) {
     cairo_save(cr);
-    fill_circle(cr, centre, radius, palette::metal_dark);
-    cairo_new_path(cr);
-    cairo_arc(cr, centre.x, centre.y, radius - 1, 0, 2 * std::numbers::pi);
-    fill_with(cr, metal_gradient(centre.x - radius, centre.y - radius, centre.x + radius,
-                                 centre.y + radius));
+    metal_boss(cr, centre, radius);
     const double half = radius * 0.8;
     line(cr, polar(centre, half, slot_degrees), polar(centre, half, slot_degrees + 180),
          std::max(1.0, radius * 0.22), rgb(28, 28, 30));
@@ -331,11 +340,7 @@ void lever(cairo_t* cr, int width, int height, bool up) {
 
 void lamp(cairo_t* cr, point centre, double radius, colour light, bool lit) {
     cairo_save(cr);
-    fill_circle(cr, centre, radius, palette::metal_dark);
-    cairo_new_path(cr);
-    cairo_arc(cr, centre.x, centre.y, radius - 1, 0, 2 * std::numbers::pi);
-    fill_with(cr, metal_gradient(centre.x - radius, centre.y - radius, centre.x + radius,
-                                 centre.y + radius));
+    metal_boss(cr, centre, radius);
     const double lens = radius * 0.74;
     cairo_new_path(cr);
     cairo_arc(cr, centre.x, centre.y, lens, 0, 2 * std::numbers::pi);

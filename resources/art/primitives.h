@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -49,6 +50,9 @@ void set_colour(cairo_t* cr, colour c, double alpha = 1.0);
 point polar(point centre, double radius, double degrees);
 
 void fill_circle(cairo_t* cr, point centre, double radius, colour c);
+// A closed path through the points, in order (a pictogram's outline, a needle's head).
+void polygon(cairo_t* cr, std::span<const point> points);
+void polygon(cairo_t* cr, std::initializer_list<point> points);
 void rounded_rectangle(cairo_t* cr, double x, double y, double width, double height, double radius);
 
 // ---- Lettering -------------------------------------------------------------------------------

@@ -6,13 +6,21 @@
 
 namespace art {
 
+namespace {
+
+std::vector<recipe>& registry() {
+    static std::vector<recipe> recipes;
+    return recipes;
+}
+
+}  // namespace
+
+recipe_group::recipe_group(std::initializer_list<recipe> recipes) {
+    registry().insert(registry().end(), recipes.begin(), recipes.end());
+}
+
 std::vector<recipe> all_recipes() {
-    std::vector<recipe> all;
-    for (auto group : {airspeed_recipes, altimeter_recipes, attitude_recipes,
-                       vertical_speed_recipes, switch_panel_recipes, panel_button_recipes}) {
-        std::vector<recipe> recipes = group();
-        all.insert(all.end(), recipes.begin(), recipes.end());
-    }
+    std::vector<recipe> all = registry();
     std::sort(all.begin(), all.end(), [](const recipe& a, const recipe& b) { return a.id < b.id; });
     const auto twin = std::adjacent_find(
         all.begin(), all.end(), [](const recipe& a, const recipe& b) { return a.id == b.id; });
@@ -40,6 +48,29 @@ void instrument_case(cairo_t* cr, int width, int height) {
         screw(cr, p, width * 0.028, 35.0 + p.x * 0.7);
     }
     cairo_restore(cr);
+}
+
+void cased_bezel(cairo_t* cr, int side, point centre, double inner, double outer) {
+    cairo_save(cr);
+    instrument_case(cr, side, side);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    fill_circle(cr, centre, inner + 1, palette::face);
+    cairo_restore(cr);
+    bezel_ring(cr, centre, inner, outer);
+}
+
+point element_position(const ELEMENT_HEADER& e) {
+    return {static_cast<double>(e.position.x), static_cast<double>(e.position.y)};
+}
+
+point element_pivot(const ELEMENT_HEADER& e) {
+    return {static_cast<double>(e.ofs.x), static_cast<double>(e.ofs.y)};
+}
+
+recipe needle_recipe(std::string_view gauge, int id, int width, int height, needle_shape shape) {
+    return {id, width, height, [=](cairo_t* cr, module_records& records) {
+                needle(cr, width, height, element_pivot(records.element(gauge, id)), shape);
+            }};
 }
 
 }  // namespace art

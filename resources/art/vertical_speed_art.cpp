@@ -72,15 +72,8 @@ void british_face(cairo_t* cr, module_records& records) {
                  palette::marks);
 }
 
-void vertical_speed_needle(cairo_t* cr, module_records& records) {
-    const ELEMENT_HEADER& e = records.element(gauge, BMP_VERTICAL_SPEED_NEEDLE);
-    needle(cr, 119, 18, {static_cast<double>(e.ofs.x), static_cast<double>(e.ofs.y)},
-           needle_shape::lance);
-}
-
 void bezel(cairo_t* cr, module_records& records) {
-    const ELEMENT_HEADER& e = records.element(gauge, BMP_VERTICAL_SPEED_NEEDLE);
-    const point centre{static_cast<double>(e.position.x), static_cast<double>(e.position.y)};
+    const point centre = element_position(records.element(gauge, BMP_VERTICAL_SPEED_NEEDLE));
     cairo_save(cr);
     rounded_rectangle(cr, 0.5, 0.5, width - 1, height - 1, 16);
     set_colour(cr, palette::housing);
@@ -98,15 +91,12 @@ void bezel(cairo_t* cr, module_records& records) {
     screw(cr, screw_centre, 11, 65);
 }
 
+const recipe_group vertical_speed{
+    {BMP_VERTICAL_SPEED_METRIC_FACE, width, height, metric_face},
+    needle_recipe(gauge, BMP_VERTICAL_SPEED_NEEDLE, 119, 18, needle_shape::lance),
+    {BMP_VERTICAL_SPEED_BEZEL, width, height, bezel},
+    {BMP_VERTICAL_SPEED_BRITISH_FACE, width, british_height, british_face},
+};
+
 }  // namespace
-
-std::vector<recipe> vertical_speed_recipes() {
-    return {
-        {BMP_VERTICAL_SPEED_METRIC_FACE, width, height, paint_mode::keyed, metric_face},
-        {BMP_VERTICAL_SPEED_NEEDLE, 119, 18, paint_mode::keyed, vertical_speed_needle},
-        {BMP_VERTICAL_SPEED_BEZEL, width, height, paint_mode::keyed, bezel},
-        {BMP_VERTICAL_SPEED_BRITISH_FACE, width, british_height, paint_mode::keyed, british_face},
-    };
-}
-
 }  // namespace art

@@ -1,9 +1,10 @@
-// The module's bitmaps as the art generator made them: each at its published size, every
+// The module's bitmaps as the art generator made them: each at its recipe's size, every
 // bitmap an element names carried (masks and icon images included), and the art written the
 // way the simulator reads it (24-bit colour, pure black only where nothing is painted).
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include "bench/host/resource_formats.h"
 #include "resources/art/canvas.h"
 #include "resources/art/primitives.h"
+#include "resources/art/recipes.h"
 #include "resources/resource_ids.h"
 #include "tests/support/module_under_test.h"
 
@@ -27,73 +29,22 @@ std::map<ID, std::span<const std::uint8_t>> carried_bitmaps(const bench::module_
     return bitmaps;
 }
 
-struct published_size {
-    int id;
-    int width;
-    int height;
-};
-
-class PublishedSize : public ::testing::TestWithParam<published_size> {};
-
-TEST_P(PublishedSize, IsTheBitmapsSize) {
-    const published_size p = GetParam();
+// The recipes are the one list of the module's bitmaps: the module carries each at its size, as
+// 24-bit art, and no bitmap besides.
+TEST(CarriedBitmaps, AreTheRecipesAtTheirSizesAndNoOthers) {
     const bench::module_library module = testing_support::module_file();
     const auto bitmaps = carried_bitmaps(module);
-    const auto found = bitmaps.find(p.id);
-    ASSERT_NE(found, bitmaps.end()) << "bitmap " << p.id << " is not carried";
-    const bench::bitmap_description d = bench::describe_bitmap(found->second);
-    EXPECT_EQ(d.width, p.width);
-    EXPECT_EQ(d.height, p.height);
-    EXPECT_EQ(d.bits_per_pixel, 24u);
+    const std::vector<art::recipe> recipes = art::all_recipes();
+    for (const art::recipe& r : recipes) {
+        const auto found = bitmaps.find(r.id);
+        ASSERT_NE(found, bitmaps.end()) << "bitmap " << r.id << " is not carried";
+        const bench::bitmap_description d = bench::describe_bitmap(found->second);
+        EXPECT_EQ(d.width, r.width) << r.id;
+        EXPECT_EQ(d.height, r.height) << r.id;
+        EXPECT_EQ(d.bits_per_pixel, 24u) << r.id;
+    }
+    EXPECT_EQ(bitmaps.size(), recipes.size());
 }
-
-// The sizes the gauges publish for their bitmaps.
-INSTANTIATE_TEST_SUITE_P(
-    Bitmaps, PublishedSize,
-    ::testing::Values(
-        published_size{BMP_REGISTRATION_PLATE, 150, 25},
-        published_size{BMP_KNEEBOARD_TOGGLE, 19, 19}, published_size{BMP_MAP_TOGGLE, 19, 19},
-        published_size{BMP_ATC_TOGGLE, 19, 19}, published_size{BMP_COMPASS_TOGGLE, 19, 19},
-        published_size{BMP_CLOSE_SUBPANEL, 19, 19}, published_size{BMP_GPS_TOGGLE, 19, 19},
-        published_size{BMP_IFR_PANEL_TOGGLE, 19, 19}, published_size{BMP_VFR_PANEL_TOGGLE, 19, 19},
-        published_size{BMP_LANDING_VIEW_TOGGLE, 19, 19}, published_size{BMP_RADIOS_TOGGLE, 19, 19},
-        published_size{BMP_THROTTLE_TOGGLE, 19, 19}, published_size{BMP_INVISIBLE_TOGGLE, 19, 19},
-        published_size{BMP_ELECTRICITY_TOGGLE, 19, 19}, published_size{BMP_FUEL_ZOOM, 19, 19},
-        published_size{BMP_AIRSPEED_METRIC_FACE, 300, 300},
-        published_size{BMP_AIRSPEED_METRIC_NEEDLE, 157, 12},
-        published_size{BMP_AIRSPEED_BRITISH_NEEDLE, 157, 12},
-        published_size{BMP_AIRSPEED_BEZEL, 300, 300},
-        published_size{BMP_AIRSPEED_BRITISH_FACE, 300, 300},
-        published_size{BMP_VERTICAL_SPEED_METRIC_FACE, 200, 229},
-        published_size{BMP_VERTICAL_SPEED_NEEDLE, 119, 18},
-        published_size{BMP_VERTICAL_SPEED_BEZEL, 200, 229},
-        published_size{BMP_VERTICAL_SPEED_BRITISH_FACE, 200, 200},
-        published_size{BMP_SWITCH_BASE, 27, 65}, published_size{BMP_SWITCH_LEVER_DOWN, 27, 65},
-        published_size{BMP_SWITCH_LEVER_UP, 27, 65}, published_size{BMP_ON_PLATE_RUSSIAN, 74, 32},
-        published_size{BMP_ON_PLATE_ENGLISH, 74, 32}, published_size{BMP_OFF_PLATE_RUSSIAN, 74, 32},
-        published_size{BMP_OFF_PLATE_ENGLISH, 74, 32}, published_size{BMP_ATTITUDE_BEZEL, 292, 232},
-        published_size{BMP_ATTITUDE_METRIC_SPHERE, 256, 254},
-        published_size{BMP_ATTITUDE_METRIC_SPHERE_MASK, 120, 140},
-        published_size{BMP_ATTITUDE_BRITISH_SPHERE, 256, 254},
-        published_size{BMP_ATTITUDE_BRITISH_SPHERE_MASK, 120, 140},
-        published_size{BMP_ATTITUDE_METRIC_RING, 173, 173},
-        published_size{BMP_ATTITUDE_BRITISH_RING, 173, 173},
-        published_size{BMP_ATTITUDE_FLAG, 71, 25}, published_size{BMP_ATTITUDE_BAR, 130, 22},
-        published_size{BMP_ATTITUDE_OVERLAY, 292, 232}, published_size{BMP_ATTITUDE_BALL, 18, 21},
-        published_size{BMP_ATTITUDE_KNOB, 40, 40},
-        published_size{BMP_ALTIMETER_METRIC_FACE, 300, 300},
-        published_size{BMP_ALTIMETER_SLOW_POINTER, 76, 16},
-        published_size{BMP_ALTIMETER_METRES_POINTER, 126, 16},
-        published_size{BMP_ALTIMETER_BEZEL, 300, 300},
-        published_size{BMP_ALTIMETER_BRITISH_FACE, 300, 300},
-        published_size{BMP_ALTIMETER_BRITISH_DISC, 220, 220},
-        published_size{BMP_ALTIMETER_BRITISH_DISC_MASK, 43, 42},
-        published_size{BMP_ALTIMETER_METRIC_DISC, 220, 220},
-        published_size{BMP_ALTIMETER_METRIC_DISC_MASK, 43, 42},
-        published_size{BMP_ALTIMETER_HUNDREDS_POINTER, 149, 26},
-        published_size{BMP_ALTIMETER_THOUSANDS_POINTER, 98, 28},
-        published_size{BMP_ALTIMETER_TEN_THOUSANDS_POINTER, 75, 12}),
-    [](const auto& info) { return std::to_string(info.param.id); });
 
 TEST(CarriedBitmaps, EveryBitmapAnElementNamesIsCarriedAndMasksMatchTheirWindows) {
     const bench::module_library module = testing_support::module_file();
