@@ -20,6 +20,7 @@ int run_eval(command_line& words);
 int run_resources(command_line& words);
 int run_render(command_line& words);
 int run_contact_sheet(command_line& words);
+int run_panel(command_line& words);
 
 // Every command, in the order the help lists them.
 std::span<const command> commands();

@@ -36,6 +36,11 @@ constexpr std::array all_commands = {
             "draws every gauge of the catalog to scale on one labelled sheet (1400 pixels "
             "wide), once with the metric faces and once with the British ones",
             run_contact_sheet},
+    command{"panel", "panel <module> [panel.cfg]",
+            "reads a panel.cfg (the repository's panel/panel.cfg when none is named): its windows "
+            "and gauges with their placed sizes, what it reports and what is missing; exits 1 "
+            "when a line is malformed",
+            run_panel},
 };
 
 void print_help(std::ostream& out) {

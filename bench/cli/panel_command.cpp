@@ -1,0 +1,221 @@
+// gauge-bench panel <module> [panel.cfg]: the panel designer's checker. Lists the windows and the
+// gauges they place, with sizes in the window's units and in background pixels, what the reader
+// reported and what is missing; exits 1 when any line is malformed.
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <set>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "bench/cli/commands.h"
+#include "bench/cli/report_format.h"
+#include "bench/host/bench_error.h"
+#include "bench/host/gauge_records.h"
+#include "bench/host/module_library.h"
+#include "bench/panel/background_size.h"
+#include "bench/panel/gauge_lookup.h"
+#include "bench/panel/panel_reader.h"
+#include "bench/panel/placed_size.h"
+#include "bench/panel/window_idents.h"
+#include "bench/render/bitmap_cache.h"
+
+namespace bench::cli {
+namespace {
+
+using namespace bench::panel;
+
+// What the command knows of the module's gauges: names and root bitmap sizes.
+struct published_gauges {
+    std::vector<std::string> names;
+    std::vector<std::optional<pixel_size>> root_bitmaps;
+};
+
+published_gauges read_published(const module_library& module) {
+    published_gauges published;
+    render::bitmap_cache bitmaps(module.handle());
+    for (const GAUGEHDR* gauge : module.gauges()) {
+        published.names.emplace_back(gauge->gauge_name == nullptr ? "" : gauge->gauge_name);
+        gauge_records records(*gauge, std::nullopt);
+        std::optional<pixel_size> root;
+        if (!records.elements().empty()) {
+            if (const auto* bitmap =
+                    bitmaps.find(records.elements().front().element->resource_id)) {
+                root = pixel_size{bitmap->width(), bitmap->height()};
+            }
+        }
+        published.root_bitmaps.push_back(root);
+    }
+    return published;
+}
+
+std::string two_digits(int number) {
+    return number < 10 ? "0" + std::to_string(number) : std::to_string(number);
+}
+
+std::string pair_text(double first, double second, std::string_view between = " x ") {
+    return format_number(first) + std::string(between) + format_number(second);
+}
+
+class panel_report {
+  public:
+    panel_report(const panel_file& panel, std::string module_name, const published_gauges& module)
+        : panel_(panel), module_name_(std::move(module_name)), module_(module) {}
+
+    void print_windows(const std::filesystem::path& folder) {
+        for (const window_section& window : panel_.windows) {
+            print_window(window, background_size(folder, window.file));
+        }
+    }
+
+    void print_findings() const {
+        for (const auto kind : {finding::kind::note, finding::kind::malformed}) {
+            bool any = false;
+            for (const finding& f : panel_.findings) {
+                if (f.what != kind) {
+                    continue;
+                }
+                if (!any) {
+                    std::cout << (kind == finding::kind::note ? "\nreported:\n" : "\nmalformed:\n");
+                    any = true;
+                }
+                std::cout << "  " << panel_.name << ":" << f.line << ": " << f.text << "\n";
+            }
+        }
+        std::vector<std::string> unused;
+        for (std::size_t i = 0; i < module_.names.size(); ++i) {
+            if (!placed_.contains(i)) {
+                unused.push_back(module_.names[i]);
+            }
+        }
+        if (missing_.empty() && unused.empty()) {
+            return;
+        }
+        std::cout << "\nmissing:\n";
+        for (const std::string& line : missing_) {
+            std::cout << "  " << line << "\n";
+        }
+        if (!unused.empty()) {
+            std::cout << "  " << unused.size() << " of the module's " << module_.names.size()
+                      << " gauges are not on this panel:";
+            for (const std::string& name : unused) {
+                std::cout << " " << name;
+            }
+            std::cout << "\n";
+        }
+    }
+
+  private:
+    std::string text(std::string_view bytes) const {
+        return report_text(bytes, panel_.encoding);
+    }
+
+    void print_window(const window_section& window, std::optional<pixel_size> background) {
+        const std::string section = "[Window" + two_digits(window.number) + "]";
+        std::cout << "\n" << section << " \"" << text(window.title) << "\"";
+        std::cout << (window.ident ? "  ident " + window_ident_text(*window.ident) : "  no ident")
+                  << (window.visible ? "  open at start" : "  closed at start");
+        if (window.size_mm) {
+            std::cout << "  size_mm " << window.size_mm->width
+                      << (window.size_mm->height ? "," + std::to_string(*window.size_mm->height)
+                                                 : "");
+        }
+        const auto scale = pixels_per_unit(window, background);
+        if (!window.file.empty()) {
+            std::cout << "  background " << text(window.file);
+            if (background) {
+                std::cout << " " << background->width << " x " << background->height << " pixels";
+            } else {
+                missing_.push_back(section + ": background " + text(window.file) +
+                                   " is not in the panel's folder, so sizes in pixels are unknown");
+            }
+        }
+        if (scale) {
+            std::cout << "  (" << format_number(*scale) << " pixels a unit)";
+        }
+        std::cout << "\n";
+        for (const gauge_line& gauge : window.gauges) {
+            print_gauge(gauge, scale);
+        }
+    }
+
+    void print_gauge(const gauge_line& gauge, std::optional<double> scale) {
+        std::cout << "  gauge" << two_digits(gauge.number) << "  " << text(gauge.module) << "!"
+                  << text(gauge.gauge) << "  at " << gauge.x << "," << gauge.y;
+        const auto found = look_up_gauge(gauge, module_name_, module_.names, panel_.encoding);
+        if (const auto* why = std::get_if<std::string>(&found)) {
+            std::cout << "  not placed\n";
+            missing_.push_back(panel_.name + ":" + std::to_string(gauge.line) + ": " + *why);
+            return;
+        }
+        const std::size_t position = std::get<std::size_t>(found);
+        placed_.insert(position);
+        const auto root = module_.root_bitmaps[position];
+        if (!root && (!gauge.width || !gauge.height)) {
+            std::cout << "  size unknown: the module does not carry the gauge's root bitmap\n";
+            return;
+        }
+        const placed_size size = resolve_size(gauge, root.value_or(pixel_size{}), scale);
+        std::cout << "  size " << pair_text(size.width, size.height);
+        if (size.width_from_bitmap) {
+            std::cout << " (width from its bitmap)";
+        } else if (size.height_from_proportions) {
+            std::cout << " (height from its proportions)";
+        }
+        if (scale) {
+            std::cout << " = " << pair_text(size.width * *scale, size.height * *scale)
+                      << " pixels at " << pair_text(gauge.x * *scale, gauge.y * *scale, ",");
+        }
+        if (gauge.parameters) {
+            std::cout << "  parameters \"" << text(*gauge.parameters) << "\"";
+        }
+        std::cout << "\n";
+    }
+
+    const panel_file& panel_;
+    std::string module_name_;
+    const published_gauges& module_;
+    std::set<std::size_t> placed_;
+    std::vector<std::string> missing_;
+};
+
+}  // namespace
+
+int run_panel(command_line& words) {
+    const std::filesystem::path module_path = words.positional("the module file");
+    std::filesystem::path panel_path;
+    try {
+        panel_path = words.positional("the panel file");
+    } catch (const bench_error&) {
+        panel_path = VAREK_DEFAULT_PANEL;
+        if (!std::filesystem::exists(panel_path)) {
+            throw bench_error("no panel file named, and the repository's own " +
+                              panel_path.string() + " is missing");
+        }
+    }
+    words.finish();
+
+    const module_library module = module_library::open(module_path);
+    const published_gauges published = read_published(module);
+    const panel_file panel = read_panel_file(panel_path);
+
+    std::size_t gauge_lines = 0;
+    for (const window_section& window : panel.windows) {
+        gauge_lines += window.gauges.size();
+    }
+    std::cout << panel.name << ": " << panel.windows.size() << " windows, " << gauge_lines
+              << " gauge lines"
+              << (panel.encoding == text_encoding::latin1 ? " (Latin-1 text)" : "") << "\n";
+    panel_report report(panel, module_path.stem().string(), published);
+    report.print_windows(panel_path.parent_path());
+    report.print_findings();
+    if (panel.malformed()) {
+        std::cerr << "gauge-bench panel: " << panel.name
+                  << " has malformed lines; the simulator would not read them as meant\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace bench::cli
