@@ -1,5 +1,6 @@
-// The simulated aircraft's answers to the key events of the altimeter and attitude knobs
-// (steps, end stops, and many steps without drift) and of the eight switches (toggles).
+// The simulated aircraft's answers to the key events of the altimeter and attitude knobs: steps,
+// end stops, and many steps without drift. The switches' toggles are tested through their clicks
+// in tests/gauges/controls/switches_test.cpp.
 #include <string>
 
 #include <gtest/gtest.h>
@@ -62,43 +63,5 @@ TEST(SimulatedAircraft, PressureStepsDoNotDrift) {
     // 29.92 + 1.00, held to the hundredth.
     EXPECT_NEAR(aircraft.token_value(pressure), 30.92, 1e-12);
 }
-
-struct toggle_case {
-    const char* name;
-    ID32 event;
-    GAUGE_TOKEN token;
-};
-
-class SwitchToggle : public ::testing::TestWithParam<toggle_case> {};
-
-TEST_P(SwitchToggle, TurnsItsSystemOnAndOffAndNoOther) {
-    const toggle_case& c = GetParam();
-    bench::simulated_aircraft aircraft;
-    EXPECT_TRUE(aircraft.perform(c.event, 0));
-    EXPECT_EQ(aircraft.token_value(c.token), 1.0);
-    EXPECT_TRUE(aircraft.perform(c.event, 0));
-    EXPECT_EQ(aircraft.token_value(c.token), 0.0);
-    // Any value above 0 counts as on; anything else as off.
-    aircraft.set(c.token, 0.5);
-    aircraft.perform(c.event, 0);
-    EXPECT_EQ(aircraft.token_value(c.token), 0.0);
-    aircraft.set(c.token, -1.0);
-    aircraft.perform(c.event, 0);
-    EXPECT_EQ(aircraft.token_value(c.token), 1.0);
-    // The other switches' systems stay as they were.
-    for (GAUGE_TOKEN other : {368, 14, 11, 619, 10, 364, 565, 740}) {
-        if (other != c.token) {
-            EXPECT_EQ(aircraft.token_value(other), 0.0) << "token " << other;
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Switches, SwitchToggle,
-    ::testing::Values(toggle_case{"beacon", 66239, 368}, toggle_case{"landing", 65751, 14},
-                      toggle_case{"strobe", 65560, 11}, toggle_case{"navigation", 66379, 619},
-                      toggle_case{"panel", 65750, 10}, toggle_case{"battery", 66241, 364},
-                      toggle_case{"generator", 66242, 565}, toggle_case{"avionics", 66293, 740}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -13,25 +13,13 @@
 #include "resources/resource_ids.h"
 #include "tests/support/bench_command.h"
 #include "tests/support/faces_shown.h"
-#include "tests/support/module_under_test.h"
-#include "tests/support/sound_recorder.h"
+#include "tests/support/panel_test.h"
 
 namespace {
 
 using bench::units_mode_choice;
 
-class UnitsSelection : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        testing_support::reset_linked_module_state();
-    }
-    void TearDown() override {
-        testing_support::reset_linked_module_state();
-    }
-
-    testing_support::sound_recorder recorder;
-    bench::session panel{testing_support::linked_module()};
-};
+class UnitsSelection : public testing_support::panel_test {};
 
 TEST_F(UnitsSelection, TurnsTheDialsOverWithOneClickOfThePlateAndTakesThePlateAway) {
     const auto dials = testing_support::place_two_faced_gauges(panel);

@@ -1,8 +1,8 @@
 // The module file as the simulator sees it: what it exports, its linkage, its catalog, and the
 // import table it lets the host fill in.
-#include <array>
 #include <cstdio>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,69 +14,29 @@
 
 namespace {
 
+std::vector<std::string> words(const std::string& text) {
+    std::vector<std::string> list;
+    std::istringstream in(text);
+    for (std::string word; in >> word;) {
+        list.push_back(word);
+    }
+    return list;
+}
+
 // The published catalog, in order.
-constexpr std::array<const char*, 60> published_catalog = {
-    "Registration",
-    "Shut_Down",
-    "ATC_Toggle",
-    "Kneeboard_Toggle",
-    "Map_Toggle",
-    "Compass_Toggle",
-    "Close_Subpanel",
-    "GPS_Toggle",
-    "IFR_Panel_Toggle",
-    "VFR_Panel_Toggle",
-    "Landing_View_Toggle",
-    "Radios_Toggle",
-    "Throttle_Toggle",
-    "Invisible_Toggle",
-    "Electricity_Toggle",
-    "Fuel_Zoom",
-    "Old_XPDR",
-    "Old_ADF",
-    "Old_COM",
-    "Old_NAV",
-    "Airspeed",
-    "Vertical_Speed",
-    "Attitude",
-    "Altimeter",
-    "Turn_Coordinator",
-    "ADF_Indicator",
-    "Directionnal_Gyro",
-    "VOR1_Indicator",
-    "Exhaust_Temp",
-    "Engine_RPM",
-    "Fuel_Quantity_Main",
-    "Oil_Hydraulic_Indicator",
-    "Fuel_Flow",
-    "Throttle_Quadrant",
-    "Russian_Timer",
-    "Magnetic_Compass",
-    "Accelerometer",
-    "Volt_Ammeter",
-    "Radio_Altimeter",
-    "Flaps_Lever",
-    "Gear_Lever",
-    "Flaps_Lever",
-    "Beacon_Lights_Switch",
-    "Landing_Lights_Switch",
-    "Strobe_Lights_Switch",
-    "Navigation_Lights_Switch",
-    "Panel_Lights_Switch",
-    "Battery_Switch",
-    "Generator_Switch",
-    "Avionics_Switch",
-    "Off_Text_Switch",
-    "On_Text_Switch",
-    "Low_Fuel_Pressure_Light",
-    "Low_Fuel_Light",
-    "Empty_Fuel_Light",
-    "Flaps_Light",
-    "Gear_Lamps",
-    "Speed_Brake_Light",
-    "Gear_Forgotten_Light",
-    "Generator_Light",
-};
+const std::vector<std::string> published_catalog = words(
+    "Registration Shut_Down ATC_Toggle Kneeboard_Toggle Map_Toggle Compass_Toggle "
+    "Close_Subpanel GPS_Toggle IFR_Panel_Toggle VFR_Panel_Toggle Landing_View_Toggle "
+    "Radios_Toggle Throttle_Toggle Invisible_Toggle Electricity_Toggle Fuel_Zoom Old_XPDR "
+    "Old_ADF Old_COM Old_NAV Airspeed Vertical_Speed Attitude Altimeter Turn_Coordinator "
+    "ADF_Indicator Directionnal_Gyro VOR1_Indicator Exhaust_Temp Engine_RPM "
+    "Fuel_Quantity_Main Oil_Hydraulic_Indicator Fuel_Flow Throttle_Quadrant Russian_Timer "
+    "Magnetic_Compass Accelerometer Volt_Ammeter Radio_Altimeter Flaps_Lever Gear_Lever "
+    "Flaps_Lever Beacon_Lights_Switch Landing_Lights_Switch Strobe_Lights_Switch "
+    "Navigation_Lights_Switch Panel_Lights_Switch Battery_Switch Generator_Switch "
+    "Avionics_Switch Off_Text_Switch On_Text_Switch Low_Fuel_Pressure_Light Low_Fuel_Light "
+    "Empty_Fuel_Light Flaps_Light Gear_Lamps Speed_Brake_Light Gear_Forgotten_Light "
+    "Generator_Light");
 
 std::set<std::string> exported_symbols(const char* file) {
     const std::string command = std::string("nm -D --defined-only ") + file;
@@ -123,8 +83,7 @@ TEST(ModuleFile, CatalogFollowsThePublishedOrderAndEndsWithNull) {
     // Every gauge built so far stands in published order.
     std::size_t next = 0;
     for (const GAUGEHDR* gauge : gauges) {
-        while (next < published_catalog.size() &&
-               std::string(published_catalog[next]) != gauge->gauge_name) {
+        while (next < published_catalog.size() && published_catalog[next] != gauge->gauge_name) {
             ++next;
         }
         ASSERT_LT(next, published_catalog.size()) << gauge->gauge_name << " is out of order";

@@ -113,36 +113,20 @@ INSTANTIATE_TEST_SUITE_P(
         // Letters inside words are tokens too.
         click_case{"word_toggle", "toggle", {{open_window, 0}, {toggle_window, 0}}, {}},
         click_case{"word_open", "open", {{open_window, 0}, {pan_reset, 0}}, {}},
+        // Every window name of the table.
+        click_case{"window_main_panel", "oMAIN_PANEL", {{open_window, 0}}, {}},
+        click_case{"window_radio_stack_panel", "oRADIO_STACK_PANEL", {{open_window, 50}}, {}},
+        click_case{"window_compass_panel", "oCOMPASS_PANEL", {{open_window, 75}}, {}},
+        click_case{"window_annunciator_panel", "oANNUNCIATOR_PANEL", {{open_window, 125}}, {}},
+        click_case{"window_annunciator2_panel", "oANNUNCIATOR2_PANEL", {{open_window, 150}}, {}},
+        click_case{"window_collective_panel", "oCOLLECTIVE_PANEL", {{open_window, 200}}, {}},
+        click_case{"window_throttle_panel", "oTHROTTLE_PANEL", {{open_window, 10}}, {}},
+        click_case{"window_mini_controls_panel", "oMINI_CONTROLS_PANEL", {{open_window, 100}}, {}},
+        click_case{"window_ifr_main_panel", "oIFR_MAIN_PANEL", {{open_window, 175}}, {}},
+        click_case{"window_gps_panel", "oGPS_PANEL", {{open_window, 225}}, {}},
+        click_case{"window_overhead_panel", "oOVERHEAD_PANEL", {{open_window, 250}}, {}},
         click_case{"uppercase_letters_are_not_tokens", "T50 C75 O10 P3", {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-struct window_name_case {
-    const char* name;
-    UINT32 ident;
-};
-
-class WindowNames : public ParameterTest, public ::testing::WithParamInterface<window_name_case> {};
-
-TEST_P(WindowNames, OpenTheirWindow) {
-    auto& button = bench.place("GPS_Toggle", std::string("o") + GetParam().name);
-    bench.click(button, button_centre);
-    EXPECT_EQ(events_of(bench), (sent_events{{open_window, GetParam().ident}}));
-    EXPECT_TRUE(bench.aircraft().windows().is_open(GetParam().ident));
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, WindowNames,
-                         ::testing::Values(window_name_case{"MAIN_PANEL", 0},
-                                           window_name_case{"RADIO_STACK_PANEL", 50},
-                                           window_name_case{"COMPASS_PANEL", 75},
-                                           window_name_case{"ANNUNCIATOR_PANEL", 125},
-                                           window_name_case{"ANNUNCIATOR2_PANEL", 150},
-                                           window_name_case{"COLLECTIVE_PANEL", 200},
-                                           window_name_case{"THROTTLE_PANEL", 10},
-                                           window_name_case{"MINI_CONTROLS_PANEL", 100},
-                                           window_name_case{"IFR_MAIN_PANEL", 175},
-                                           window_name_case{"GPS_PANEL", 225},
-                                           window_name_case{"OVERHEAD_PANEL", 250}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ParameterTest, CloseSubpanelWithC50ClosesWindow50) {
     bench.aircraft().windows().open(50);
@@ -256,31 +240,16 @@ INSTANTIATE_TEST_SUITE_P(
         install_case{"start_empty_skipped", "a", 160, 43910, {}},
         install_case{"start_after_comment_skipped", "/a75", 160, 43910, {}},
         install_case{"only_the_first_start", "a75 a50", 160, 43910, {{close_window, 75}}},
+        // Every tooltip name of the table.
+        install_case{"tooltip_toggle_radio_window", "hTOGGLE_RADIO_WINDOW", 160, 43910, {}},
+        install_case{"tooltip_toggle_gps_window", "hTOGGLE_GPS_WINDOW", 160, 43911, {}},
+        install_case{"tooltip_toggle_throttle_window", "hTOGGLE_THROTTLE_WINDOW", 160, 43912, {}},
+        install_case{"tooltip_toggle_compass_window", "hTOGGLE_COMPASS_WINDOW", 160, 43913, {}},
+        install_case{"tooltip_toggle_fuel_window", "hTOGGLE_FUEL_WINDOW", 160, 43914, {}},
+        install_case{
+            "tooltip_toggle_collective_window", "hTOGGLE_COLLECTIVE_WINDOW", 160, 43915, {}},
         install_case{"click_tokens_do_nothing_at_install", "t50 c60 o70 p3", 160, 43910, {}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-struct help_name_case {
-    const char* name;
-    ID help_id;
-};
-
-class HelpNames : public ParameterTest, public ::testing::WithParamInterface<help_name_case> {};
-
-TEST_P(HelpNames, SetTheTooltip) {
-    auto& button = bench.place("Invisible_Toggle", std::string("h") + GetParam().name);
-    const auto tip = button.mouse().tooltip_at(button_centre);
-    ASSERT_TRUE(tip.has_value());
-    EXPECT_EQ(tip->host_id, GetParam().help_id);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, HelpNames,
-                         ::testing::Values(help_name_case{"TOGGLE_RADIO_WINDOW", 43910},
-                                           help_name_case{"TOGGLE_GPS_WINDOW", 43911},
-                                           help_name_case{"TOGGLE_THROTTLE_WINDOW", 43912},
-                                           help_name_case{"TOGGLE_COMPASS_WINDOW", 43913},
-                                           help_name_case{"TOGGLE_FUEL_WINDOW", 43914},
-                                           help_name_case{"TOGGLE_COLLECTIVE_WINDOW", 43915}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ParameterTest, StartTokenActsOncePerHeader) {
     auto& button = bench.place("Close_Subpanel", "a75");

@@ -14,22 +14,15 @@
 #include "frame/tokens.h"
 #include "resources/resource_ids.h"
 #include "tests/support/images.h"
-#include "tests/support/module_under_test.h"
+#include "tests/support/panel_test.h"
 
 namespace {
 
 using namespace testing_support;
 using bench::render::gauge_renderer;
 
-class DrawnGauge : public ::testing::Test {
+class DrawnGauge : public panel_test {
   protected:
-    void SetUp() override {
-        reset_linked_module_state();
-    }
-    void TearDown() override {
-        reset_linked_module_state();
-    }
-
     // Places the gauge (once) and draws its next frame.
     cairo_surface_t* draw(const std::string& gauge, const bench::render::lighting& light = {}) {
         if (!placement_) {
@@ -48,7 +41,6 @@ class DrawnGauge : public ::testing::Test {
         return *found;
     }
 
-    bench::session panel{linked_module()};
     std::optional<std::string> parameters_;
 
   private:

@@ -11,9 +11,8 @@
 #include "frame/module_state.h"
 #include "resources/resource_ids.h"
 #include "sound/sound_slot.h"
-#include "tests/support/module_under_test.h"
+#include "tests/support/panel_test.h"
 #include "tests/support/scratch_module.h"
-#include "tests/support/sound_recorder.h"
 
 namespace {
 
@@ -22,21 +21,17 @@ using testing_support::riff_chunk;
 
 constexpr DWORD buffer_caps = 0x80E0;
 
-class SoundEngine : public ::testing::Test {
+class SoundEngine : public testing_support::module_state_test {
   protected:
-    void SetUp() override {
-        testing_support::reset_linked_module_state();
-    }
     void TearDown() override {
         // Lets go of what the test's slots still hold, whatever became of sound.
         sound_enabled = 1;
         for (sound_slot* slot : {&first, &second}) {
             sound_slot_remove(*slot);
         }
-        testing_support::reset_linked_module_state();
+        module_state_test::TearDown();
     }
 
-    testing_support::sound_recorder recorder;
     bench::module_library module = testing_support::linked_module();
     sound_slot first{};
     sound_slot second{};

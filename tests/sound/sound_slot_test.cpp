@@ -9,8 +9,7 @@
 #include "frame/module_state.h"
 #include "frame/records.h"
 #include "resources/resource_ids.h"
-#include "tests/support/module_under_test.h"
-#include "tests/support/sound_recorder.h"
+#include "tests/support/panel_test.h"
 
 namespace {
 
@@ -75,10 +74,10 @@ constinit GAUGEHDR horn_gauge = gauge_header({
     .callback = sound_owner_callback<horn_slot, WAVE_GEAR_WARNING>,
 });
 
-class SoundSlot : public ::testing::Test {
+class SoundSlot : public testing_support::module_state_test {
   protected:
     void SetUp() override {
-        testing_support::reset_linked_module_state();
+        module_state_test::SetUp();
         click_slot = {};
         horn_slot = {};
     }
@@ -86,10 +85,8 @@ class SoundSlot : public ::testing::Test {
         sound_enabled = 1;
         sound_slot_remove(click_slot);
         sound_slot_remove(horn_slot);
-        testing_support::reset_linked_module_state();
+        module_state_test::TearDown();
     }
-
-    testing_support::sound_recorder recorder;
 };
 
 TEST_F(SoundSlot, EachGaugeClicksItsOwnWaveFromItsOwnDevice) {

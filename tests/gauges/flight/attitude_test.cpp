@@ -1,44 +1,31 @@
-// The attitude indicator as a pilot sees it: the sphere and bank ring of the units mode, pitch
-// and bank, the warning flag, the slip ball, the miniature-aircraft bar with its knob, tooltips,
-// and the knob's clicks through the simulated aircraft.
+// The attitude indicator's own rules: pitch and bank, the warning flag, the slip ball, the
+// miniature-aircraft bar with its knob, and the knob's clicks through the simulated aircraft.
+// Its faces, clicks and tooltips are rows of the shared tables.
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
-#include "bench/host/element_tree.h"
-#include "bench/host/session.h"
-#include "tests/support/module_under_test.h"
+#include "tests/support/panel_test.h"
 
 namespace {
 
 // Element indices in drawing order.
-constexpr std::size_t bezel = 0;
 constexpr std::size_t british_sphere = 1;
 constexpr std::size_t metric_sphere = 2;
 constexpr std::size_t bar = 3;
 constexpr std::size_t flag = 4;
 constexpr std::size_t ball = 5;
-constexpr std::size_t overlay = 6;
-constexpr std::size_t ring = 7;
 constexpr std::size_t knob = 8;
 
 constexpr PIXPOINT knob_lower_half{262, 107};
 constexpr PIXPOINT knob_upper_half{282, 107};
 
-class AttitudeTest : public ::testing::Test {
+class AttitudeTest : public testing_support::panel_test {
   protected:
-    void SetUp() override {
-        testing_support::reset_linked_module_state();
-    }
-    void TearDown() override {
-        testing_support::reset_linked_module_state();
-    }
-
     const std::vector<bench::element_reading>& frame(int units) {
-        units_mode = units;
-        panel.run_frames(1);
-        return attitude.readings();
+        return panel_test::frame(attitude, units);
     }
     const bench::element_reading& reading(std::size_t index) const {
         return attitude.readings().at(index);
@@ -47,89 +34,8 @@ class AttitudeTest : public ::testing::Test {
         panel.aircraft().set(token, value);
     }
 
-    bench::session panel{testing_support::linked_module()};
     bench::gauge_placement& attitude = panel.place("Attitude");
 };
-
-TEST_F(AttitudeTest, DrawsItsElementsInTableOrder) {
-    const auto& r = frame(0);
-    const std::vector<ID> expected{370, 390, 380, 430, 420, 450, 440, 410, 460};
-    ASSERT_EQ(r.size(), expected.size());
-    for (std::size_t i = 0; i < r.size(); ++i) {
-        EXPECT_EQ(r[i].element->resource_id, expected[i]) << "element " << i;
-        EXPECT_EQ(r[i].depth, static_cast<int>(i));
-    }
-    EXPECT_TRUE(r[bezel].drawn());
-    EXPECT_TRUE(r[overlay].drawn());
-}
-
-TEST_F(AttitudeTest, SpheresShareWindowCentreTextureScaleAndFailures) {
-    for (std::size_t i : {british_sphere, metric_sphere}) {
-        SCOPED_TRACE(i);
-        const auto& sphere = bench::element_record<ELEMENT_SPRITE>(*reading(i).element);
-        EXPECT_EQ(sphere.header.position.x, 82);
-        EXPECT_EQ(sphere.header.position.y, 31);
-        EXPECT_EQ(sphere.header.ofs.x, 142);
-        EXPECT_EQ(sphere.header.ofs.y, 101);
-        const float texture_x = sphere.texture_scale_x;
-        const float texture_y = sphere.texture_scale_y;
-        EXPECT_EQ(texture_x, 1.0f);
-        EXPECT_EQ(texture_y, 0.7f);
-        const FAILURE_RECORD* failures = sphere.header.failure_systems;
-        ASSERT_TRUE(failures != nullptr);
-        EXPECT_EQ(failures[0].key, FAIL_GAUGE_ATTITUDE);
-        EXPECT_EQ(failures[1].key, FAIL_SYSTEM_ENGINE);
-        EXPECT_EQ(failures[2].key, FAIL_SYSTEM_VACUUM);
-        EXPECT_EQ(failures[3].key, FAIL_NONE);
-        for (int k = 0; k < 3; ++k) {
-            EXPECT_EQ(failures[k].action, FAIL_ACTION_NONE);
-        }
-    }
-    for (std::size_t i = bar; i <= knob; ++i) {
-        EXPECT_TRUE(reading(i).element->failure_systems == nullptr) << "element " << i;
-    }
-}
-
-struct face_case {
-    const char* name;
-    int units_mode;
-    std::size_t shown_sphere;
-    std::size_t hidden_sphere;
-    int ring_image;
-    double slide_per_ten_degrees;  // pixels, down positive
-};
-
-class AttitudeFaces : public AttitudeTest, public ::testing::WithParamInterface<face_case> {};
-
-TEST_P(AttitudeFaces, ShowTheSphereAndRingOfTheUnitsMode) {
-    const face_case& c = GetParam();
-    set(78, 10);
-    set(80, 20);
-    const auto& r = frame(c.units_mode);
-    EXPECT_TRUE(r[c.shown_sphere].drawn());
-    EXPECT_TRUE(r[c.hidden_sphere].hidden());
-    EXPECT_DOUBLE_EQ(r[c.hidden_sphere].values[1], 0.0);
-    EXPECT_EQ(r[ring].icon_index, c.ring_image);
-    EXPECT_TRUE(r[ring].drawn());
-    EXPECT_NEAR(r[c.shown_sphere].shift_y, c.slide_per_ten_degrees, 1e-9);
-    EXPECT_DOUBLE_EQ(r[c.shown_sphere].shift_x, 0.0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Units, AttitudeFaces,
-    ::testing::Values(face_case{"metric", 0, metric_sphere, british_sphere, 0, -14.7},
-                      face_case{"british", 1, british_sphere, metric_sphere, 1, 14.7}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(AttitudeTest, ChangingTheUnitsModeSwapsSphereAndRingOnTheNextFrame) {
-    frame(0);
-    EXPECT_FALSE(reading(metric_sphere).hidden());
-    EXPECT_EQ(reading(ring).icon_index, 0);
-    frame(1);
-    EXPECT_TRUE(reading(metric_sphere).hidden());
-    EXPECT_FALSE(reading(british_sphere).hidden());
-    EXPECT_EQ(reading(ring).icon_index, 1);
-}
 
 struct pitch_case {
     int units_mode;
@@ -229,17 +135,6 @@ INSTANTIATE_TEST_SUITE_P(States, AttitudeFlag,
                                     std::to_string(static_cast<int>(info.param.state_276));
                          });
 
-TEST_F(AttitudeTest, FlagReadsItsStatesItselfRatherThanFromASourceVariable) {
-    const auto& flag_icon = bench::element_record<ELEMENT_ICON>(*reading(flag).element);
-    EXPECT_EQ(flag_icon.source_var.id, 0);
-    set(276, 1);
-    frame(0);
-    EXPECT_EQ(reading(flag).icon_index, 0);
-    set(276, 0);
-    frame(0);
-    EXPECT_EQ(reading(flag).icon_index, -1);
-}
-
 struct ball_case {
     double position;
     double shift_x;
@@ -305,37 +200,8 @@ INSTANTIATE_TEST_SUITE_P(
         return (p < 0 ? "minus_" : "plus_") + std::to_string(std::abs(p));
     });
 
-struct tooltip_case {
-    const char* name;
-    PIXPOINT point;
-    std::string text;
-    ID host_id;
-};
-
-class AttitudeTooltip : public AttitudeTest, public ::testing::WithParamInterface<tooltip_case> {};
-
-TEST_P(AttitudeTooltip, ShowsTheTooltipOfItsArea) {
-    const tooltip_case& c = GetParam();
-    const auto tip = attitude.mouse().tooltip_at(c.point);
-    ASSERT_TRUE(tip.has_value());
-    EXPECT_EQ(tip->text, c.text);
-    EXPECT_EQ(tip->host_id, c.host_id);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Areas, AttitudeTooltip,
-    ::testing::Values(tooltip_case{"dial", {140, 100}, "", 0x3092},
-                      tooltip_case{"knob", knob_upper_half, "Plane adjusting button", 0},
-                      tooltip_case{"knob_left_edge", {252, 87}, "Plane adjusting button", 0},
-                      tooltip_case{"slip_tube", {140, 200}, "", 0xAB61}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(AttitudeTest, OutsideItsAreasTheGaugeHasNoTooltip) {
-    EXPECT_FALSE(attitude.mouse().tooltip_at({5, 220}).has_value());
-}
-
-// The bars knob: the host sends the key events itself, the simulated aircraft steps the bars
-// position, and bar and knob show it on the next frame.
+// The bars knob: the host sends the key events itself (tests/gauges/clicks_test.cpp), the simulated
+// aircraft steps the bars position, and bar and knob show it on the next frame.
 class AttitudeKnob : public AttitudeTest {
   protected:
     double bars() {
@@ -343,31 +209,17 @@ class AttitudeKnob : public AttitudeTest {
     }
 };
 
-struct knob_case {
-    const char* name;
-    PIXPOINT point;
-    ID32 event;
-    double bars;
-};
-
-class AttitudeKnobHalf : public AttitudeKnob, public ::testing::WithParamInterface<knob_case> {};
-
-TEST_P(AttitudeKnobHalf, ClickSendsItsKeyEventAndTheBarFollows) {
-    const knob_case c = GetParam();
-    frame(0);
-    ASSERT_NE(panel.click(attitude, c.point), nullptr);
-    ASSERT_EQ(panel.key_events().size(), 1u);
-    EXPECT_EQ(panel.key_events()[0], (bench::key_event{c.event, 0, true}));
-    EXPECT_DOUBLE_EQ(bars(), c.bars);
-    frame(0);
-    EXPECT_NEAR(reading(bar).shift_y, c.bars * -0.14, 1e-9);
-    EXPECT_NEAR(reading(knob).angle, -90 + c.bars * 180 / 400, 1e-9);
+TEST_F(AttitudeKnob, HalvesStepTheBarsAndBarAndKnobFollow) {
+    for (const auto& [point, bars_after] :
+         {std::pair{knob_lower_half, -10.0}, std::pair{knob_upper_half, 0.0}}) {
+        frame(0);
+        ASSERT_NE(panel.click(attitude, point), nullptr);
+        EXPECT_DOUBLE_EQ(bars(), bars_after);
+        frame(0);
+        EXPECT_NEAR(reading(bar).shift_y, bars_after * -0.14, 1e-9);
+        EXPECT_NEAR(reading(knob).angle, -90 + bars_after * 180 / 400, 1e-9);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Halves, AttitudeKnobHalf,
-                         ::testing::Values(knob_case{"left_lowers", knob_lower_half, 66319, -10},
-                                           knob_case{"right_raises", knob_upper_half, 66318, 10}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AttitudeKnob, RepeatsWhileHeld) {
     panel.pointer().press(attitude, knob_upper_half, bench::mouse_button::left);
@@ -388,14 +240,6 @@ TEST_F(AttitudeKnob, HeldPastTheStopLeavesTheBarThere) {
     frame(0);
     EXPECT_NEAR(reading(bar).shift_y, 28, 1e-9);
     EXPECT_NEAR(reading(knob).angle, -180, 1e-9);
-}
-
-TEST_F(AttitudeKnob, OnlyTheKnobTakesClicks) {
-    for (PIXPOINT point : {PIXPOINT{140, 100}, PIXPOINT{140, 200}, PIXPOINT{250, 107}}) {
-        EXPECT_EQ(panel.click(attitude, point), nullptr);
-    }
-    EXPECT_EQ(panel.click(attitude, knob_upper_half, bench::mouse_button::right), nullptr);
-    EXPECT_TRUE(panel.key_events().empty());
 }
 
 }  // namespace
