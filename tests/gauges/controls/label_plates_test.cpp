@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "bench/host/session.h"
-#include "bench/host/units_selection.h"
+#include "bench/pilot/units_selection.h"
 #include "resources/resource_ids.h"
 #include "tests/support/faces_shown.h"
 #include "tests/support/module_under_test.h"

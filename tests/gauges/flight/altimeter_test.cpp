@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "bench/host/element_tree.h"
+#include "bench/host/element_records.h"
 #include "bench/host/needle_angles.h"
 #include "bench/host/session.h"
 #include "tests/support/dial_angles.h"

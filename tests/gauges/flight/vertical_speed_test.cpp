@@ -8,7 +8,7 @@
 
 #include "bench/host/needle_angles.h"
 #include "bench/host/session.h"
-#include "bench/host/units_selection.h"
+#include "bench/pilot/units_selection.h"
 #include "resources/resource_ids.h"
 #include "tests/support/dial_angles.h"
 #include "tests/support/faces_shown.h"
