@@ -35,7 +35,7 @@ BOOL FSAPI course_knob_mouse_function(PIXPOINT*, FLAGS32 mouse_flags) {
     MODULE_VAR course{};
     course.id = Course;
     lookup_var(&course);
-    trigger_key_event(Event,
-                      static_cast<UINT32>(course_after_click(course.var_value.n, Half, mouse_flags)));
+    trigger_key_event(
+        Event, static_cast<UINT32>(course_after_click(course.var_value.n, Half, mouse_flags)));
     return 0;
 }

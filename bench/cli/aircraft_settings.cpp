@@ -1,8 +1,8 @@
 #include "bench/cli/aircraft_settings.h"
 
-#include "bench/aircraft/token_names.h"
 #include "bench/cli/command_line.h"
 #include "bench/host/bench_error.h"
+#include "bench/host/token_table.h"
 
 namespace bench::cli {
 
@@ -24,6 +24,16 @@ void set_variable(simulated_aircraft& aircraft, const std::string& assignment) {
 void fail_system(simulated_aircraft& aircraft, const std::string& key) {
     aircraft.set_failure(static_cast<FAILURE_KEY>(parse_int(key, "--fail", 1, FAIL_KEY_MAX - 1)),
                          true);
+}
+
+units_mode_choice parse_units_mode_choice(std::string_view text) {
+    if (text == units_mode_name(units_mode_choice::metric)) {
+        return units_mode_choice::metric;
+    }
+    if (text == units_mode_name(units_mode_choice::british)) {
+        return units_mode_choice::british;
+    }
+    throw bench_error("--units takes metric or british, not '" + std::string(text) + "'");
 }
 
 }  // namespace bench::cli

@@ -1,4 +1,4 @@
-// gauge-bench catalog <module> [--json]: the module's gauges in published order.
+// gauge-bench catalog: the module's gauges in published order.
 #include <iostream>
 #include <vector>
 
@@ -37,8 +37,6 @@ nlohmann::json area_json(const mouse_area& area) {
     return json;
 }
 
-}  // namespace
-
 int run_catalog(command_line& words) {
     const std::string path = words.positional("the module file");
     const bool json = words.flag("json");
@@ -53,19 +51,19 @@ int run_catalog(command_line& words) {
                   << format_hex(module.linkage().ModuleVersion) << ", " << gauges.size()
                   << (gauges.size() == 1 ? " gauge\n" : " gauges\n");
     }
-    int position = 0;
+    int index = 0;  // in the module's list, from 1
     for (const GAUGEHDR* gauge : gauges) {
         gauge_records records(*gauge, std::nullopt);
         const mouse_map mouse(records.mouse_list());
         const std::string name = gauge->gauge_name == nullptr ? "" : gauge->gauge_name;
         const std::vector<ID> bitmaps = gauge_bitmaps(records.elements());
-        ++position;
+        ++index;
         if (json) {
             nlohmann::json areas = nlohmann::json::array();
             for (const mouse_area& area : mouse.areas()) {
                 areas.push_back(area_json(area));
             }
-            report.push_back({{"position", position},
+            report.push_back({{"index", index},
                               {"name", name},
                               {"width_mm", gauge->size_x_mm},
                               {"elements", records.elements().size()},
@@ -74,7 +72,7 @@ int run_catalog(command_line& words) {
                               {"mouse_areas", areas}});
             continue;
         }
-        std::cout << position << "  " << name << "  " << gauge->size_x_mm << " mm  "
+        std::cout << index << "  " << name << "  " << gauge->size_x_mm << " mm  "
                   << records.elements().size() << " elements  "
                   << (gauge->gauge_callback != nullptr ? "gauge callback" : "no gauge callback")
                   << "\n";
@@ -94,5 +92,14 @@ int run_catalog(command_line& words) {
     }
     return 0;
 }
+
+}  // namespace
+
+extern const command catalog_command = {
+    "catalog",
+    "catalog <module> [--json]",
+    "the module's gauges in published order, with size, elements and mouse areas",
+    run_catalog,
+};
 
 }  // namespace bench::cli

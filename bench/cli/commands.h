@@ -1,4 +1,6 @@
-// The commands of gauge-bench. Each reads its own words and returns the process exit status.
+// The commands of gauge-bench. Each command's source defines its record: its name, the one
+// statement of its usage (which the help prints and the README repeats, checked by a test) and
+// its run function, which reads its own words and returns the process exit status.
 #pragma once
 
 #include <span>
@@ -10,19 +12,19 @@ namespace bench::cli {
 
 struct command {
     std::string_view name;
-    std::string_view usage;
+    std::string_view usage;  // after "gauge-bench "
     std::string_view summary;
     int (*run)(command_line& words);
 };
 
-int run_catalog(command_line& words);
-int run_eval(command_line& words);
-int run_resources(command_line& words);
-int run_render(command_line& words);
-int run_contact_sheet(command_line& words);
-int run_panel(command_line& words);
+extern const command catalog_command;
+extern const command eval_command;
+extern const command resources_command;
+extern const command render_command;
+extern const command contact_sheet_command;
+extern const command panel_command;
 
 // Every command, in the order the help lists them.
-std::span<const command> commands();
+std::span<const command* const> commands();
 
 }  // namespace bench::cli

@@ -1,4 +1,3 @@
-// gauge-bench contact-sheet <module> -o FILE.png [--set TOKEN=VALUE ...] [--width PIXELS]
 // Draws every gauge of the module's catalog, to scale and labelled, on one sheet, once in each
 // units mode: the aircraft in a gentle climbing turn with some switches on, so that needles
 // stand off their stops and levers show both positions.
@@ -10,7 +9,7 @@
 #include "bench/cli/commands.h"
 #include "bench/host/bench_error.h"
 #include "bench/host/session.h"
-#include "bench/host/units_selection.h"
+#include "bench/pilot/units_selection.h"
 #include "bench/render/contact_sheet.h"
 #include "bench/render/gauge_renderer.h"
 #include "bench/render/png_file.h"
@@ -48,8 +47,6 @@ constexpr units_section sections_drawn[] = {
     {units_mode_choice::metric, "Metric faces"},
     {units_mode_choice::british, "British faces"},
 };
-
-}  // namespace
 
 int run_contact_sheet(command_line& words) {
     const auto output = words.option("output", 'o');
@@ -97,5 +94,15 @@ int run_contact_sheet(command_line& words) {
               << cairo_image_surface_get_height(sheet.get()) << " pixels\n";
     return 0;
 }
+
+}  // namespace
+
+extern const command contact_sheet_command = {
+    "contact-sheet",
+    "contact-sheet <module> -o FILE.png [--set TOKEN=VALUE ...] [--width PIXELS]",
+    "draws every gauge of the catalog to scale on one labelled sheet (1400 pixels "
+    "wide), once with the metric faces and once with the British ones",
+    run_contact_sheet,
+};
 
 }  // namespace bench::cli

@@ -1,6 +1,3 @@
-// gauge-bench eval <module> <gauge> [--set TOKEN=VALUE ...] [--fail KEY ...] [--frames N]
-//                  [--params TEXT] [--atc-id TEXT] [--units metric|british]
-//                  [--click X,Y[,right] ...] [--json]
 // Places one gauge on the simulated aircraft, clicks it, runs its frames and prints every
 // element, then the key events and window operations the gauge sent. The units mode is set
 // before the gauge is placed, by clicking the module's units plate as a pilot does.
@@ -13,7 +10,7 @@
 #include "bench/cli/report_format.h"
 #include "bench/host/bench_error.h"
 #include "bench/host/session.h"
-#include "bench/host/units_selection.h"
+#include "bench/pilot/units_selection.h"
 
 namespace bench::cli {
 namespace {
@@ -65,8 +62,6 @@ void set_atc_id(simulated_aircraft& aircraft, const std::string& id) {
     }
     aircraft.set_atc_id(id);
 }
-
-}  // namespace
 
 int run_eval(command_line& words) {
     const std::string path = words.positional("the module file");
@@ -129,5 +124,17 @@ int run_eval(command_line& words) {
     }
     return 0;
 }
+
+}  // namespace
+
+extern const command eval_command = {
+    "eval",
+    "eval <module> <gauge> [--set TOKEN=VALUE ...] [--fail KEY ...] [--frames N] "
+    "[--params TEXT] [--atc-id TEXT] [--units metric|british] [--click X,Y[,right] ...] "
+    "[--json]",
+    "places one gauge, clicks it, runs N frames (1) and prints every element's reading "
+    "and the key events and window operations it sent",
+    run_eval,
+};
 
 }  // namespace bench::cli

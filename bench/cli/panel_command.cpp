@@ -218,4 +218,13 @@ int run_panel(command_line& words) {
     return 0;
 }
 
+extern const command panel_command = {
+    "panel",
+    "panel <module> [panel.cfg]",
+    "reads a panel.cfg (the repository's panel/panel.cfg when none is named): its windows and "
+    "gauges with their placed sizes, what it reports and what is missing; exits 1 when a line "
+    "is malformed",
+    run_panel,
+};
+
 }  // namespace bench::cli

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "bench/cli/report_format.h"
-#include "bench/host/element_tree.h"
+#include "bench/host/element_records.h"
 
 namespace bench::cli {
 namespace {

@@ -1,5 +1,3 @@
-// gauge-bench render <module> <gauge> -o FILE.png [--set TOKEN=VALUE ...] [--fail KEY ...]
-//                    [--params TEXT] [--units metric|british] [--scale S] [--night]
 // Places one gauge on the simulated aircraft, runs a frame and draws it into a PNG file. The
 // units mode is set before the gauge is placed, by clicking the module's units plate as a pilot
 // does.
@@ -9,7 +7,7 @@
 #include "bench/cli/commands.h"
 #include "bench/host/bench_error.h"
 #include "bench/host/session.h"
-#include "bench/host/units_selection.h"
+#include "bench/pilot/units_selection.h"
 #include "bench/render/gauge_renderer.h"
 #include "bench/render/png_file.h"
 #include "frame/tokens.h"
@@ -30,8 +28,6 @@ double parse_scale(const std::optional<std::string>& text) {
     }
     return scale;
 }
-
-}  // namespace
 
 int run_render(command_line& words) {
     const auto output = words.option("output", 'o');
@@ -77,5 +73,16 @@ int run_render(command_line& words) {
               << " x " << cairo_image_surface_get_height(image) << " pixels\n";
     return 0;
 }
+
+}  // namespace
+
+extern const command render_command = {
+    "render",
+    "render <module> <gauge> -o FILE.png [--set TOKEN=VALUE ...] [--fail KEY ...] "
+    "[--params TEXT] [--units metric|british] [--scale S] [--night]",
+    "places one gauge, runs a frame and draws it into a PNG image, S times its size "
+    "(1); --night dims the panel and lights the dials when the panel lights are on",
+    run_render,
+};
 
 }  // namespace bench::cli

@@ -1,6 +1,5 @@
-// gauge-bench resources <module> [--extract DIR] [--json]: the module's resources as the
-// simulator finds them, with what each wave and bitmap holds, and optionally written out as
-// files.
+// gauge-bench resources: the module's resources as the simulator finds them, with what each
+// wave and bitmap holds, and optionally written out as files.
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
@@ -99,8 +98,6 @@ std::filesystem::path extract(const resource_entry& resource, bool readable,
     return path;
 }
 
-}  // namespace
-
 int run_resources(command_line& words) {
     const std::string path = words.positional("the module file");
     const std::optional<std::string> extract_to = words.option("extract");
@@ -150,5 +147,15 @@ int run_resources(command_line& words) {
     }
     return 0;
 }
+
+}  // namespace
+
+extern const command resources_command = {
+    "resources",
+    "resources <module> [--extract DIR] [--json]",
+    "the module's resources: type, id and size, the format of each wave and the size "
+    "of each bitmap; --extract writes them out as .wav, .bmp and .bin files",
+    run_resources,
+};
 
 }  // namespace bench::cli

@@ -19,7 +19,7 @@ std::vector<ID> element_bitmaps(const ELEMENT_HEADER& element) {
         }
         case ELEMENT_TYPE_MOVING_IMAGE:
         case ELEMENT_TYPE_SPRITE:
-            return {id, id + 1};
+            return {id, mask_bitmap(element)};
         default:
             return {id};
     }

@@ -5,14 +5,20 @@
 #include <span>
 #include <vector>
 
-#include "bench/host/element_tree.h"
+#include "bench/host/element_records.h"
 #include "frame/host_abi.h"
 
 namespace bench {
 
+// The bitmap through which a moving image or a sprite is drawn: its mask, the bitmap with the
+// id after the element's own.
+inline ID mask_bitmap(const ELEMENT_HEADER& element) {
+    return element.resource_id + 1;
+}
+
 // The bitmaps of one element: its own resource id; for an icon, image k is id + k for each of
-// its images; a moving image and a sprite draw through a mask, the bitmap with the next id; a
-// string draws text and no bitmap.
+// its images; a moving image and a sprite draw through their mask_bitmap; a string draws text
+// and no bitmap.
 std::vector<ID> element_bitmaps(const ELEMENT_HEADER& element);
 
 // The bitmaps of every element of a gauge's tree, in ascending order, each once.

@@ -6,8 +6,9 @@
 #include <numbers>
 #include <span>
 
-#include "bench/host/element_tree.h"
+#include "bench/host/element_records.h"
 #include "bench/host/needle_angles.h"
+#include "bench/host/variable_storage.h"
 
 namespace bench {
 namespace {
@@ -134,6 +135,15 @@ failure_effect active_failure(const ELEMENT_HEADER& element, const simulation_vi
         }
     }
     return failure_effect::none;
+}
+
+bool element_reading::draws_like(const element_reading& earlier) const {
+    const bool strip = element->element_type == ELEMENT_TYPE_MOVING_IMAGE;
+    return failure == earlier.failure && angle == earlier.angle &&
+           icon_index == earlier.icon_index && placed_x == earlier.placed_x &&
+           placed_y == earlier.placed_y && shift_x == earlier.shift_x &&
+           shift_y == earlier.shift_y && text == earlier.text &&
+           (!strip || values == earlier.values);
 }
 
 bool element_reading::drawn() const {

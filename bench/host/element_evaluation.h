@@ -47,6 +47,11 @@ struct element_reading {
     }
     // Whether the host draws the element this frame.
     bool drawn() const;
+    // Whether the element draws as it did in `earlier`, a reading of the same element: the same
+    // failure, angle, image index, offsets and text, and for a moving image the same values
+    // (they place its strip). A value that moves without changing any of these draws the same.
+    // The element's records (bitmap, flags, colours) are the caller's to compare.
+    bool draws_like(const element_reading& earlier) const;
 };
 
 // The icon index the host takes from an icon's value.

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "bench/host/needle_angles.h"
+#include "bench/host/service_order.h"
 
 namespace bench {
 namespace {
@@ -49,35 +50,31 @@ void gauge_placement::install(UINT32 module_handle) {
             prepare_needle(*reading.element);
         }
     }
-    send_service(PANEL_SERVICE_PRE_QUERY);
-    send_service(PANEL_SERVICE_POST_QUERY);
-    send_service(PANEL_SERVICE_PRE_INSTALL, module_handle);
-    send_service(PANEL_SERVICE_POST_INSTALL, module_handle);
-    send_service(PANEL_SERVICE_PRE_INITIALIZE);
-    send_service(PANEL_SERVICE_POST_INITIALIZE);
-    send_service(PANEL_SERVICE_CONNECT_TO_WINDOW);
+    for (const service_call& call : install_services) {
+        send_service(call.service, call.module_handle ? module_handle : 0);
+    }
     installed_ = true;
 }
 
 void gauge_placement::run_frame(const simulation_view& simulation) {
-    send_service(PANEL_SERVICE_PRE_UPDATE);
+    for (const PANEL_SERVICE service : frame_services_before_elements) {
+        send_service(service);
+    }
     for (element_reading& reading : readings_) {
         evaluate_element(reading, simulation);
     }
-    send_service(PANEL_SERVICE_POST_UPDATE);
-    send_service(PANEL_SERVICE_PRE_GENERATE);
-    send_service(PANEL_SERVICE_POST_GENERATE);
-    send_service(PANEL_SERVICE_PRE_DRAW);
-    send_service(PANEL_SERVICE_POST_DRAW);
+    for (const PANEL_SERVICE service : frame_services_after_elements) {
+        send_service(service);
+    }
 }
 
 void gauge_placement::remove() {
     if (!installed_) {
         return;
     }
-    send_service(PANEL_SERVICE_PRE_KILL);
-    send_service(PANEL_SERVICE_POST_KILL);
-    send_service(PANEL_SERVICE_DISCONNECT);
+    for (const PANEL_SERVICE service : removal_services) {
+        send_service(service);
+    }
     installed_ = false;
 }
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/host/element_tree.h"
+#include "bench/host/element_records.h"
 #include "frame/host_abi.h"
 
 namespace bench {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "bench/host/bench_error.h"
+#include "bench/host/variable_storage.h"
 
 namespace bench {
 namespace {
@@ -33,30 +34,29 @@ session::~session() {
     }
 }
 
-const GAUGEHDR& session::catalog_gauge(std::string_view name_or_position) const {
+const GAUGEHDR& session::catalog_gauge(std::string_view name_or_index) const {
     const auto gauges = module_.gauges();
-    std::size_t position = 0;
-    const char* end = name_or_position.data() + name_or_position.size();
-    if (std::from_chars(name_or_position.data(), end, position).ptr == end &&
-        !name_or_position.empty()) {
-        if (position >= 1 && position <= gauges.size()) {
-            return *gauges[position - 1];
+    std::size_t index = 0;
+    const char* end = name_or_index.data() + name_or_index.size();
+    if (std::from_chars(name_or_index.data(), end, index).ptr == end && !name_or_index.empty()) {
+        if (index >= 1 && index <= gauges.size()) {
+            return *gauges[index - 1];
         }
-        throw bench_error("the module has no gauge at position " + std::string(name_or_position) +
+        throw bench_error("the module has no gauge at index " + std::string(name_or_index) +
                           " (it has " + std::to_string(gauges.size()) + ")");
     }
     for (const GAUGEHDR* gauge : gauges) {
-        if (gauge->gauge_name != nullptr && name_or_position == gauge->gauge_name) {
+        if (gauge->gauge_name != nullptr && name_or_index == gauge->gauge_name) {
             return *gauge;
         }
     }
-    throw bench_error("the module has no gauge named '" + std::string(name_or_position) +
+    throw bench_error("the module has no gauge named '" + std::string(name_or_index) +
                       "'; its gauges are: " + catalog_names(module_));
 }
 
-gauge_placement& session::place(std::string_view name_or_position,
+gauge_placement& session::place(std::string_view name_or_index,
                                 std::optional<std::string> parameters) {
-    return place(catalog_gauge(name_or_position), std::move(parameters));
+    return place(catalog_gauge(name_or_index), std::move(parameters));
 }
 
 gauge_placement& session::place(const GAUGEHDR& gauge, std::optional<std::string> parameters) {

@@ -33,11 +33,12 @@ class session final : public host_services {
     session& operator=(const session&) = delete;
 
     // A gauge of the module's catalog by name (the first of that name, as a host looks gauges
-    // up) or by its 1-based position. Throws bench_error naming the catalog when none matches.
-    const GAUGEHDR& catalog_gauge(std::string_view name_or_position) const;
+    // up) or by its 1-based index in the module's list (which is the published catalog number only
+    // once the list is complete). Throws bench_error naming the catalog when none matches.
+    const GAUGEHDR& catalog_gauge(std::string_view name_or_index) const;
 
     // Places and installs a gauge of the catalog.
-    gauge_placement& place(std::string_view name_or_position,
+    gauge_placement& place(std::string_view name_or_index,
                            std::optional<std::string> parameters = std::nullopt);
     gauge_placement& place(const GAUGEHDR& gauge,
                            std::optional<std::string> parameters = std::nullopt);

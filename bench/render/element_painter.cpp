@@ -6,7 +6,8 @@
 #include <numbers>
 #include <string>
 
-#include "bench/host/element_tree.h"
+#include "bench/host/element_bitmaps.h"
+#include "bench/host/element_records.h"
 
 namespace bench::render {
 namespace {
@@ -64,7 +65,7 @@ void paint_moving_image(const paint_context& c, const element_reading& r) {
     const ELEMENT_HEADER& e = *r.element;
     const auto& image = element_record<ELEMENT_MOVING_IMAGE>(e);
     decoded_bitmap* strip = bitmap(c, e.resource_id);
-    decoded_bitmap* window = bitmap(c, e.resource_id + 1);
+    decoded_bitmap* window = bitmap(c, mask_bitmap(e));
     if (strip == nullptr || window == nullptr) {
         return;
     }
@@ -76,16 +77,28 @@ void paint_moving_image(const paint_context& c, const element_reading& r) {
     cairo_mask_surface(c.cr, window->mask(), e.position.x, e.position.y);
 }
 
+// Where a sprite's texture pixels land on the gauge: the texture, scaled by its texture scales
+// about its middle and turned by the reading's angle, with its middle where the evaluation
+// placed it (sprite_middle).
+cairo_matrix_t sprite_transform(const ELEMENT_SPRITE& sprite, const element_reading& r,
+                                int texture_width, int texture_height) {
+    cairo_matrix_t m;
+    cairo_matrix_init_translate(&m, r.placed_x, r.placed_y);
+    cairo_matrix_rotate(&m, radians(r.angle));
+    cairo_matrix_scale(&m, sprite.texture_scale_x, sprite.texture_scale_y);
+    cairo_matrix_translate(&m, -texture_width / 2.0, -texture_height / 2.0);
+    return m;
+}
+
 void paint_sprite(const paint_context& c, const element_reading& r) {
     const ELEMENT_HEADER& e = *r.element;
     decoded_bitmap* texture = bitmap(c, e.resource_id);
-    decoded_bitmap* window = bitmap(c, e.resource_id + 1);
+    decoded_bitmap* window = bitmap(c, mask_bitmap(e));
     if (texture == nullptr || window == nullptr) {
         return;
     }
     cairo_matrix_t to_gauge =
-        sprite_transform(element_record<ELEMENT_SPRITE>(e), r.shift_x, r.shift_y, r.angle,
-                         texture->width(), texture->height());
+        sprite_transform(element_record<ELEMENT_SPRITE>(e), r, texture->width(), texture->height());
     if (cairo_matrix_invert(&to_gauge) != CAIRO_STATUS_SUCCESS) {
         return;  // a texture scale of 0 draws nothing
     }
@@ -167,7 +180,7 @@ void paint_cover(const paint_context& c, const element_reading& r) {
             break;
         case ELEMENT_TYPE_SPRITE:
         case ELEMENT_TYPE_MOVING_IMAGE:
-            id = e.resource_id + 1;
+            id = mask_bitmap(e);
             break;
         case ELEMENT_TYPE_ICON:
             id = e.resource_id + std::max(0, r.icon_index);
@@ -198,17 +211,6 @@ double strip_offset(double value, double minimum, double maximum, double travel)
     }
     const double t = std::clamp((value - minimum) / (maximum - minimum), 0.0, 1.0);
     return t * travel;
-}
-
-cairo_matrix_t sprite_transform(const ELEMENT_SPRITE& sprite, double shift_x, double shift_y,
-                                double angle_degrees, int texture_width, int texture_height) {
-    cairo_matrix_t m;
-    cairo_matrix_init_translate(&m, sprite.header.ofs.x, sprite.header.ofs.y);
-    cairo_matrix_rotate(&m, radians(angle_degrees));
-    cairo_matrix_translate(&m, shift_x, shift_y);
-    cairo_matrix_scale(&m, sprite.texture_scale_x, sprite.texture_scale_y);
-    cairo_matrix_translate(&m, -texture_width / 2.0, -texture_height / 2.0);
-    return m;
 }
 
 void paint_element(const paint_context& c, const element_reading& r) {

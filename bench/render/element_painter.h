@@ -28,9 +28,4 @@ void paint_element(const paint_context& context, const element_reading& reading)
 // other way), held at the ends; no shift when the minimum equals the maximum.
 double strip_offset(double value, double minimum, double maximum, double travel);
 
-// Where a sprite's texture pixels land on the gauge: its middle on the texture centre moved by
-// the shift, scaled by the texture scales, all turned by the angle about the texture centre.
-cairo_matrix_t sprite_transform(const ELEMENT_SPRITE& sprite, double shift_x, double shift_y,
-                                double angle_degrees, int texture_width, int texture_height);
-
 }  // namespace bench::render

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "bench/host/bench_error.h"
-#include "bench/host/element_tree.h"
+#include "bench/host/element_records.h"
 #include "bench/render/element_painter.h"
 
 namespace bench::render {
@@ -31,24 +31,11 @@ std::vector<gauge_renderer::element_state> gauge_renderer::capture() const {
     for (const element_reading& r : placement_.readings()) {
         const ELEMENT_HEADER& e = *r.element;
         element_state s;
-        s.drawn = r.drawn() || r.failure == failure_effect::covered;
-        s.failure = static_cast<int>(r.failure);
+        s.reading = r;
         s.bitmap = e.resource_id;
         s.flags = e.image_flags;
-        // What is shown: a needle's angle, an icon's index, where a slider or a sprite lies;
-        // only a moving image shows its values as they are.
-        if (e.element_type == ELEMENT_TYPE_MOVING_IMAGE) {
-            s.values = r.values;
-        }
-        s.angle = r.angle;
-        s.icon_index = r.icon_index;
-        s.placed_x = r.placed_x;
-        s.placed_y = r.placed_y;
-        s.shift_x = r.shift_x;
-        s.shift_y = r.shift_y;
         if (e.element_type == ELEMENT_TYPE_STRING) {
             const auto& text = element_record<ELEMENT_STRING>(e);
-            s.text = r.text;
             s.text_colour = text.fg_color;
             s.background = text.bg_color;
             s.font.assign(text.font_name, strnlen(text.font_name, sizeof text.font_name));

@@ -4,7 +4,6 @@
 // the scale.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -46,25 +45,21 @@ class gauge_renderer {
         return bitmaps_;
     }
 
-    // What an element shows, compared from one drawing to the next.
+    // What an element shows, compared from one drawing to the next: its reading, and the parts
+    // of its records that the module may rewrite between frames.
     struct element_state {
-        bool drawn = false;
-        int failure = 0;
+        element_reading reading;
         ID bitmap = 0;
         FLAGS flags = 0;
-        std::array<double, 3> values{};
-        double angle = 0.0;
-        int icon_index = 0;
-        double placed_x = 0.0;
-        double placed_y = 0.0;
-        double shift_x = 0.0;
-        double shift_y = 0.0;
-        std::string text;
         COLORREF text_colour = 0;
         COLORREF background = 0;
         std::string font;
 
-        bool operator==(const element_state&) const = default;
+        bool operator==(const element_state& other) const {
+            return reading.draws_like(other.reading) && bitmap == other.bitmap &&
+                   flags == other.flags && text_colour == other.text_colour &&
+                   background == other.background && font == other.font;
+        }
     };
 
   private:

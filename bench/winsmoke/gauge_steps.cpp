@@ -2,6 +2,7 @@
 // holds them all.
 #include <cstdint>
 
+#include "bench/host/service_order.h"
 #include "bench/winsmoke/host_panels.h"
 #include "bench/winsmoke/smoke_steps.h"
 
@@ -26,21 +27,18 @@ std::vector<placement> install_every_gauge(const loaded_module& module,
         placement& placed = placements.emplace_back(*gauge, std::make_unique<char[]>(1));
         placed.header.parameters = placed.parameters.get();
         recorder.installing(gauge->gauge_name);
-        send(placed, PANEL_SERVICE_PRE_QUERY);
-        send(placed, PANEL_SERVICE_POST_QUERY);
-        send(placed, PANEL_SERVICE_PRE_INSTALL, handle);
-        send(placed, PANEL_SERVICE_POST_INSTALL, handle);
-        send(placed, PANEL_SERVICE_PRE_INITIALIZE);
-        send(placed, PANEL_SERVICE_POST_INITIALIZE);
-        send(placed, PANEL_SERVICE_CONNECT_TO_WINDOW);
+        for (const bench::service_call& call : bench::install_services) {
+            send(placed, call.service, call.module_handle ? handle : 0);
+        }
     }
     for (placement& placed : placements) {
-        send(placed, PANEL_SERVICE_PRE_UPDATE);
-        send(placed, PANEL_SERVICE_POST_UPDATE);
-        send(placed, PANEL_SERVICE_PRE_GENERATE);
-        send(placed, PANEL_SERVICE_POST_GENERATE);
-        send(placed, PANEL_SERVICE_PRE_DRAW);
-        send(placed, PANEL_SERVICE_POST_DRAW);
+        // No elements are evaluated here: the frame's services alone, in their order.
+        for (const PANEL_SERVICE service : bench::frame_services_before_elements) {
+            send(placed, service);
+        }
+        for (const PANEL_SERVICE service : bench::frame_services_after_elements) {
+            send(placed, service);
+        }
     }
     const host_calls& calls = calls_so_far();
     report.note("installed " + std::to_string(placements.size()) +
@@ -54,9 +52,9 @@ std::vector<placement> install_every_gauge(const loaded_module& module,
 
 void remove_every_gauge(std::vector<placement>& placements) {
     for (placement& placed : placements) {
-        send(placed, PANEL_SERVICE_PRE_KILL);
-        send(placed, PANEL_SERVICE_POST_KILL);
-        send(placed, PANEL_SERVICE_DISCONNECT);
+        for (const PANEL_SERVICE service : bench::removal_services) {
+            send(placed, service);
+        }
     }
 }
 

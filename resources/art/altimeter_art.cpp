@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "bench/host/element_tree.h"
+#include "bench/host/element_records.h"
 #include "frame/tokens.h"
 #include "resources/art/recipes.h"
 #include "resources/resource_ids.h"

@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-#include "bench/host/element_tree.h"
+#include "bench/host/element_records.h"
 #include "frame/tokens.h"
 #include "resources/art/recipes.h"
 #include "resources/resource_ids.h"

@@ -1,5 +1,8 @@
 // gauge-bench on the command line: what a user sees for good and bad arguments.
 #include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,6 +16,35 @@ namespace {
 using testing_support::run_bench;
 
 const std::string module = VAREK_MODULE_PATH;
+
+// Words separated by single spaces, however the text was wrapped.
+std::string words_of(const std::string& text) {
+    std::istringstream in(text);
+    std::string joined;
+    for (std::string word; in >> word;) {
+        joined += (joined.empty() ? "" : " ") + word;
+    }
+    return joined;
+}
+
+// The README's command block states the usage that each command declares and the help prints.
+TEST(GaugeBenchHelp, UsageIsTheOneTheReadmeShows) {
+    const auto result = run_bench("help");
+    ASSERT_EQ(result.status, 0) << result.output;
+    std::istringstream help(result.output);
+    std::string usages;
+    for (std::string line; std::getline(help, line);) {
+        if (line.starts_with("  ") && !line.starts_with("   ")) {
+            usages += " gauge-bench " + line;
+        }
+    }
+    std::ifstream readme_file(std::string(VAREK_GOLDEN_DIR) + "/../../README.md");
+    const std::string readme((std::istreambuf_iterator<char>(readme_file)), {});
+    const auto start = readme.find("## gauge-bench\n\n```\n");
+    ASSERT_NE(start, std::string::npos);
+    const auto block = start + std::string("## gauge-bench\n\n```\n").size();
+    EXPECT_EQ(words_of(readme.substr(block, readme.find("```", block) - block)), words_of(usages));
+}
 
 // The text report: each row runs `eval` and finds each line part in what it prints.
 struct text_case {
@@ -162,8 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         bad_arguments{"unknown_gauge", "eval " + module + " Wing_Clock", 1,
                       "no gauge named 'Wing_Clock'; its gauges are: Registration"},
-        bad_arguments{"position_out_of_range", "eval " + module + " 99", 1,
-                      "no gauge at position 99"},
+        bad_arguments{"position_out_of_range", "eval " + module + " 99", 1, "no gauge at index 99"},
         bad_arguments{"unknown_token", "eval " + module + " Airspeed --set FLAP=3", 1,
                       "unknown token 'FLAP'"},
         bad_arguments{"token_out_of_range", "eval " + module + " Airspeed --set 909=3", 1,

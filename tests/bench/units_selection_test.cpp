@@ -1,13 +1,15 @@
 // Setting the units mode as a pilot does, through the units plate: the dials follow, a click
 // only when the mode must change, nothing left on the panel, and clear errors for bad words
 // and for a module without the plate; and `gauge-bench eval --units`.
-#include "bench/host/units_selection.h"
+#include "bench/pilot/units_selection.h"
 
+#include <algorithm>
 #include <string>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "bench/cli/aircraft_settings.h"
 #include "bench/host/bench_error.h"
 #include "bench/host/session.h"
 #include "resources/resource_ids.h"
@@ -52,9 +54,30 @@ TEST_F(UnitsSelection, LeavesTheModeAloneWhenItIsAlreadyTheOneAskedFor) {
     EXPECT_EQ(testing_support::faces_shown(dials), testing_support::all_faces("british"));
 }
 
+// The contact sheet's order: every gauge placed first, the units set afterwards. The plate
+// already on the panel is the one clicked, so its shared sound slot stays filled and a pilot's
+// later click on it still sounds.
+TEST_F(UnitsSelection, LeavesEveryPlacedGaugeAsItWasSoThePlacedPlateStillSounds) {
+    for (const GAUGEHDR* gauge : panel.module().gauges()) {
+        panel.place(*gauge);
+    }
+    const std::size_t placements = panel.placements().size();
+    bench::select_units(panel, units_mode_choice::british);
+    EXPECT_EQ(panel.placements().size(), placements);
+    const auto placed_plate = std::ranges::find_if(
+        panel.placements(), [](const auto& p) { return p->name() == bench::units_plate_name; });
+    ASSERT_NE(placed_plate, panel.placements().end());
+    const bench::mouse_area& area = (*placed_plate)->mouse().areas().back();
+    const PIXPOINT middle{area.box.x + area.box.size_x / 2, area.box.y + area.box.size_y / 2};
+    ASSERT_NE(panel.click(**placed_plate, middle), nullptr);
+    ASSERT_EQ(recorder.plays.size(), 2u);
+    EXPECT_EQ(recorder.plays[1].wave,
+              (platform_control::wave_resource{panel.module().handle(), WAVE_UNITS_CLICK}));
+}
+
 TEST(UnitsModeChoice, ReadsTheTwoWordsAndNamesThem) {
-    EXPECT_EQ(bench::parse_units_mode_choice("metric"), units_mode_choice::metric);
-    EXPECT_EQ(bench::parse_units_mode_choice("british"), units_mode_choice::british);
+    EXPECT_EQ(bench::cli::parse_units_mode_choice("metric"), units_mode_choice::metric);
+    EXPECT_EQ(bench::cli::parse_units_mode_choice("british"), units_mode_choice::british);
     EXPECT_EQ(bench::units_mode_name(units_mode_choice::metric), "metric");
     EXPECT_EQ(bench::units_mode_name(units_mode_choice::british), "british");
 }
@@ -63,7 +86,7 @@ class UnitsModeChoiceBadWord : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(UnitsModeChoiceBadWord, IsRefusedWithTheWordsAllowed) {
     try {
-        bench::parse_units_mode_choice(GetParam());
+        bench::cli::parse_units_mode_choice(GetParam());
         FAIL() << "accepted '" << GetParam() << "'";
     } catch (const bench::bench_error& error) {
         EXPECT_EQ(std::string(error.what()),

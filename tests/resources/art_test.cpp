@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "bench/host/element_tree.h"
+#include "bench/host/element_records.h"
 #include "bench/host/resource_formats.h"
 #include "resources/art/canvas.h"
 #include "resources/art/primitives.h"

@@ -7,6 +7,7 @@
 
 #include "bench/aircraft/simulated_aircraft.h"
 #include "bench/host/host_services.h"
+#include "bench/host/variable_storage.h"
 
 namespace testing_support {
 

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "bench/host/element_tree.h"
+#include "bench/host/element_records.h"
 #include "bench/host/session.h"
 #include "tests/support/module_under_test.h"
 

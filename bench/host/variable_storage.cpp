@@ -1,17 +1,11 @@
-#include "bench/host/simulation_view.h"
+#include "bench/host/variable_storage.h"
 
-#include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 
-namespace bench {
+#include "bench/host/token_table.h"
 
-bool is_integer_token(GAUGE_TOKEN token) {
-    // 16, 18, 23, 24, 38: packed frequencies and codes; 43, 276, 279: flag states.
-    static constexpr std::array<GAUGE_TOKEN, 8> integer_tokens = {16, 18, 23, 24, 38, 43, 276, 279};
-    return std::ranges::find(integer_tokens, token) != integer_tokens.end();
-}
+namespace bench {
 
 void store_variable(MODULE_VAR& variable, double value) {
     variable.var_value = {};

@@ -1,4 +1,4 @@
-#include "bench/host/element_tree.h"
+#include "bench/host/element_records.h"
 
 #include <string>
 

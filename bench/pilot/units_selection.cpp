@@ -1,5 +1,6 @@
-#include "bench/host/units_selection.h"
+#include "bench/pilot/units_selection.h"
 
+#include <algorithm>
 #include <string>
 
 #include "bench/host/bench_error.h"
@@ -72,21 +73,18 @@ void turn_to(session& bench, gauge_placement& plate, units_mode_choice choice) {
 
 }  // namespace
 
-units_mode_choice parse_units_mode_choice(std::string_view text) {
-    if (text == "metric") {
-        return units_mode_choice::metric;
-    }
-    if (text == "british") {
-        return units_mode_choice::british;
-    }
-    throw bench_error("--units takes metric or british, not '" + std::string(text) + "'");
-}
-
 std::string_view units_mode_name(units_mode_choice choice) {
     return choice == units_mode_choice::british ? "british" : "metric";
 }
 
 void select_units(session& bench, units_mode_choice choice) {
+    const auto& placements = bench.placements();
+    const auto placed = std::ranges::find_if(
+        placements, [](const auto& placement) { return placement->name() == units_plate_name; });
+    if (placed != placements.end()) {
+        turn_to(bench, **placed, choice);
+        return;
+    }
     const GAUGEHDR* gauge = nullptr;
     try {
         gauge = &bench.catalog_gauge(units_plate_name);

@@ -1,4 +1,5 @@
-// Walking a gauge's element tree the way the host draws it.
+// The records of a gauge's element tree: their sizes and kind names, any one of them by its
+// header, and an element in drawing order with its depth.
 #pragma once
 
 #include <cstddef>

@@ -1,0 +1,43 @@
+// The host's token variables the module reads, expanded from the one table in frame/tokens.h:
+// their names, so that a user can write AIRSPEED=300 as well as 61=300, their units, and how
+// the host delivers each to a gauge.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "frame/host_abi.h"
+
+namespace bench {
+
+// The member of a variable's value that the host writes for a token.
+enum class token_delivery {
+    INT32,    // the 32-bit integer member, the other bytes zero
+    FLOAT64,  // the 64-bit float member
+};
+
+struct token_info {
+    GAUGE_TOKEN token;
+    std::string_view name;
+    std::string_view unit;  // the unit or states the gauges expect
+    token_delivery delivery;
+};
+
+// The tokens the module reads, in number order.
+std::span<const token_info> known_tokens();
+
+// Whether `token` is a token variable of the host (1 to 908).
+bool is_host_token(GAUGE_TOKEN token);
+
+// Whether the host hands this token to gauges as a 32-bit integer (packed frequencies and
+// codes, flag states) rather than as a 64-bit float.
+bool is_integer_token(GAUGE_TOKEN token);
+
+// A token given by host number or by name (case-sensitive, as the host names it).
+std::optional<GAUGE_TOKEN> parse_token(std::string_view text);
+
+// The host's name of a token, or an empty view for one the bench has no name for.
+std::string_view token_name(GAUGE_TOKEN token);
+
+}  // namespace bench
