@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "bench/aircraft/aircraft_systems.h"
 #include "bench/aircraft/key_event_handlers.h"
 #include "frame/tokens.h"
 
@@ -11,7 +12,10 @@ namespace bench {
 constexpr double standard_pressure_setting = 29.92;
 
 simulated_aircraft::simulated_aircraft()
-    : tokens_{{KOHLSMAN_SETTING_HG, standard_pressure_setting}} {}
+    : tokens_{{KOHLSMAN_SETTING_HG, standard_pressure_setting}},
+      systems_(make_aircraft_systems()) {}
+
+simulated_aircraft::~simulated_aircraft() = default;
 
 double simulated_aircraft::token_value(GAUGE_TOKEN token) const {
     const auto found = tokens_.find(token);
@@ -24,6 +28,23 @@ bool simulated_aircraft::failure_active(FAILURE_KEY key) const {
 
 void simulated_aircraft::set(GAUGE_TOKEN token, double value) {
     tokens_[token] = value;
+    held_.insert(token);
+}
+
+void simulated_aircraft::update(GAUGE_TOKEN token, double value) {
+    if (!held_.contains(token)) {
+        tokens_[token] = value;
+    }
+}
+
+void simulated_aircraft::release(GAUGE_TOKEN token) {
+    held_.erase(token);
+}
+
+void simulated_aircraft::advance(double seconds) {
+    for (const auto& system : systems_) {
+        system->advance(*this, seconds);
+    }
 }
 
 void simulated_aircraft::set_failure(FAILURE_KEY key, bool active) {

@@ -5,10 +5,13 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "bench/aircraft/aircraft_system.h"
 #include "bench/aircraft/cockpit_view.h"
 #include "bench/aircraft/panel_windows.h"
 #include "bench/host/simulation_view.h"
@@ -20,11 +23,20 @@ class simulated_aircraft final : public simulation_view {
     // The aircraft at rest, its altimeter set to standard pressure (29.92 inches of mercury);
     // every other variable reads 0 until it is set.
     simulated_aircraft();
+    ~simulated_aircraft() override;
+    simulated_aircraft(const simulated_aircraft&) = delete;
+    simulated_aircraft& operator=(const simulated_aircraft&) = delete;
 
     double token_value(GAUGE_TOKEN token) const override;
     bool failure_active(FAILURE_KEY key) const override;
 
+    // Sets a variable as the pilot or the simulator's own key handling does: the value holds
+    // until it is set again, whatever the aircraft's systems would make of it.
     void set(GAUGE_TOKEN token, double value);
+    // A system's new value for a variable it drives; a variable that was set holds its value.
+    void update(GAUGE_TOKEN token, double value);
+    // Hands a variable that was set back to the systems that drive it.
+    void release(GAUGE_TOKEN token);
     void set_failure(FAILURE_KEY key, bool active);
 
     // The ATC identifier; the host hands gauges a pointer to this text, which stays valid for
@@ -51,11 +63,16 @@ class simulated_aircraft final : public simulation_view {
     // Performs a key event as the simulator does; false when the aircraft does not know it.
     bool perform(ID32 event, UINT32 value);
 
+    // Moves every system on by `seconds` of simulated time.
+    void advance(double seconds);
+
     static constexpr std::size_t max_atc_id_length = 31;
 
   private:
     std::map<GAUGE_TOKEN, double> tokens_;
+    std::set<GAUGE_TOKEN> held_;
     std::set<FAILURE_KEY> failures_;
+    std::vector<std::unique_ptr<aircraft_system>> systems_;
     panel_windows windows_;
     cockpit_view view_;
     std::array<char, max_atc_id_length + 1> atc_id_{"RA-1961"};

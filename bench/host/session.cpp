@@ -80,6 +80,7 @@ void session::reinstall(gauge_placement& placement) {
 
 void session::run_frames(int count) {
     for (int frame = 0; frame < count; ++frame) {
+        aircraft_.advance(frame_seconds);
         for (auto& placement : placements_) {
             placement->run_frame(aircraft_);
         }

@@ -16,6 +16,9 @@
 
 namespace bench {
 
+// The host runs its panel at 18 frames a second of simulated time.
+inline constexpr double frame_seconds = 1.0 / 18.0;
+
 // A key event as the host received it.
 struct key_event {
     ID32 event = 0;
@@ -49,7 +52,7 @@ class session final : public host_services {
     // wrote into them (the header's user word, a changed bitmap) is still there.
     void reinstall(gauge_placement& placement);
 
-    // Runs frames of every placed gauge.
+    // Runs frames of every placed gauge, each after the aircraft has moved on by one frame.
     void run_frames(int count = 1);
 
     // Presses and releases a button at a point of a placement, in gauge pixels. Returns the
