@@ -45,16 +45,16 @@ CATALOG_UNBUILT(25)                          // Turn_Coordinator
 CATALOG_UNBUILT(26)                          // ADF_Indicator
 CATALOG_UNBUILT(27)                          // Directionnal_Gyro
 CATALOG_UNBUILT(28)                          // VOR1_Indicator
-CATALOG_UNBUILT(29)                          // Exhaust_Temp
-CATALOG_UNBUILT(30)                          // Engine_RPM
-CATALOG_UNBUILT(31)                          // Fuel_Quantity_Main
-CATALOG_UNBUILT(32)                          // Oil_Hydraulic_Indicator
-CATALOG_UNBUILT(33)                          // Fuel_Flow
-CATALOG_UNBUILT(34)                          // Throttle_Quadrant
-CATALOG_UNBUILT(35)                          // Russian_Timer
+CATALOG_GAUGE(29, gauge_exhaust_temp)        // Exhaust_Temp
+CATALOG_GAUGE(30, gauge_engine_rpm)          // Engine_RPM
+CATALOG_GAUGE(31, gauge_fuel_quantity)       // Fuel_Quantity_Main
+CATALOG_GAUGE(32, gauge_oil_hydraulic)       // Oil_Hydraulic_Indicator
+CATALOG_GAUGE(33, gauge_fuel_flow)           // Fuel_Flow
+CATALOG_GAUGE(34, gauge_throttle_quadrant)   // Throttle_Quadrant
+CATALOG_GAUGE(35, gauge_russian_timer)       // Russian_Timer
 CATALOG_UNBUILT(36)                          // Magnetic_Compass
 CATALOG_UNBUILT(37)                          // Accelerometer
-CATALOG_UNBUILT(38)                          // Volt_Ammeter
+CATALOG_GAUGE(38, gauge_volt_ammeter)        // Volt_Ammeter
 CATALOG_UNBUILT(39)                          // Radio_Altimeter
 CATALOG_UNBUILT(40)                          // Flaps_Lever (direction of travel)
 CATALOG_UNBUILT(41)                          // Gear_Lever

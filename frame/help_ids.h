@@ -24,6 +24,12 @@ inline constexpr ID HELP_PANEL_LIGHTS_SWITCH = 0xAB40;
 inline constexpr ID HELP_STROBE_LIGHTS_SWITCH = 0xAB42;
 inline constexpr ID HELP_GENERATOR_SWITCH = 0xAB7F;
 
+// The engine and systems dials and the clock.
+inline constexpr ID HELP_VOLT_AMMETER = 0xAB0B;
+inline constexpr ID HELP_CLOCK = 0xAB16;
+inline constexpr ID HELP_ENGINE_RPM = 0xAB22;
+inline constexpr ID HELP_OIL_HYDRAULIC = 0xAB8C;
+
 // Over a part of a dial: the slip tube of the attitude indicator.
 inline constexpr ID HELP_ATTITUDE_SLIP_TUBE = 0xAB61;
 
@@ -36,3 +42,9 @@ inline constexpr ID HELP_ALTIMETER_KNOB = 0x3054;
 inline constexpr ID HELP_ATTITUDE_DIAL = 0x3092;
 inline constexpr ID HELP_VERTICAL_SPEED_LOWER_HALF = 0x3098;
 inline constexpr ID HELP_VERTICAL_SPEED_UPPER_HALF = 0x3099;
+inline constexpr ID HELP_FUEL_FLOW = 0x30CB;
+inline constexpr ID HELP_EXHAUST_TEMP_LOWER_HALF = 0x30E1;
+inline constexpr ID HELP_EXHAUST_TEMP_UPPER_HALF = 0x30E9;
+inline constexpr ID HELP_OIL_TEMPERATURE_DIAL = 0x30F9;
+inline constexpr ID HELP_OIL_PRESSURE_DIAL = 0x3101;
+inline constexpr ID HELP_THROTTLE = 0x31A0;

@@ -50,6 +50,11 @@ inline constexpr int BMP_ATTITUDE_OVERLAY = 440;       // window and tube transp
 inline constexpr int BMP_ATTITUDE_BALL = 450;          // slip ball
 inline constexpr int BMP_ATTITUDE_KNOB = 460;          // bars-adjust knob
 
+// ---- Exhaust gas temperature ----
+inline constexpr int BMP_EXHAUST_TEMP_FACE = 470;    // 2 to 9 x 100 degrees C
+inline constexpr int BMP_EXHAUST_TEMP_NEEDLE = 480;  // pointing right, hub at left
+inline constexpr int BMP_EXHAUST_TEMP_BEZEL = 490;   // bezel ring
+
 // ---- Altimeter ----
 inline constexpr int BMP_ALTIMETER_METRIC_FACE = 1000;     // 0 to 900 m, 0 to 90
 inline constexpr int BMP_ALTIMETER_SLOW_POINTER = 1010;    // metric, 10000 m a turn
@@ -64,6 +69,43 @@ inline constexpr int BMP_ALTIMETER_HUNDREDS_POINTER = 1070;       // 1000 ft a t
 inline constexpr int BMP_ALTIMETER_THOUSANDS_POINTER = 1080;      // 10000 ft a turn
 inline constexpr int BMP_ALTIMETER_TEN_THOUSANDS_POINTER = 1090;  // 100000 ft a turn
 
+// ---- Engine speed ----
+inline constexpr int BMP_ENGINE_RPM_FACE = 1110;    // thousands of rpm, rings 0-7 and 8-17
+inline constexpr int BMP_ENGINE_RPM_NEEDLE = 1120;  // hub inside the bitmap
+inline constexpr int BMP_ENGINE_RPM_BEZEL = 1130;   // bezel ring
+
+// ---- Fuel quantity ----
+inline constexpr int BMP_FUEL_QUANTITY_FACE = 2340;    // 0 to 700 litres
+inline constexpr int BMP_FUEL_QUANTITY_NEEDLE = 2350;  // pointing right, hub at left
+inline constexpr int BMP_FUEL_QUANTITY_BEZEL = 2360;   // bezel ring
+
+// ---- Clock with chronometer ----
+inline constexpr int BMP_CLOCK_FACE = 2370;               // hours, two chronometer dials, button
+inline constexpr int BMP_CHRONOMETER_HOUR_HAND = 2380;    // upper dial
+inline constexpr int BMP_CHRONOMETER_SECOND_HAND = 2390;  // lower dial
+inline constexpr int BMP_CHRONOMETER_MINUTE_HAND = 2400;  // upper dial
+inline constexpr int BMP_CLOCK_HOUR_HAND = 2410;
+inline constexpr int BMP_CLOCK_MINUTE_HAND = 2420;
+inline constexpr int BMP_CLOCK_SECOND_HAND = 2430;
+inline constexpr int BMP_CLOCK_GLASS = 2440;                 // glass and bezel over the hands
+inline constexpr int BMP_CHRONOMETER_WINDOW_RESET = 2450;    // red
+inline constexpr int BMP_CHRONOMETER_WINDOW_RUNNING = 2451;  // white
+inline constexpr int BMP_CHRONOMETER_WINDOW_STOPPED = 2452;  // half white, half red
+
+// ---- Oil and hydraulic pressures ----
+inline constexpr int BMP_OIL_HYDRAULIC_FACE =
+    3180;  // hydraulic 0-100, oil 0-10 kg/cm2, oil -50-150 C
+inline constexpr int BMP_HYDRAULIC_NEEDLE = 3190;
+inline constexpr int BMP_OIL_NEEDLE = 3200;  // both small dials
+inline constexpr int BMP_OIL_HYDRAULIC_BEZEL = 3210;
+
+// ---- Volt-ammeter ----
+inline constexpr int BMP_VOLT_AMMETER_FACE = 3220;  // 0 to 30 V over -40 to 120 A
+inline constexpr int BMP_VOLT_AMMETER_NEEDLE = 3230;
+inline constexpr int BMP_VOLT_AMMETER_BEZEL = 3240;
+inline constexpr int BMP_METER_SELECTOR_AMPERES = 3250;  // selector icon image 0
+inline constexpr int BMP_METER_SELECTOR_VOLTS = 3251;    // selector icon image 1
+
 // ---- Switches ---- (the eight share their bitmaps)
 inline constexpr int BMP_SWITCH_BASE = 3390;        // base plate and nut
 inline constexpr int BMP_SWITCH_LEVER_DOWN = 3400;  // lever icon image 0
@@ -74,6 +116,15 @@ inline constexpr int BMP_ON_PLATE_RUSSIAN = 3410;   // "on" in Russian
 inline constexpr int BMP_ON_PLATE_ENGLISH = 3420;   // "ON"
 inline constexpr int BMP_OFF_PLATE_RUSSIAN = 3430;  // "off" in Russian
 inline constexpr int BMP_OFF_PLATE_ENGLISH = 3440;  // "OFF"
+
+// ---- Fuel flow ----
+inline constexpr int BMP_FUEL_FLOW_FACE = 3450;  // 0 to 4 x 1000 kg/h
+inline constexpr int BMP_FUEL_FLOW_NEEDLE = 3460;
+inline constexpr int BMP_FUEL_FLOW_BEZEL = 3470;
+
+// ---- Throttle quadrant ----
+inline constexpr int BMP_THROTTLE_QUADRANT = 4080;  // the quadrant and its slot
+inline constexpr int BMP_THROTTLE_LEVER = 4090;     // the lever's handle
 
 // ---- Waves (type "WAVE"), PCM, one channel ----
 inline constexpr int WAVE_SWITCH_CLICK = 10;  // 22050 Hz, 16 bits, 3828 bytes (0.09 s)

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "bench/aircraft/engine_system.h"
 #include "bench/aircraft/simulated_aircraft.h"
 #include "frame/key_events.h"
 #include "frame/tokens.h"
@@ -85,6 +86,7 @@ constexpr std::array handlers = {
     HANDLER(KEY_PAN_DOWN, pan_down),
     HANDLER(KEY_PANEL_LIGHTS_TOGGLE, toggle<PANEL_LIGHTS>),
     HANDLER(KEY_LANDING_LIGHTS_TOGGLE, toggle<LANDING_LIGHTS>),
+    HANDLER(KEY_THROTTLE1_SET, set_throttle),
     HANDLER(KEY_PAN_RESET, pan_reset),
     HANDLER(KEY_KNEEBOARD, toggle_view<&cockpit_view::kneeboard_shown>),
     HANDLER(KEY_KOHLSMAN_INC, (step<pressure_setting, +1>)),

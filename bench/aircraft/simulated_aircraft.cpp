@@ -12,8 +12,10 @@ namespace bench {
 constexpr double standard_pressure_setting = 29.92;
 
 simulated_aircraft::simulated_aircraft()
-    : tokens_{{KOHLSMAN_SETTING_HG, standard_pressure_setting}},
-      systems_(make_aircraft_systems()) {}
+    : tokens_{{KOHLSMAN_SETTING_HG, standard_pressure_setting}}, systems_(make_aircraft_systems()) {
+    // The systems put their variables in place before any gauge is installed.
+    advance(0.0);
+}
 
 simulated_aircraft::~simulated_aircraft() = default;
 

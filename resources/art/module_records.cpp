@@ -44,9 +44,13 @@ const ELEMENT_HEADER& module_records::element(std::string_view gauge, int bitmap
 dial_scale module_records::needle_scale(std::string_view gauge, int bitmap, int units,
                                         std::function<double(double)> to_table) {
     evaluate(gauge, bitmap, units, {});
-    const ELEMENT_HEADER& header = *reading(gauge, bitmap, true).element;
+    return needle_scale(*reading(gauge, bitmap, true).element, std::move(to_table));
+}
+
+dial_scale module_records::needle_scale(const ELEMENT_HEADER& header,
+                                        std::function<double(double)> to_table) {
     if (header.element_type != ELEMENT_TYPE_NEEDLE) {
-        throw std::runtime_error("bitmap " + std::to_string(bitmap) + " of " + std::string(gauge) +
+        throw std::runtime_error("bitmap " + std::to_string(header.resource_id) +
                                  " is not a needle");
     }
     const auto& needle = bench::element_record<ELEMENT_NEEDLE>(header);

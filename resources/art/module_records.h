@@ -33,6 +33,10 @@ class module_records {
     dial_scale needle_scale(std::string_view gauge, int bitmap, int units,
                             std::function<double(double)> to_table = {});
 
+    // The dial of a needle element of a placed gauge (one of two needles sharing a bitmap).
+    static dial_scale needle_scale(const ELEMENT_HEADER& needle,
+                                   std::function<double(double)> to_table = {});
+
     // The reading of the element that draws `bitmap`, after one frame with the units mode and
     // the token variables given.
     bench::element_reading evaluate(std::string_view gauge, int bitmap, int units,

@@ -129,6 +129,14 @@ std::vector<dead_click_row> dead_click_rows() {
         {"Off_Text_Switch", "Off_Text_Switch", {{74, 16}, {37, 32}}, {plate_middle}},
         {"On_Text_Switch", "On_Text_Switch", {{74, 16}, {37, 32}}, {plate_middle}},
         {"Registration", "Registration", {{75, 12}}, {{75, 12}}},
+        {"Exhaust_Temp", "Exhaust_Temp", {{150, 150}}, {{150, 150}}},
+        {"Engine_RPM", "Engine_RPM", {{150, 150}}, {{150, 150}}},
+        {"Oil_Hydraulic_Indicator", "Oil_Hydraulic_Indicator", {{150, 50}, {80, 200}}, {}},
+        {"Fuel_Flow", "Fuel_Flow", {{100, 100}}, {}},
+        {"Fuel_Quantity_Main", "Fuel_Quantity_Main", {{150, 150}}, {}},
+        {"Volt_Ammeter", "Volt_Ammeter", {{157, 157}, {203, 245}, {242, 245}}, {{223, 245}}},
+        {"Russian_Timer", "Russian_Timer", {{159, 147}, {11, 201}, {52, 201}}, {{159, 147}}},
+        {"Throttle_Quadrant", "Throttle_Quadrant", {{23, 100}, {160, 100}, {92, 18}}, {{92, 100}}},
     };
     for (const auto& s : lever_switches) {
         rows.push_back({s.name, s.name, {{27, 30}, {13, 65}, {-1, 0}}, {switch_middle}});
@@ -199,6 +207,17 @@ std::vector<tooltip_row> tooltip_rows() {
         {"On_Text_Switch_corner", "On_Text_Switch", {0, 0}, 0, units_tooltip},
         {"On_Text_Switch_far_corner", "On_Text_Switch", {73, 31}, 0, units_tooltip},
         {"Registration", "Registration", {75, 12}, 0, nullptr},
+        {"Exhaust_Temp_upper", "Exhaust_Temp", {150, 40}, 0x30E9, ""},
+        {"Exhaust_Temp_lower", "Exhaust_Temp", {150, 200}, 0x30E1, ""},
+        {"Engine_RPM", "Engine_RPM", {150, 150}, 0xAB22, ""},
+        {"Oil_Hydraulic_upper", "Oil_Hydraulic_Indicator", {150, 50}, 0xAB8C, ""},
+        {"Oil_Hydraulic_pressure", "Oil_Hydraulic_Indicator", {70, 220}, 0x3101, ""},
+        {"Oil_Hydraulic_temperature", "Oil_Hydraulic_Indicator", {230, 220}, 0x30F9, ""},
+        {"Fuel_Flow", "Fuel_Flow", {100, 100}, 0x30CB, ""},
+        {"Fuel_Quantity_Main", "Fuel_Quantity_Main", {150, 150}, 0, nullptr},
+        {"Volt_Ammeter", "Volt_Ammeter", {100, 100}, 0xAB0B, ""},
+        {"Russian_Timer", "Russian_Timer", {159, 147}, 0xAB16, ""},
+        {"Throttle_Quadrant", "Throttle_Quadrant", {92, 100}, 0x31A0, ""},
     };
     for (const auto& s : lever_switches) {
         rows.push_back({s.name, s.name, switch_middle, s.help_id, ""});

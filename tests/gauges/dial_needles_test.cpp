@@ -69,6 +69,33 @@ double alt_at(PIXPOINT mark) {
     return direction_to({151, 150}, mark);
 }
 
+// The engine and systems dials: the host's units in, read unchanged (litres for the fuel
+// quantity, with the aircraft's 185-gallon tank read at installation).
+constexpr const char* egt = "Exhaust_Temp";
+constexpr const char* rpm = "Engine_RPM";
+constexpr const char* oil = "Oil_Hydraulic_Indicator";
+constexpr const char* flow = "Fuel_Flow";
+constexpr const char* fuel = "Fuel_Quantity_Main";
+constexpr const char* amps = "Volt_Ammeter";
+constexpr const char* timer = "Russian_Timer";
+double rankine(double celsius) {
+    return (celsius + 273.15) * 1.8;
+}
+double psf(double kg_cm2) {
+    return kg_cm2 * 2048.146;
+}
+double pph(double kg_h) {
+    return kg_h / 0.4536;
+}
+double level(double litres) {
+    return litres / (185 * 3.785) * 8388608;
+}
+double from(PIXPOINT centre, PIXPOINT mark) {
+    return direction_to(centre, mark);
+}
+constexpr PIXPOINT egt_c{150, 150}, rpm_c{150, 149}, temp_c{220, 197}, press_c{79, 197},
+    hyd_c{150, 126}, flow_c{102, 102}, fuel_c{150, 166}, amps_c{157, 240}, clock_c{159, 147};
+
 const needle_row needle_rows[] = {
     {"km_h_0", asi, metric, knots, kmh(0), asi_metric, 0, asi_at({151, 34})},
     {"km_h_50", asi, metric, knots, kmh(50), asi_metric, 50, asi_at({225, 64})},
@@ -158,6 +185,56 @@ const needle_row needle_rows[] = {
      FAIL_SYSTEM_PITOT_STATIC},
     {"hundreds_pitot_failed", alt, british, feet, 1500, alt_hundreds, 0, 270,
      FAIL_SYSTEM_PITOT_STATIC},
+    {"0_C", egt, metric, 567, rankine(0), 1, rankine(0), from(egt_c, {88, 241})},
+    {"200_C", egt, metric, 567, rankine(200), 1, rankine(200), from(egt_c, {45, 218})},
+    {"500_C", egt, metric, 567, rankine(500), 1, rankine(500), from(egt_c, {115, 38})},
+    {"900_C", egt, metric, 567, rankine(900), 1, rankine(900), from(egt_c, {255, 217})},
+    {"stop_950_C", egt, metric, 567, rankine(950), 1, any, from(egt_c, {255, 217})},
+    {"stop_1500_C", egt, metric, 567, rankine(1500), 1, any, from(egt_c, {255, 217})},
+    {"panel_power_failed", egt, metric, 567, rankine(500), 1, 0, any,
+     FAIL_SYSTEM_ELECTRICAL_PANELS},
+    {"stopped", rpm, metric, 625, 0, 1, 0, from(rpm_c, {201, 137})},
+    {"at_42_553", rpm, metric, 625, 42.553, 1, 42.553, from(rpm_c, {100, 180})},
+    {"oil_stop_minus_60_C", oil, metric, 561, rankine(-60), 1, any, from(temp_c, {194, 254})},
+    {"oil_minus_50_C", oil, metric, 561, rankine(-50), 1, any, from(temp_c, {194, 254})},
+    {"oil_0_C", oil, metric, 561, rankine(0), 1, rankine(0), from(temp_c, {172, 235})},
+    {"oil_150_C", oil, metric, 561, rankine(150), 1, any, from(temp_c, {179, 156})},
+    {"oil_stop_300_C", oil, metric, 561, rankine(300), 1, any, from(temp_c, {179, 156})},
+    {"oil_stop_15_kg", oil, metric, 562, psf(15), 2, any, from(press_c, {121, 156})},
+    {"oil_10_kg", oil, metric, 562, psf(10), 2, psf(10), from(press_c, {121, 156})},
+    {"oil_0_kg", oil, metric, 562, 0, 2, 0, from(press_c, {104, 251})},
+    {"oil_stop_minus_2_kg", oil, metric, 562, psf(-2), 2, any, from(press_c, {104, 251})},
+    {"hydraulic_stop_minus_1_kg", oil, metric, 732, psf(-1), 3, any, from(hyd_c, {83, 194})},
+    {"hydraulic_0_kg", oil, metric, 732, 0, 3, 0, from(hyd_c, {83, 194})},
+    {"hydraulic_50_kg", oil, metric, 732, psf(50), 3, any, from(hyd_c, {150, 30})},
+    {"hydraulic_100_kg", oil, metric, 732, psf(100), 3, any, from(hyd_c, {218, 194})},
+    {"hydraulic_stop_200_kg", oil, metric, 732, psf(200), 3, any, from(hyd_c, {218, 194})},
+    {"stop_negative", flow, metric, 638, -50, 1, -50, from(flow_c, {76, 177})},
+    {"0_kg_h", flow, metric, 638, 0, 1, 0, from(flow_c, {76, 177})},
+    {"2000_kg_h", flow, metric, 638, pph(2000), 1, pph(2000), from(flow_c, {102, 27})},
+    {"4000_kg_h", flow, metric, 638, pph(4000), 1, pph(4000), from(flow_c, {132, 172})},
+    {"stop_6000_kg_h", flow, metric, 638, pph(6000), 1, any, from(flow_c, {132, 172})},
+    {"0_l", fuel, metric, 289, level(0), 1, 0, from(fuel_c, {48, 194})},
+    {"100_l", fuel, metric, 289, level(100), 1, 100, from(fuel_c, {57, 112})},
+    {"200_l", fuel, metric, 289, level(200), 1, 200, from(fuel_c, {114, 65})},
+    {"300_l", fuel, metric, 289, level(300), 1, 300, from(fuel_c, {178, 63})},
+    {"400_l", fuel, metric, 289, level(400), 1, 400, from(fuel_c, {226, 91})},
+    {"500_l", fuel, metric, 289, level(500), 1, 500, from(fuel_c, {253, 129})},
+    {"600_l", fuel, metric, 289, level(600), 1, 600, from(fuel_c, {256, 166})},
+    {"700_l", fuel, metric, 289, level(700), 1, 700, from(fuel_c, {253, 193})},
+    {"stop_full_tank", fuel, metric, 289, 8388608, 1, 700.225, from(fuel_c, {253, 193})},
+    {"stop_minus_40_a", amps, metric, 754, -45, 1, -45, from(amps_c, {43, 137})},
+    {"minus_40_a", amps, metric, 754, -40, 1, -40, from(amps_c, {43, 137})},
+    {"0_a", amps, metric, 754, 0, 1, 0, from(amps_c, {95, 100})},
+    {"120_a", amps, metric, 754, 120, 1, 120, from(amps_c, {273, 136})},
+    {"stop_150_a", amps, metric, 754, 150, 1, 150, from(amps_c, {273, 136})},
+    {"hours_midnight", timer, metric, 557, 0, 2, 0, from(clock_c, {159, 47})},
+    {"hours_6", timer, metric, 557, 21600, 2, 21600, from(clock_c, {159, 247})},
+    {"hours_15", timer, metric, 557, 54000, 2, 54000, 0},
+    {"minutes_30", timer, metric, 557, 1800, 3, 1800, from(clock_c, {159, 247})},
+    {"minutes_45", timer, metric, 557, 2700, 3, 2700, 180},
+    {"seconds_30", timer, metric, 557, 30, 4, 30, from(clock_c, {159, 247})},
+    {"seconds_75", timer, metric, 557, 75, 4, 75, 0},
 };
 
 using DialNeedle = testing_support::panel_table_test<needle_row>;
@@ -249,6 +326,9 @@ const freeze_row freeze_rows[] = {
     {"Altimeter_hundreds", alt, british, feet, 1000, 1500, 6, FAIL_GAUGE_ALTIMETER},
     {"Altimeter_metres", alt, metric, feet, 1000, 1500, alt_metres, FAIL_GAUGE_ALTIMETER},
     {"Altimeter_slow", alt, metric, feet, 1000, 1500, alt_slow, FAIL_GAUGE_ALTIMETER},
+    {"Fuel_Flow", flow, metric, 638, 1000, 3000, 1, FAIL_SYSTEM_ELECTRICAL_PANELS},
+    {"Fuel_Quantity_Main", fuel, metric, 289, level(300), level(500), 1,
+     FAIL_SYSTEM_ELECTRICAL_PANELS},
 };
 
 using DialFreeze = testing_support::panel_table_test<freeze_row>;

@@ -1,0 +1,12 @@
+#include "frame/fuel_capacity.h"
+
+#include "frame/host_services.h"
+#include "frame/records.h"
+#include "frame/tokens.h"
+
+FLOAT64 fuel_capacity_litres(FLOAT64 kept) {
+    MODULE_VAR capacity = source(FUEL_TANK_CENTER_CAPACITY);
+    lookup_var(&capacity);
+    const FLOAT64 gallons = capacity.var_value.n;
+    return gallons > 0.0 ? gallons * litres_per_gallon : kept;
+}

@@ -1,0 +1,248 @@
+// The engine and systems gauges' own rules as a pilot sees them: the fuel litres from the tank
+// read at installation, the volt-ammeter's selector, the chronometer over a run of frames and
+// clicks, the throttle set from the height of a click or a drag, and the engine behind them.
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "frame/key_events.h"
+#include "frame/tokens.h"
+#include "tests/support/panel_test.h"
+
+namespace {
+
+using testing_support::panel_table_test;
+using testing_support::row_name;
+
+// ---- Fuel quantity: capacity x level, the capacity read when a placement is installed ---------
+
+struct litres_row {
+    const char* name;
+    std::vector<double> gallons_at_install;  // one placement installed with each, in turn
+    double level;                            // 1/8388608 of the full tank
+    double litres;
+};
+
+const litres_row litres_rows[] = {
+    {"half_of_200_gallons", {200}, 4194304, 378.5},
+    {"full_100_gallons", {100}, 8388608, 378.5},
+    {"zero_keeps_capacity", {200, 0}, 4194304, 378.5},
+    {"negative_keeps_capacity", {100, -5}, 8388608, 378.5},
+    {"not_a_number_keeps_capacity", {100, NAN}, 8388608, 378.5},
+    {"latest_positive_counts", {200, 100}, 4194304, 189.25},
+    {"empty_tank", {200}, 0, 0},
+};
+
+using FuelLitres = panel_table_test<litres_row>;
+
+TEST_P(FuelLitres, NeedleShowsCapacityTimesLevel) {
+    const litres_row& row = GetParam();
+    bench::gauge_placement* placed = nullptr;
+    for (double gallons : row.gallons_at_install) {
+        panel.aircraft().set(FUEL_TANK_CENTER_CAPACITY, gallons);
+        placed = &panel.place("Fuel_Quantity_Main");
+    }
+    panel.aircraft().set(FUEL_TANK_CENTER_LEVEL, row.level);
+    EXPECT_NEAR(frame(*placed, 0).at(1).values[0], row.litres, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, FuelLitres, ::testing::ValuesIn(litres_rows), row_name);
+
+// ---- Volt-ammeter: each click on the selector turns the needle to the other scale -----------
+
+class VoltAmmeter : public testing_support::panel_test {
+  protected:
+    static constexpr PIXPOINT selector{223, 245};
+    bench::gauge_placement& placed = panel.place("Volt_Ammeter");
+
+    void SetUp() override {
+        panel_test::SetUp();
+        panel.aircraft().set(MAIN_BUS_AMPS, 60);
+        panel.aircraft().set(MAIN_BUS_VOLTAGE, 27);
+        if (frame(placed, 0).at(3).icon_index != 0) {
+            panel.click(placed, selector);  // the selector is module-wide: back to amperes
+        }
+    }
+};
+
+TEST_F(VoltAmmeter, SelectorSwitchesBetweenAmperesAndVolts) {
+    for (int click = 0; click < 4; ++click) {
+        const bool volts = click % 2 == 1;
+        const auto& readings = frame(placed, 0);
+        EXPECT_EQ(readings.at(3).icon_index, volts ? 1 : 0) << click;
+        EXPECT_DOUBLE_EQ(readings.at(1).values[0], volts ? 27 * 4 : 60) << click;
+        panel.click(placed, selector);
+    }
+}
+
+// ---- Chronometer: the advance of the running time added up while it runs --------------------
+
+enum class press { none, left, right };
+
+struct chronometer_step {
+    press button;  // clicked before the frame
+    double time;   // the running time (token 604) at the frame
+    double shown;  // seconds on the chronometer's hands
+    int window;    // 0 reset (red), 1 running (white), 2 stopped (half and half)
+};
+
+class Chronometer : public testing_support::panel_test {
+  protected:
+    static constexpr PIXPOINT button{32, 201};
+    bench::gauge_placement& placed = panel.place("Russian_Timer");
+
+    void run(const std::vector<chronometer_step>& steps) {
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            const chronometer_step& step = steps[i];
+            if (step.button != press::none) {
+                panel.click(placed, button,
+                            step.button == press::left ? bench::mouse_button::left
+                                                       : bench::mouse_button::right);
+            }
+            panel.aircraft().set(ELAPSED_SECONDS, step.time);
+            const auto& readings = frame(placed, 0);
+            EXPECT_EQ(readings.at(1).icon_index, step.window) << "step " << i;
+            for (std::size_t hand = 5; hand <= 7; ++hand) {
+                EXPECT_DOUBLE_EQ(readings.at(hand).values[0], step.shown) << "step " << i;
+            }
+            // The seconds hand: 6 degrees a second clockwise from straight up.
+            EXPECT_NEAR(std::remainder(readings.at(7).angle - (270 + 6 * step.shown), 360.0), 0,
+                        1e-6)
+                << "step " << i;
+        }
+    }
+
+    void SetUp() override {
+        panel_test::SetUp();
+        // The chronometer lives for the module's life: reset it from whatever state it is in.
+        panel.aircraft().set(ELAPSED_SECONDS, 0);
+        if (frame(placed, 0).at(1).icon_index != 0) {
+            panel.click(placed, button, bench::mouse_button::right);
+        }
+    }
+};
+
+TEST_F(Chronometer, CountsWhileRunningAndKeepsItsCountWhileStopped) {
+    run({
+        {press::right, 90, 0, 0},  // a right click while reset does nothing
+        {press::none, 100, 0, 0},
+        {press::left, 100.4, 0, 1},  // started at 100
+        {press::none, 101.2, 1, 1},
+        {press::none, 101.9, 1, 1},  // 1.9 counted
+        {press::none, 101.9, 1, 1},  // the time stands still
+        {press::left, 165.3, 1, 2},  // stopped: the time passed is not counted
+        {press::none, 195.3, 1, 2},
+        {press::left, 195.3, 1, 1},  // started again from 1.9
+        {press::none, 259, 65, 1},
+        {press::none, 249, 55, 1},  // the time went back 10 s: so does the count
+        {press::none, 9, -185, 1},
+        {press::right, 20, 0, 0},  // reset while running
+        {press::none, 40, 0, 0},
+        {press::left, 40, 0, 1},
+        {press::none, 43.5, 3, 1},
+        {press::left, 50, 3, 2},
+        {press::right, 50, 0, 0},  // reset while stopped
+    });
+}
+
+// ---- Throttle: a click or drag at a height sets the throttle to the share of the area above --
+
+constexpr PIXPOINT area_top{24, 19};  // the child area's top-left corner on the gauge
+
+struct throttle_row {
+    const char* name;
+    std::vector<int> heights;  // pressed at the first, then dragged through the others
+    std::vector<UINT32> values;
+};
+
+const throttle_row throttle_rows[] = {
+    {"top_edge", {0}, {16384}},
+    {"middle", {152}, {8192}},
+    {"one_pixel_above_bottom", {303}, {53}},
+    {"quarter_down", {76}, {12288}},
+    {"drag_above_the_area", {100, -1, -40}, {10994, 16384, 16384}},
+    {"drag_below_the_area", {200, 304, 500}, {5605, 0, 0}},
+};
+
+using ThrottleClick = panel_table_test<throttle_row>;
+
+TEST_P(ThrottleClick, SendsTheThrottleAtThePointerHeight) {
+    const throttle_row& row = GetParam();
+    auto& placed = panel.place("Throttle_Quadrant");
+    panel.pointer().press(placed, {area_top.x + 60, area_top.y + row.heights[0]},
+                          bench::mouse_button::left);
+    for (std::size_t i = 1; i < row.heights.size(); ++i) {
+        panel.pointer().move({area_top.x + 60, area_top.y + row.heights[i]});
+    }
+    panel.pointer().release();
+    std::vector<bench::key_event> sent;
+    for (UINT32 value : row.values) {
+        sent.push_back({KEY_THROTTLE1_SET, value, true});
+    }
+    EXPECT_EQ(panel.key_events(), sent);
+    // The simulator moves the lever; the slider follows 222 pixels over the full travel.
+    EXPECT_NEAR(frame(placed, 0).at(1).placed_y, 234 - 222 * row.values.back() / 16384.0, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ThrottleClick, ::testing::ValuesIn(throttle_rows), row_name);
+
+using ThrottleArea = testing_support::panel_test;
+
+TEST_F(ThrottleArea, ReadsTheAreaHeightAtEveryClick) {
+    auto& placed = panel.place("Throttle_Quadrant");
+    placed.header().mouse_rect[2].relative_box.size_y = 152;
+    panel.click(placed, {area_top.x + 60, area_top.y + 76});
+    ASSERT_EQ(panel.key_events().size(), 1u);
+    EXPECT_EQ(panel.key_events()[0].value, 8192u);
+}
+
+// ---- The engine behind the dials -------------------------------------------------------------
+
+struct engine_row {
+    const char* name;
+    GAUGE_TOKEN token;
+    bool rises;  // with the throttle opened and the generator on line, over 20 s
+};
+
+const engine_row engine_rows[] = {
+    {"speed", TURB_ENGINE_1_N2, true},
+    {"exhaust", GENERAL_ENGINE1_EGT, true},
+    {"fuel_flow", TURB_ENGINE_1_FUELFLOW_PPH, true},
+    {"oil_pressure", GENERAL_ENGINE1_OIL_PRES, true},
+    {"hydraulic_pressure", HYDRAULICS1_PRESSURE_PSF, true},
+    {"charge", MAIN_BUS_AMPS, true},
+    {"fuel_left", FUEL_TANK_CENTER_LEVEL, false},
+    {"time_of_day", CLOCK_TOTAL_SECONDS, true},
+};
+
+using EngineRun = panel_table_test<engine_row>;
+
+TEST_P(EngineRun, FollowsTheThrottle) {
+    const engine_row& row = GetParam();
+    auto& aircraft = panel.aircraft();
+    aircraft.set(MASTER_BATTERY, 1);
+    aircraft.set(GENERAL_ENGINE1_GENERATOR_SWITCH, 1);
+    aircraft.advance(30);  // idle
+    const double idle = aircraft.token_value(row.token);
+    aircraft.perform(KEY_THROTTLE1_SET, 16384);
+    aircraft.advance(1.0 / 18);
+    const double first_frame = aircraft.token_value(row.token);
+    aircraft.advance(20);
+    const double later = aircraft.token_value(row.token);
+    if (row.rises) {
+        EXPECT_GT(later, idle);
+    } else {
+        EXPECT_LT(later, idle);
+    }
+    // The engine lags behind the lever.
+    EXPECT_LT(std::abs(first_frame - idle), std::abs(later - idle) / 2);
+    // A value set by hand holds against the engine.
+    aircraft.set(row.token, idle);
+    aircraft.advance(5);
+    EXPECT_EQ(aircraft.token_value(row.token), idle);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, EngineRun, ::testing::ValuesIn(engine_rows), row_name);
+
+}  // namespace
