@@ -42,9 +42,9 @@ CATALOG_GAUGE(22, gauge_vertical_speed)      // Vertical_Speed
 CATALOG_GAUGE(23, gauge_attitude)            // Attitude
 CATALOG_GAUGE(24, gauge_altimeter)           // Altimeter
 CATALOG_UNBUILT(25)                          // Turn_Coordinator
-CATALOG_UNBUILT(26)                          // ADF_Indicator
+CATALOG_GAUGE(26, gauge_adf_indicator)       // ADF_Indicator
 CATALOG_UNBUILT(27)                          // Directionnal_Gyro
-CATALOG_UNBUILT(28)                          // VOR1_Indicator
+CATALOG_GAUGE(28, gauge_vor1_indicator)      // VOR1_Indicator
 CATALOG_UNBUILT(29)                          // Exhaust_Temp
 CATALOG_UNBUILT(30)                          // Engine_RPM
 CATALOG_UNBUILT(31)                          // Fuel_Quantity_Main

@@ -64,6 +64,15 @@ inline constexpr int BMP_ALTIMETER_HUNDREDS_POINTER = 1070;       // 1000 ft a t
 inline constexpr int BMP_ALTIMETER_THOUSANDS_POINTER = 1080;      // 10000 ft a turn
 inline constexpr int BMP_ALTIMETER_TEN_THOUSANDS_POINTER = 1090;  // 100000 ft a turn
 
+// ---- ADF indicator ----
+inline constexpr int BMP_ADF_CARD_KNOB = 2200;       // knurled knob, index mark pointing right
+inline constexpr int BMP_ADF_BEZEL = 2210;           // bezel ring, lubber marks
+inline constexpr int BMP_ADF_METRIC_NEEDLE = 2220;   // broad pointer, hub at left
+inline constexpr int BMP_ADF_BRITISH_NEEDLE = 2230;  // long double-ended needle
+inline constexpr int BMP_ADF_CARD = 2240;            // turning card 0 to 33
+inline constexpr int BMP_ADF_CARD_MASK = 2241;
+inline constexpr int BMP_ADF_FACE = 2250;  // fixed 0 to 33 scale, lettered in Russian
+
 // ---- Switches ---- (the eight share their bitmaps)
 inline constexpr int BMP_SWITCH_BASE = 3390;        // base plate and nut
 inline constexpr int BMP_SWITCH_LEVER_DOWN = 3400;  // lever icon image 0
@@ -74,6 +83,17 @@ inline constexpr int BMP_ON_PLATE_RUSSIAN = 3410;   // "on" in Russian
 inline constexpr int BMP_ON_PLATE_ENGLISH = 3420;   // "ON"
 inline constexpr int BMP_OFF_PLATE_RUSSIAN = 3430;  // "off" in Russian
 inline constexpr int BMP_OFF_PLATE_ENGLISH = 3440;  // "OFF"
+
+// ---- VOR indicator ----
+inline constexpr int BMP_VOR_COURSE_KNOB = 4000;  // knurled course knob
+inline constexpr int BMP_VOR_BEZEL = 4010;        // bezel ring, lubber mark
+inline constexpr int BMP_VOR_COURSE_BAR = 4020;   // vertical course deviation bar
+inline constexpr int BMP_VOR_COURSE_CARD = 4030;  // course card, 0 to 33
+inline constexpr int BMP_VOR_COURSE_CARD_MASK = 4031;
+inline constexpr int BMP_VOR_FLAG = 4040;             // red and white warning flag
+inline constexpr int BMP_VOR_HEADING_POINTER = 4050;  // pointing right, hub at left
+inline constexpr int BMP_VOR_GLIDE_SLOPE_BAR = 4060;  // horizontal glide-slope bar
+inline constexpr int BMP_VOR_FACE = 4070;             // dotted cross, knob well, flag windows
 
 // ---- Waves (type "WAVE"), PCM, one channel ----
 inline constexpr int WAVE_SWITCH_CLICK = 10;  // 22050 Hz, 16 bits, 3828 bytes (0.09 s)
