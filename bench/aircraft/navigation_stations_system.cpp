@@ -150,7 +150,7 @@ void navigation_stations_system::advance(simulated_aircraft& aircraft, double se
 
     const auto nav_frequency = unpack_decimal(aircraft.token_value(NAV1_FREQUENCY));
     const nav_station* nav = station_in_range(nav_stations(), position_, [&](const nav_station& s) {
-        return nav_frequency == s.packed_frequency;
+        return nav_frequency && nav_frequency == unpack_decimal(s.packed_frequency);
     });
     report_nav(aircraft, nav == nullptr
                              ? nav_reading{}
