@@ -129,6 +129,8 @@ std::vector<dead_click_row> dead_click_rows() {
         {"Off_Text_Switch", "Off_Text_Switch", {{74, 16}, {37, 32}}, {plate_middle}},
         {"On_Text_Switch", "On_Text_Switch", {{74, 16}, {37, 32}}, {plate_middle}},
         {"Registration", "Registration", {{75, 12}}, {{75, 12}}},
+        {"ADF_Indicator", "ADF_Indicator", {{150, 150}}, {{150, 150}, {15, 270}, {45, 270}}},
+        {"VOR1_Indicator", "VOR1_Indicator", {{150, 150}, {238, 270}}, {{150, 150}}},
     };
     for (const auto& s : lever_switches) {
         rows.push_back({s.name, s.name, {{27, 30}, {13, 65}, {-1, 0}}, {switch_middle}});
@@ -199,6 +201,13 @@ std::vector<tooltip_row> tooltip_rows() {
         {"On_Text_Switch_corner", "On_Text_Switch", {0, 0}, 0, units_tooltip},
         {"On_Text_Switch_far_corner", "On_Text_Switch", {73, 31}, 0, units_tooltip},
         {"Registration", "Registration", {75, 12}, 0, nullptr},
+        {"ADF_Indicator_dial", "ADF_Indicator", {150, 100}, 0xAB00, ""},
+        {"ADF_Indicator_knob", "ADF_Indicator", {30, 270}, 0xAB01, ""},
+        {"ADF_Indicator_corner", "ADF_Indicator", {290, 290}, 0, nullptr},
+        {"VOR1_Indicator_dial", "VOR1_Indicator", {150, 100}, 0xAB72, ""},
+        {"VOR1_Indicator_knob_left", "VOR1_Indicator", {242, 290}, 0x3094, ""},
+        {"VOR1_Indicator_knob_right", "VOR1_Indicator", {296, 250}, 0x3094, ""},
+        {"VOR1_Indicator_corner", "VOR1_Indicator", {20, 290}, 0, nullptr},
     };
     for (const auto& s : lever_switches) {
         rows.push_back({s.name, s.name, switch_middle, s.help_id, ""});
