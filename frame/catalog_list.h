@@ -42,9 +42,9 @@ CATALOG_GAUGE(22, gauge_vertical_speed)      // Vertical_Speed
 CATALOG_GAUGE(23, gauge_attitude)            // Attitude
 CATALOG_GAUGE(24, gauge_altimeter)           // Altimeter
 CATALOG_UNBUILT(25)                          // Turn_Coordinator
-CATALOG_UNBUILT(26)                          // ADF_Indicator
+CATALOG_GAUGE(26, gauge_adf_indicator)       // ADF_Indicator
 CATALOG_UNBUILT(27)                          // Directionnal_Gyro
-CATALOG_UNBUILT(28)                          // VOR1_Indicator
+CATALOG_GAUGE(28, gauge_vor1_indicator)      // VOR1_Indicator
 CATALOG_GAUGE(29, gauge_exhaust_temp)        // Exhaust_Temp
 CATALOG_GAUGE(30, gauge_engine_rpm)          // Engine_RPM
 CATALOG_GAUGE(31, gauge_fuel_quantity)       // Fuel_Quantity_Main

@@ -29,6 +29,10 @@ inline constexpr ID HELP_VOLT_AMMETER = 0xAB0B;
 inline constexpr ID HELP_CLOCK = 0xAB16;
 inline constexpr ID HELP_ENGINE_RPM = 0xAB22;
 inline constexpr ID HELP_OIL_HYDRAULIC = 0xAB8C;
+// The navigation indicators: the whole ADF indicator, its card knob, the VOR indicator.
+inline constexpr ID HELP_ADF_INDICATOR = 0xAB00;
+inline constexpr ID HELP_ADF_CARD_KNOB = 0xAB01;
+inline constexpr ID HELP_VOR_INDICATOR = 0xAB72;
 
 // Over a part of a dial: the slip tube of the attitude indicator.
 inline constexpr ID HELP_ATTITUDE_SLIP_TUBE = 0xAB61;
@@ -40,6 +44,7 @@ inline constexpr ID HELP_ALTIMETER_LOWER_SCALE = 0x3050;
 inline constexpr ID HELP_ALTIMETER_UPPER_SCALE = 0x3051;
 inline constexpr ID HELP_ALTIMETER_KNOB = 0x3054;
 inline constexpr ID HELP_ATTITUDE_DIAL = 0x3092;
+inline constexpr ID HELP_VOR_COURSE_KNOB = 0x3094;
 inline constexpr ID HELP_VERTICAL_SPEED_LOWER_HALF = 0x3098;
 inline constexpr ID HELP_VERTICAL_SPEED_UPPER_HALF = 0x3099;
 inline constexpr ID HELP_FUEL_FLOW = 0x30CB;

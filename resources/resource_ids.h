@@ -105,6 +105,14 @@ inline constexpr int BMP_VOLT_AMMETER_NEEDLE = 3230;
 inline constexpr int BMP_VOLT_AMMETER_BEZEL = 3240;
 inline constexpr int BMP_METER_SELECTOR_AMPERES = 3250;  // selector icon image 0
 inline constexpr int BMP_METER_SELECTOR_VOLTS = 3251;    // selector icon image 1
+// ---- ADF indicator ----
+inline constexpr int BMP_ADF_CARD_KNOB = 2200;       // knurled knob, index mark pointing right
+inline constexpr int BMP_ADF_BEZEL = 2210;           // bezel ring, lubber marks
+inline constexpr int BMP_ADF_METRIC_NEEDLE = 2220;   // broad pointer, hub at left
+inline constexpr int BMP_ADF_BRITISH_NEEDLE = 2230;  // long double-ended needle
+inline constexpr int BMP_ADF_CARD = 2240;            // turning card 0 to 33
+inline constexpr int BMP_ADF_CARD_MASK = 2241;
+inline constexpr int BMP_ADF_FACE = 2250;  // fixed 0 to 33 scale, lettered in Russian
 
 // ---- Switches ---- (the eight share their bitmaps)
 inline constexpr int BMP_SWITCH_BASE = 3390;        // base plate and nut
@@ -125,6 +133,16 @@ inline constexpr int BMP_FUEL_FLOW_BEZEL = 3470;
 // ---- Throttle quadrant ----
 inline constexpr int BMP_THROTTLE_QUADRANT = 4080;  // the quadrant and its slot
 inline constexpr int BMP_THROTTLE_LEVER = 4090;     // the lever's handle
+// ---- VOR indicator ----
+inline constexpr int BMP_VOR_COURSE_KNOB = 4000;  // knurled course knob
+inline constexpr int BMP_VOR_BEZEL = 4010;        // bezel ring, lubber mark
+inline constexpr int BMP_VOR_COURSE_BAR = 4020;   // vertical course deviation bar
+inline constexpr int BMP_VOR_COURSE_CARD = 4030;  // course card, 0 to 33
+inline constexpr int BMP_VOR_COURSE_CARD_MASK = 4031;
+inline constexpr int BMP_VOR_FLAG = 4040;             // red and white warning flag
+inline constexpr int BMP_VOR_HEADING_POINTER = 4050;  // pointing right, hub at left
+inline constexpr int BMP_VOR_GLIDE_SLOPE_BAR = 4060;  // horizontal glide-slope bar
+inline constexpr int BMP_VOR_FACE = 4070;             // dotted cross, knob well, flag windows
 
 // ---- Waves (type "WAVE"), PCM, one channel ----
 inline constexpr int WAVE_SWITCH_CLICK = 10;  // 22050 Hz, 16 bits, 3828 bytes (0.09 s)

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "bench/aircraft/engine_system.h"
+#include "bench/aircraft/navigation_handlers.h"
 #include "bench/aircraft/simulated_aircraft.h"
 #include "frame/key_events.h"
 #include "frame/tokens.h"
@@ -82,6 +83,7 @@ void toggle_window(simulated_aircraft& aircraft, UINT32 ident) {
 constexpr std::array handlers = {
     HANDLER(KEY_STROBES_TOGGLE, toggle<STROBE_LIGHTS>),
     HANDLER(KEY_ATC, toggle_view<&cockpit_view::atc_window_shown>),
+    HANDLER(KEY_VOR1_SET, set_vor1_course),
     HANDLER(KEY_PAN_UP, pan_up),
     HANDLER(KEY_PAN_DOWN, pan_down),
     HANDLER(KEY_PANEL_LIGHTS_TOGGLE, toggle<PANEL_LIGHTS>),
@@ -89,6 +91,8 @@ constexpr std::array handlers = {
     HANDLER(KEY_THROTTLE1_SET, set_throttle),
     HANDLER(KEY_PAN_RESET, pan_reset),
     HANDLER(KEY_KNEEBOARD, toggle_view<&cockpit_view::kneeboard_shown>),
+    HANDLER(KEY_ADF_CARD_INC, turn_adf_card_on),
+    HANDLER(KEY_ADF_CARD_DEC, turn_adf_card_back),
     HANDLER(KEY_KOHLSMAN_INC, (step<pressure_setting, +1>)),
     HANDLER(KEY_KOHLSMAN_DEC, (step<pressure_setting, -1>)),
     HANDLER(KEY_TOGGLE_BEACON_LIGHTS, toggle<BEACON_LIGHTS>),

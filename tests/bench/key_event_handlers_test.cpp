@@ -49,7 +49,10 @@ INSTANTIATE_TEST_SUITE_P(
                       step_case{"bars_down", 66319, bars, 0, -10},
                       step_case{"bars_up_at_the_stop", 66318, bars, 200, 200},
                       step_case{"bars_down_at_the_stop", 66319, bars, -200, -200},
-                      step_case{"bars_off_step_snaps", 66318, bars, 13, 20}),
+                      step_case{"bars_off_step_snaps", 66318, bars, 13, 20},
+                      step_case{"adf_card_on", 65881, 22, 41, 42},
+                      step_case{"adf_card_on_wraps", 65881, 22, 359, 0},
+                      step_case{"adf_card_back_wraps", 65882, 22, 0, 359}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SimulatedAircraft, PressureStepsDoNotDrift) {

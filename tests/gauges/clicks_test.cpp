@@ -137,6 +137,8 @@ std::vector<dead_click_row> dead_click_rows() {
         {"Volt_Ammeter", "Volt_Ammeter", {{157, 157}, {203, 245}, {242, 245}}, {{223, 245}}},
         {"Russian_Timer", "Russian_Timer", {{159, 147}, {11, 201}, {52, 201}}, {{159, 147}}},
         {"Throttle_Quadrant", "Throttle_Quadrant", {{23, 100}, {160, 100}, {92, 18}}, {{92, 100}}},
+        {"ADF_Indicator", "ADF_Indicator", {{150, 150}}, {{150, 150}, {15, 270}, {45, 270}}},
+        {"VOR1_Indicator", "VOR1_Indicator", {{150, 150}, {238, 270}}, {{150, 150}}},
     };
     for (const auto& s : lever_switches) {
         rows.push_back({s.name, s.name, {{27, 30}, {13, 65}, {-1, 0}}, {switch_middle}});
@@ -218,6 +220,13 @@ std::vector<tooltip_row> tooltip_rows() {
         {"Volt_Ammeter", "Volt_Ammeter", {100, 100}, 0xAB0B, ""},
         {"Russian_Timer", "Russian_Timer", {159, 147}, 0xAB16, ""},
         {"Throttle_Quadrant", "Throttle_Quadrant", {92, 100}, 0x31A0, ""},
+        {"ADF_Indicator_dial", "ADF_Indicator", {150, 100}, 0xAB00, ""},
+        {"ADF_Indicator_knob", "ADF_Indicator", {30, 270}, 0xAB01, ""},
+        {"ADF_Indicator_corner", "ADF_Indicator", {290, 290}, 0, nullptr},
+        {"VOR1_Indicator_dial", "VOR1_Indicator", {150, 100}, 0xAB72, ""},
+        {"VOR1_Indicator_knob_left", "VOR1_Indicator", {242, 290}, 0x3094, ""},
+        {"VOR1_Indicator_knob_right", "VOR1_Indicator", {296, 250}, 0x3094, ""},
+        {"VOR1_Indicator_corner", "VOR1_Indicator", {20, 290}, 0, nullptr},
     };
     for (const auto& s : lever_switches) {
         rows.push_back({s.name, s.name, switch_middle, s.help_id, ""});

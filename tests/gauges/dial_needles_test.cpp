@@ -29,6 +29,7 @@ struct needle_row {
     double reading;  // the element's value, in the face's units
     double angle;    // degrees clockwise from pointing right
     FAILURE_KEY failure = FAIL_NONE;
+    SINT32* radio_power = nullptr;  // a radio set switched on before the frame
 };
 
 constexpr const char* asi = "Airspeed";
@@ -95,8 +96,44 @@ double from(PIXPOINT centre, PIXPOINT mark) {
 }
 constexpr PIXPOINT egt_c{150, 150}, rpm_c{150, 149}, temp_c{220, 197}, press_c{79, 197},
     hyd_c{150, 126}, flow_c{102, 102}, fuel_c{150, 166}, amps_c{157, 240}, clock_c{159, 147};
+// ADF indicator: relative bearing in token 39, the card setting in token 22; the needle lies
+// at three o'clock while the ADF set is off. VOR indicator: the heading pointer shows token 84
+// less the selected course, at the top while the NAV set is off.
+constexpr const char* adf = "ADF_Indicator";
+constexpr const char* vor = "VOR1_Indicator";
+constexpr GAUGE_TOKEN relative_bearing = 39;
+constexpr GAUGE_TOKEN heading = 84;
+constexpr std::size_t adf_british = 2;
+constexpr std::size_t adf_metric = 3;
+constexpr std::size_t adf_knob = 5;
+constexpr std::size_t vor_pointer = 6;
+double adf_at(PIXPOINT mark) {
+    return direction_to({150, 150}, mark);
+}
+double vor_at(PIXPOINT mark) {
+    return direction_to({151, 156}, mark);
+}
 
 const needle_row needle_rows[] = {
+    {"bearing_0", adf, metric, relative_bearing, 0, adf_metric, 0, adf_at({150, 100}), FAIL_NONE,
+     &adf_power},
+    {"bearing_180", adf, metric, relative_bearing, 180, adf_metric, 180, adf_at({150, 200}),
+     FAIL_NONE, &adf_power},
+    {"bearing_270", adf, metric, relative_bearing, 270, adf_metric, 270, 180, FAIL_NONE,
+     &adf_power},
+    {"bearing_0_british", adf, british, relative_bearing, 0, adf_british, 0, adf_at({150, 100}),
+     FAIL_NONE, &adf_power},
+    {"bearing_180_british", adf, british, relative_bearing, 180, adf_british, 180,
+     adf_at({150, 200}), FAIL_NONE, &adf_power},
+    {"set_off", adf, metric, relative_bearing, 30, adf_metric, 90, 0},
+    {"set_off_british", adf, british, relative_bearing, 30, adf_british, 90, 0},
+    {"card_knob_45", adf, british, 22, 45, adf_knob, 45, 45},
+    {"heading_0", vor, metric, heading, 0, vor_pointer, 0, vor_at({151, 76}), FAIL_NONE,
+     &nav_power},
+    {"heading_180", vor, metric, heading, 180, vor_pointer, 180, vor_at({151, 236}), FAIL_NONE,
+     &nav_power},
+    {"heading_set_off", vor, british, heading, 120, vor_pointer, 0, vor_at({151, 76})},
+
     {"km_h_0", asi, metric, knots, kmh(0), asi_metric, 0, asi_at({151, 34})},
     {"km_h_50", asi, metric, knots, kmh(50), asi_metric, 50, asi_at({225, 64})},
     {"km_h_100", asi, metric, knots, kmh(100), asi_metric, 100, asi_at({258, 122})},
@@ -244,6 +281,9 @@ TEST_P(DialNeedle, ReadsAndPointsAtItsMark) {
     auto& placed = panel.place(row.gauge);
     if (row.failure != FAIL_NONE) {
         panel.aircraft().set_failure(row.failure, true);
+    }
+    if (row.radio_power != nullptr) {
+        *row.radio_power = 1;
     }
     panel.aircraft().set(row.token, row.value);
     const bench::element_reading& needle = frame(placed, row.units).at(row.element);

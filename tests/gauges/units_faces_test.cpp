@@ -38,6 +38,9 @@ const face_row face_rows[] = {
     // Bezel 0, spheres 1 (British) and 2, bar 3, flag 4 (down), ball 5, overlay 6, ring 7, knob 8.
     {"Attitude_metric", "Attitude", metric, 78, 10, {0, 2, 3, 5, 6, 7, 8}, {1, 4}},
     {"Attitude_british", "Attitude", british, 78, 10, {0, 1, 3, 5, 6, 7, 8}, {2, 4}},
+    // Face 0, card 1, needles 2 (British) and 3, bezel 4, card knob 5 (British only).
+    {"ADF_Indicator_metric", "ADF_Indicator", metric, 39, 30, {0, 1, 3, 4}, {2, 5}},
+    {"ADF_Indicator_british", "ADF_Indicator", british, 39, 30, {0, 1, 2, 4, 5}, {3}},
     // The Russian word 0, the English one 1 over it in British units.
     {"Off_Text_Switch_metric", "Off_Text_Switch", metric, 0, 0, {0}, {1}},
     {"Off_Text_Switch_british", "Off_Text_Switch", british, 0, 0, {0, 1}, {}},
