@@ -41,9 +41,9 @@ CATALOG_GAUGE(21, gauge_airspeed)            // Airspeed
 CATALOG_GAUGE(22, gauge_vertical_speed)      // Vertical_Speed
 CATALOG_GAUGE(23, gauge_attitude)            // Attitude
 CATALOG_GAUGE(24, gauge_altimeter)           // Altimeter
-CATALOG_UNBUILT(25)                          // Turn_Coordinator
+CATALOG_GAUGE(25, gauge_turn_coordinator)    // Turn_Coordinator
 CATALOG_UNBUILT(26)                          // ADF_Indicator
-CATALOG_UNBUILT(27)                          // Directionnal_Gyro
+CATALOG_GAUGE(27, gauge_directional_gyro)    // Directionnal_Gyro
 CATALOG_UNBUILT(28)                          // VOR1_Indicator
 CATALOG_UNBUILT(29)                          // Exhaust_Temp
 CATALOG_UNBUILT(30)                          // Engine_RPM
@@ -52,10 +52,10 @@ CATALOG_UNBUILT(32)                          // Oil_Hydraulic_Indicator
 CATALOG_UNBUILT(33)                          // Fuel_Flow
 CATALOG_UNBUILT(34)                          // Throttle_Quadrant
 CATALOG_UNBUILT(35)                          // Russian_Timer
-CATALOG_UNBUILT(36)                          // Magnetic_Compass
-CATALOG_UNBUILT(37)                          // Accelerometer
+CATALOG_GAUGE(36, gauge_magnetic_compass)    // Magnetic_Compass
+CATALOG_GAUGE(37, gauge_accelerometer)       // Accelerometer
 CATALOG_UNBUILT(38)                          // Volt_Ammeter
-CATALOG_UNBUILT(39)                          // Radio_Altimeter
+CATALOG_GAUGE(39, gauge_radio_altimeter)     // Radio_Altimeter
 CATALOG_UNBUILT(40)                          // Flaps_Lever (direction of travel)
 CATALOG_UNBUILT(41)                          // Gear_Lever
 CATALOG_UNBUILT(42)                          // Flaps_Lever (position in four steps)

@@ -24,6 +24,12 @@ inline constexpr ID HELP_PANEL_LIGHTS_SWITCH = 0xAB40;
 inline constexpr ID HELP_STROBE_LIGHTS_SWITCH = 0xAB42;
 inline constexpr ID HELP_GENERATOR_SWITCH = 0xAB7F;
 
+// Whole dials.
+inline constexpr ID HELP_ACCELEROMETER_DIAL = 0xA51C;
+inline constexpr ID HELP_ACCELEROMETER_KNOB = 0xA527;
+inline constexpr ID HELP_RADIO_ALTIMETER = 0xAA14;
+inline constexpr ID HELP_MAGNETIC_COMPASS = 0xAB77;
+
 // Over a part of a dial: the slip tube of the attitude indicator.
 inline constexpr ID HELP_ATTITUDE_SLIP_TUBE = 0xAB61;
 
@@ -33,6 +39,9 @@ inline constexpr ID HELP_AIRSPEED_UPPER_HALF = 0x3002;
 inline constexpr ID HELP_ALTIMETER_LOWER_SCALE = 0x3050;
 inline constexpr ID HELP_ALTIMETER_UPPER_SCALE = 0x3051;
 inline constexpr ID HELP_ALTIMETER_KNOB = 0x3054;
+inline constexpr ID HELP_GYRO_KNOB = 0x3069;
+inline constexpr ID HELP_TURN_COORDINATOR = 0x3090;
 inline constexpr ID HELP_ATTITUDE_DIAL = 0x3092;
 inline constexpr ID HELP_VERTICAL_SPEED_LOWER_HALF = 0x3098;
 inline constexpr ID HELP_VERTICAL_SPEED_UPPER_HALF = 0x3099;
+inline constexpr ID HELP_GYRO_DIAL = 0x3208;

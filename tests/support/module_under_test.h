@@ -24,6 +24,9 @@ inline bench::module_library linked_module() {
 inline void reset_linked_module_state() {
     units_mode = 0;
     sound_enabled = 1;
+    radio_altimeter_power = 0;
+    accelerometer_lowest = 0.0;
+    accelerometer_highest = 0.0;
 }
 
 }  // namespace testing_support
