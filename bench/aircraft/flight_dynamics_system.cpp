@@ -12,7 +12,7 @@ namespace {
 
 constexpr double gravity = 9.80665;           // m/s²
 constexpr double metres_per_knot = 0.514444;  // m/s
-constexpr double metres_per_foot = 0.3048;
+constexpr double metres_per_foot = 1 / 3.28084;
 constexpr double degrees = 180.0 / std::numbers::pi;
 // The turn coordinator's unit: 4.5 units are the rate of a 45-degree bank turn at 500 km/h;
 // the host gives 256 per unit.

@@ -66,7 +66,8 @@ void british_face(cairo_t* cr, module_records& records) {
     numerals(cr, ft, std::span(labelled).first(9), 86, sized(latin, 17), whole);
     centred_text(cr, "RADIO ALT", {ft.centre.x + 10, ft.centre.y + 40}, sized(latin, 13),
                  palette::marks);
-    centred_text(cr, "FEET", {ft.centre.x + 10, ft.centre.y + 58}, sized(latin, 13), palette::marks);
+    centred_text(cr, "FEET", {ft.centre.x + 10, ft.centre.y + 58}, sized(latin, 13),
+                 palette::marks);
     unlit_lamp_and_knob(cr, records);
 }
 

@@ -45,7 +45,8 @@ void dial(cairo_t* cr, module_records& records) {
     const dial_scale turn = records.needle_scale(gauge, BMP_TURN_POINTER, 0);
     for (double rate : {-4.5, 4.5}) {
         tick_at(cr, turn, rate, {172, 200, 7});
-        centred_text(cr, "45", polar(turn.centre, 184, turn.angle_of(rate * 1.45)),
+        // Outside the mark, beyond which the table holds the pointer.
+        centred_text(cr, "45", polar(turn.centre, 184, turn.angle_of(rate) + rate / 4.5 * 9),
                      sized(cyrillic, 20), palette::marks);
     }
     tick_at(cr, turn, 0, {178, 200, 4});
