@@ -41,9 +41,9 @@ CATALOG_GAUGE(21, gauge_airspeed)            // Airspeed
 CATALOG_GAUGE(22, gauge_vertical_speed)      // Vertical_Speed
 CATALOG_GAUGE(23, gauge_attitude)            // Attitude
 CATALOG_GAUGE(24, gauge_altimeter)           // Altimeter
-CATALOG_UNBUILT(25)                          // Turn_Coordinator
+CATALOG_GAUGE(25, gauge_turn_coordinator)    // Turn_Coordinator
 CATALOG_GAUGE(26, gauge_adf_indicator)       // ADF_Indicator
-CATALOG_UNBUILT(27)                          // Directionnal_Gyro
+CATALOG_GAUGE(27, gauge_directional_gyro)    // Directionnal_Gyro
 CATALOG_GAUGE(28, gauge_vor1_indicator)      // VOR1_Indicator
 CATALOG_GAUGE(29, gauge_exhaust_temp)        // Exhaust_Temp
 CATALOG_GAUGE(30, gauge_engine_rpm)          // Engine_RPM
@@ -52,10 +52,10 @@ CATALOG_GAUGE(32, gauge_oil_hydraulic)       // Oil_Hydraulic_Indicator
 CATALOG_GAUGE(33, gauge_fuel_flow)           // Fuel_Flow
 CATALOG_GAUGE(34, gauge_throttle_quadrant)   // Throttle_Quadrant
 CATALOG_GAUGE(35, gauge_russian_timer)       // Russian_Timer
-CATALOG_UNBUILT(36)                          // Magnetic_Compass
-CATALOG_UNBUILT(37)                          // Accelerometer
+CATALOG_GAUGE(36, gauge_magnetic_compass)    // Magnetic_Compass
+CATALOG_GAUGE(37, gauge_accelerometer)       // Accelerometer
 CATALOG_GAUGE(38, gauge_volt_ammeter)        // Volt_Ammeter
-CATALOG_UNBUILT(39)                          // Radio_Altimeter
+CATALOG_GAUGE(39, gauge_radio_altimeter)     // Radio_Altimeter
 CATALOG_UNBUILT(40)                          // Flaps_Lever (direction of travel)
 CATALOG_UNBUILT(41)                          // Gear_Lever
 CATALOG_UNBUILT(42)                          // Flaps_Lever (position in four steps)

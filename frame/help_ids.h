@@ -33,6 +33,11 @@ inline constexpr ID HELP_OIL_HYDRAULIC = 0xAB8C;
 inline constexpr ID HELP_ADF_INDICATOR = 0xAB00;
 inline constexpr ID HELP_ADF_CARD_KNOB = 0xAB01;
 inline constexpr ID HELP_VOR_INDICATOR = 0xAB72;
+// Whole dials.
+inline constexpr ID HELP_ACCELEROMETER_DIAL = 0xA51C;
+inline constexpr ID HELP_ACCELEROMETER_KNOB = 0xA527;
+inline constexpr ID HELP_RADIO_ALTIMETER = 0xAA14;
+inline constexpr ID HELP_MAGNETIC_COMPASS = 0xAB77;
 
 // Over a part of a dial: the slip tube of the attitude indicator.
 inline constexpr ID HELP_ATTITUDE_SLIP_TUBE = 0xAB61;
@@ -43,6 +48,8 @@ inline constexpr ID HELP_AIRSPEED_UPPER_HALF = 0x3002;
 inline constexpr ID HELP_ALTIMETER_LOWER_SCALE = 0x3050;
 inline constexpr ID HELP_ALTIMETER_UPPER_SCALE = 0x3051;
 inline constexpr ID HELP_ALTIMETER_KNOB = 0x3054;
+inline constexpr ID HELP_GYRO_KNOB = 0x3069;
+inline constexpr ID HELP_TURN_COORDINATOR = 0x3090;
 inline constexpr ID HELP_ATTITUDE_DIAL = 0x3092;
 inline constexpr ID HELP_VOR_COURSE_KNOB = 0x3094;
 inline constexpr ID HELP_VERTICAL_SPEED_LOWER_HALF = 0x3098;
@@ -53,3 +60,4 @@ inline constexpr ID HELP_EXHAUST_TEMP_UPPER_HALF = 0x30E9;
 inline constexpr ID HELP_OIL_TEMPERATURE_DIAL = 0x30F9;
 inline constexpr ID HELP_OIL_PRESSURE_DIAL = 0x3101;
 inline constexpr ID HELP_THROTTLE = 0x31A0;
+inline constexpr ID HELP_GYRO_DIAL = 0x3208;

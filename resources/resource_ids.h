@@ -113,6 +113,46 @@ inline constexpr int BMP_ADF_BRITISH_NEEDLE = 2230;  // long double-ended needle
 inline constexpr int BMP_ADF_CARD = 2240;            // turning card 0 to 33
 inline constexpr int BMP_ADF_CARD_MASK = 2241;
 inline constexpr int BMP_ADF_FACE = 2250;  // fixed 0 to 33 scale, lettered in Russian
+// ---- Turn coordinator ----
+inline constexpr int BMP_TURN_FACE = 1450;     // turn marks 45 either side, white ball tube
+inline constexpr int BMP_TURN_POINTER = 1460;  // hinged at the foot of the dial
+inline constexpr int BMP_TURN_BALL = 1470;
+inline constexpr int BMP_TURN_WIRES = 1480;  // the two reference wires over the tube
+inline constexpr int BMP_TURN_BEZEL = 1490;
+
+// ---- Directional gyro ----
+inline constexpr int BMP_GYRO_CASE = 2260;         // case with index marks
+inline constexpr int BMP_GYRO_METRIC_CARD = 2270;  // lettered in Russian
+inline constexpr int BMP_GYRO_METRIC_CARD_MASK = 2271;
+inline constexpr int BMP_GYRO_BRITISH_CARD = 2280;  // dark centre
+inline constexpr int BMP_GYRO_BRITISH_CARD_MASK = 2281;
+inline constexpr int BMP_GYRO_KNOB = 2300;
+inline constexpr int BMP_GYRO_METRIC_ARROW = 2310;     // long, double-ended
+inline constexpr int BMP_GYRO_BRITISH_POINTER = 2320;  // turns with the card
+inline constexpr int BMP_GYRO_BEZEL = 2330;
+
+// ---- Magnetic compass ----
+inline constexpr int BMP_COMPASS_CASE = 2460;          // window and lubber line
+inline constexpr int BMP_COMPASS_METRIC_STRIP = 2470;  // lettered in Russian
+inline constexpr int BMP_COMPASS_METRIC_STRIP_MASK = 2471;
+inline constexpr int BMP_COMPASS_BRITISH_STRIP = 2480;  // N, E, S, W
+inline constexpr int BMP_COMPASS_BRITISH_STRIP_MASK = 2481;
+
+// ---- Accelerometer ----
+inline constexpr int BMP_ACCELEROMETER_FACE = 3060;  // -5 to +10 g, reset knob
+inline constexpr int BMP_ACCELEROMETER_POINTER = 3070;
+inline constexpr int BMP_ACCELEROMETER_MEMORY_HAND = 3080;  // both memory hands
+inline constexpr int BMP_ACCELEROMETER_BEZEL = 3090;
+
+// ---- Radio altimeter ----
+inline constexpr int BMP_RADIO_ALTIMETER_METRIC_FACE = 3260;  // 0 to 1000 m, lamp, knob
+inline constexpr int BMP_RADIO_ALTIMETER_HEIGHT_POINTER = 3270;
+inline constexpr int BMP_RADIO_ALTIMETER_SET_POINTER = 3280;  // decision height
+inline constexpr int BMP_RADIO_ALTIMETER_LAMP = 3290;         // lit amber lamp
+inline constexpr int BMP_RADIO_ALTIMETER_FLAG = 3300;         // red warning flag
+inline constexpr int BMP_RADIO_ALTIMETER_KNOB = 3310;
+inline constexpr int BMP_RADIO_ALTIMETER_BEZEL = 3320;         // dial area transparent
+inline constexpr int BMP_RADIO_ALTIMETER_BRITISH_FACE = 3330;  // 0 to 2000 ft
 
 // ---- Switches ---- (the eight share their bitmaps)
 inline constexpr int BMP_SWITCH_BASE = 3390;        // base plate and nut

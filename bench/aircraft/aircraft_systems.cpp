@@ -2,6 +2,7 @@
 
 #include "bench/aircraft/engine_system.h"
 #include "bench/aircraft/navigation_stations_system.h"
+#include "bench/aircraft/flight_dynamics_system.h"
 
 namespace bench {
 
@@ -10,6 +11,7 @@ std::vector<std::unique_ptr<aircraft_system>> make_aircraft_systems() {
     // One line per system, e.g. systems.push_back(std::make_unique<engine_system>());
     systems.push_back(std::make_unique<engine_system>());
     systems.push_back(std::make_unique<navigation_stations_system>());
+    systems.push_back(std::make_unique<flight_dynamics_system>());
     return systems;
 }
 

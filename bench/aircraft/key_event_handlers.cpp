@@ -6,6 +6,7 @@
 
 #include "bench/aircraft/engine_system.h"
 #include "bench/aircraft/navigation_handlers.h"
+#include "bench/aircraft/flight_dial_handlers.h"
 #include "bench/aircraft/simulated_aircraft.h"
 #include "frame/key_events.h"
 #include "frame/tokens.h"
@@ -95,12 +96,15 @@ constexpr std::array handlers = {
     HANDLER(KEY_ADF_CARD_DEC, turn_adf_card_back),
     HANDLER(KEY_KOHLSMAN_INC, (step<pressure_setting, +1>)),
     HANDLER(KEY_KOHLSMAN_DEC, (step<pressure_setting, -1>)),
+    HANDLER(KEY_HEADING_BUG_SET, set_heading_marker),
     HANDLER(KEY_TOGGLE_BEACON_LIGHTS, toggle<BEACON_LIGHTS>),
     HANDLER(KEY_TOGGLE_MASTER_BATTERY, toggle<MASTER_BATTERY>),
     HANDLER(KEY_TOGGLE_MASTER_ALTERNATOR, toggle<GENERAL_ENGINE1_GENERATOR_SWITCH>),
     HANDLER(KEY_TOGGLE_AVIONICS_MASTER, toggle<AVIONICS_MASTER_SWITCH>),
     HANDLER(KEY_ATTITUDE_BARS_POSITION_INC, (step<bars_position, +1>)),
     HANDLER(KEY_ATTITUDE_BARS_POSITION_DEC, (step<bars_position, -1>)),
+    HANDLER(KEY_DECISION_HEIGHT_INC, raise_decision_height),
+    HANDLER(KEY_DECISION_HEIGHT_DEC, lower_decision_height),
     HANDLER(KEY_TOGGLE_NAV_LIGHTS, toggle<NAV_LIGHTS>),
     HANDLER(KEY_FLIGHT_MAP, toggle_view<&cockpit_view::map_shown>),
     HANDLER(KEY_PANEL_ID_TOGGLE, toggle_window),

@@ -31,6 +31,9 @@ constexpr std::pair<GAUGE_TOKEN, double> cruise[] = {
     {ATTITUDE_INDICATOR_BANK_DEGREES, 12},
     {TURN_COORDINATOR_BALL_POS, 12},
     {ATTITUDE_BARS_POSITION, 0},
+    {PLANE_HEADING_DEGREES_GYRO, 30},  // degrees; the compass follows the turn from there
+    {HSI_DESIRED_HEADING_NEEDLE, 60},  // course setting, degrees
+    {DECISION_HEIGHT, 60},             // metres
     {MASTER_BATTERY, 1},
     {GENERAL_ENGINE1_GENERATOR_SWITCH, 1},
     {AVIONICS_MASTER_SWITCH, 1},

@@ -20,18 +20,6 @@ void add_stop(cairo_pattern_t* pattern, double offset, colour c, double alpha = 
     cairo_pattern_add_color_stop_rgba(pattern, offset, c.r, c.g, c.b, alpha);
 }
 
-void line(cairo_t* cr, point a, point b, double width, colour c,
-          cairo_line_cap_t cap = CAIRO_LINE_CAP_BUTT) {
-    cairo_save(cr);
-    set_colour(cr, c);
-    cairo_set_line_width(cr, width);
-    cairo_set_line_cap(cr, cap);
-    cairo_move_to(cr, a.x, a.y);
-    cairo_line_to(cr, b.x, b.y);
-    cairo_stroke(cr);
-    cairo_restore(cr);
-}
-
 // Metal lit from the upper left, across a box.
 cairo_pattern_t* metal_gradient(double x0, double y0, double x1, double y1) {
     cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
@@ -66,6 +54,17 @@ void each_step(double from, double to, double step, Each each) {
 }
 
 }  // namespace
+
+void line(cairo_t* cr, point a, point b, double width, colour c, cairo_line_cap_t cap) {
+    cairo_save(cr);
+    set_colour(cr, c);
+    cairo_set_line_width(cr, width);
+    cairo_set_line_cap(cr, cap);
+    cairo_move_to(cr, a.x, a.y);
+    cairo_line_to(cr, b.x, b.y);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
 
 void set_colour(cairo_t* cr, colour c, double alpha) {
     cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
@@ -397,9 +396,7 @@ void digit_strip(cairo_t* cr, int cell_width, int cell_height, int cells, const 
     cairo_restore(cr);
 }
 
-namespace {
-
-std::string heading_text(int heading) {
+std::string heading_letters(int heading) {
     switch (heading) {
         case 0:
             return "N";
@@ -414,6 +411,8 @@ std::string heading_text(int heading) {
     }
 }
 
+namespace {
+
 int wrapped(double heading) {
     const int h = static_cast<int>(std::lround(heading)) % 360;
     return h < 0 ? h + 360 : h;
@@ -422,35 +421,38 @@ int wrapped(double heading) {
 }  // namespace
 
 void compass_strip(cairo_t* cr, int width, int height, double first_heading,
-                   double pixels_per_degree, const font& f) {
+                   double pixels_per_degree, const font& f, const heading_labels& labels) {
     cairo_save(cr);
     cairo_rectangle(cr, 0, 0, width, height);
     set_colour(cr, palette::face);
     cairo_fill(cr);
     const double last_heading = first_heading + width / pixels_per_degree;
-    each_step(std::ceil(first_heading / 5) * 5, last_heading, 5, [&](double heading) {
+    const double low = std::min(first_heading, last_heading);
+    const double high = std::max(first_heading, last_heading);
+    each_step(std::ceil(low / 5) * 5, high, 5, [&](double heading) {
         const double x = (heading - first_heading) * pixels_per_degree;
         const int h = wrapped(heading);
         const double length = h % 10 == 0 ? height * 0.3 : height * 0.18;
         line(cr, {x, 0}, {x, length}, h % 10 == 0 ? 2.0 : 1.2, palette::marks);
         if (h % 30 == 0) {
-            centred_text(cr, heading_text(h), {x, height * 0.66}, f, palette::marks);
+            centred_text(cr, labels(h), {x, height * 0.66}, f, palette::marks);
         }
     });
     cairo_restore(cr);
 }
 
-void compass_card(cairo_t* cr, point centre, double radius, const font& f) {
+void compass_card(cairo_t* cr, point centre, double radius, const font& f,
+                  const heading_labels& labels, double direction) {
     cairo_save(cr);
     dial_face(cr, centre, radius);
     for (int h = 0; h < 360; h += 5) {
-        const double a = h - 90.0;
+        const double a = direction * h - 90.0;
         const double inner = h % 10 == 0 ? radius * 0.82 : radius * 0.89;
         line(cr, polar(centre, inner, a), polar(centre, radius - 1, a), h % 10 == 0 ? 2.0 : 1.2,
              palette::marks);
         if (h % 30 == 0) {
-            centred_text(cr, heading_text(h), polar(centre, radius * 0.66, a), f, palette::marks,
-                         h);
+            centred_text(cr, labels(h), polar(centre, radius * 0.66, a), f, palette::marks,
+                         direction * h);
         }
     }
     cairo_restore(cr);

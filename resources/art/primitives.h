@@ -50,6 +50,9 @@ void set_colour(cairo_t* cr, colour c, double alpha = 1.0);
 point polar(point centre, double radius, double degrees);
 
 void fill_circle(cairo_t* cr, point centre, double radius, colour c);
+// A straight stroke from a to b.
+void line(cairo_t* cr, point a, point b, double width, colour c,
+          cairo_line_cap_t cap = CAIRO_LINE_CAP_BUTT);
 // A closed path through the points, in order (a pictogram's outline, a needle's head).
 void polygon(cairo_t* cr, std::span<const point> points);
 void polygon(cairo_t* cr, std::initializer_list<point> points);
@@ -154,14 +157,22 @@ void lettered_plate(cairo_t* cr, int width, int height, std::string_view text, c
 // 9, 0, ... (cell k shows k mod 10), white on black paint.
 void digit_strip(cairo_t* cr, int cell_width, int cell_height, int cells, const font& f);
 
-// A compass card strip: headings laid left to right, `pixels_per_degree` apart, starting at
-// `first_heading` on the left edge; marks every 5 degrees, numerals every 30 (N, E, S, W at
-// the cardinal points, tens of degrees elsewhere).
-void compass_strip(cairo_t* cr, int width, int height, double first_heading,
-                   double pixels_per_degree, const font& f);
+// The label of a heading that is a multiple of 30 degrees on a compass card or strip.
+using heading_labels = std::function<std::string(int)>;
+// N, E, S, W at the cardinal points, tens of degrees elsewhere ("3", "33").
+std::string heading_letters(int heading);
 
-// A round compass card: heading 0 at the top, marks every 5 degrees, numerals every 30.
-void compass_card(cairo_t* cr, point centre, double radius, const font& f);
+// A compass card strip: headings laid `pixels_per_degree` apart from `first_heading` on the left
+// edge (a negative spacing lays them from right to left, as a card seen from behind); marks
+// every 5 degrees, labels every 30.
+void compass_strip(cairo_t* cr, int width, int height, double first_heading,
+                   double pixels_per_degree, const font& f,
+                   const heading_labels& labels = heading_letters);
+
+// A round compass card: heading 0 at the top, marks every 5 degrees, labels every 30, headings
+// growing clockwise (direction 1) or counter-clockwise (-1).
+void compass_card(cairo_t* cr, point centre, double radius, const font& f,
+                  const heading_labels& labels = heading_letters, double direction = 1.0);
 
 // A gyro horizon's sphere texture: one colour above the horizon row and the other below, the
 // horizon in white, pitch marks and numerals at the texture rows a function gives for each

@@ -112,6 +112,28 @@ double adf_at(PIXPOINT mark) {
 }
 double vor_at(PIXPOINT mark) {
     return direction_to({151, 156}, mark);
+// Turn coordinator: 256ths of the face's unit in token 70; the pointer hinges at (150,253).
+constexpr GAUGE_TOKEN turn_rate = 70;
+double turn_at(PIXPOINT mark) {
+    return direction_to({150, 253}, mark);
+}
+
+// Accelerometer: 1/624 g in token 351, three needles about (131,131).
+constexpr GAUGE_TOKEN load = 351;
+double g_at(PIXPOINT mark) {
+    return direction_to({131, 131}, mark);
+}
+
+// Radio altimeter: metres in tokens 614 (height) and 615 (decision height), needles about
+// (154,150): set points 2 (British) and 3, height pointers 4 (British) and 5.
+constexpr const char* ralt = "Radio_Altimeter";
+constexpr GAUGE_TOKEN decision = 615;
+constexpr GAUGE_TOKEN height = 614;
+double ralt_at(PIXPOINT mark) {
+    return direction_to({154, 150}, mark);
+}
+double ft(double feet) {
+    return feet / 3.28084;
 }
 
 const needle_row needle_rows[] = {
@@ -272,6 +294,39 @@ const needle_row needle_rows[] = {
     {"minutes_45", timer, metric, 557, 2700, 3, 2700, 180},
     {"seconds_30", timer, metric, 557, 30, 4, 30, from(clock_c, {159, 247})},
     {"seconds_75", timer, metric, 557, 75, 4, 75, 0},
+
+    {"left_stop", "Turn_Coordinator", metric, turn_rate, -2000, 3, any, turn_at({80, 64})},
+    {"left_45", "Turn_Coordinator", metric, turn_rate, -1152, 3, -4.5, turn_at({80, 64})},
+    {"level", "Turn_Coordinator", metric, turn_rate, 0, 3, 0, 270},
+    {"right_45", "Turn_Coordinator", metric, turn_rate, 1152, 3, 4.5, turn_at({220, 64})},
+    {"right_5", "Turn_Coordinator", metric, turn_rate, 1280, 3, 5, turn_at({220, 64})},
+    {"pointer_failed", "Turn_Coordinator", metric, turn_rate, 1152, 3, 0, 270,
+
+    {"minus_10_g", "Accelerometer", metric, load, -6240, 1, -6240, g_at({48, 166})},
+    {"minus_5_g", "Accelerometer", metric, load, -3120, 1, -3120, g_at({48, 166})},
+    {"zero_g", "Accelerometer", metric, load, 0, 1, 0, 270},
+    {"one_g", "Accelerometer", metric, load, 624, 1, 624, 270 + (g_at({61, 202}) + 90) / 10},
+    {"plus_10_g", "Accelerometer", metric, load, 6240, 1, 6240, 360 + g_at({61, 202})},
+    {"plus_20_g", "Accelerometer", metric, load, 12480, 1, 12480, 360 + g_at({61, 202})},
+    {"lowest_hand_at_load", "Accelerometer", metric, load, 624, 2, 0, 270},
+    {"highest_hand_at_load", "Accelerometer", metric, load, 624, 3, 624,
+     270 + (g_at({61, 202}) + 90) / 10},
+    {"pointer_unpowered", "Accelerometer", metric, load, 3000, 1, 0, 270,
+
+    {"set_0_m", ralt, metric, decision, 0, 3, 0, ralt_at({94, 255})},
+    {"set_150_m", ralt, metric, decision, 150, 3, 150, ralt_at({173, 34})},
+    {"set_300_m", ralt, metric, decision, 300, 3, 300, ralt_at({263, 118})},
+    {"set_1200_m", ralt, metric, decision, 1200, 3, 1200, 360 + ralt_at({188, 263})},
+    {"set_5000_m", ralt, metric, decision, 5000, 3, 5000, 360 + ralt_at({188, 263})},
+    {"set_0_ft", ralt, british, decision, 0, 2, 0, ralt_at({154, 40})},
+    {"set_100_ft", ralt, british, decision, ft(100), 2, ft(100), ralt_at({276, 150})},
+    {"set_1000_ft", ralt, british, decision, ft(1000), 2, ft(1000), ralt_at({35, 150}) + 360},
+    {"set_2500_ft", ralt, british, decision, ft(2500), 2, ft(2500), ralt_at({95, 47}) + 360},
+    {"height_off_at_load_m", ralt, metric, height, 250, 5, 0, ralt_at({94, 255})},
+    {"height_off_at_load_ft", ralt, british, height, ft(500), 4, 0, ralt_at({154, 40})},
+
+    {"course_90_on_the_case", "Directionnal_Gyro", metric, 855, 90, 4, 90, 0},
+    {"course_270_on_the_case", "Directionnal_Gyro", metric, 855, 270, 4, 270, 180},
 };
 
 using DialNeedle = testing_support::panel_table_test<needle_row>;
@@ -320,6 +375,12 @@ const sweep_row sweep_rows[] = {
     // table's marks lie a pixel left of the pivot, so a little more than a full turn.
     {"Altimeter_metres", alt, metric, feet, 0, metres(1000), alt_metres, 356, 364},
     {"Altimeter_slow", alt, metric, feet, 0, metres(10000), alt_slow, 356, 364},
+    // The g-meter steps 225 degrees clockwise from 0 to +10 g, and 113 more back to -5 g.
+    {"Accelerometer_0_to_10_g", "Accelerometer", metric, load, 0, 6240, 1, 224, 226},
+    {"Accelerometer_minus_5_to_10_g", "Accelerometer", metric, load, -3120, 6240, 1, 337, 339},
+    {"Turn_Coordinator", "Turn_Coordinator", metric, turn_rate, -1152, 1152, 3, 40, 41},
+    {"Radio_Altimeter_m", ralt, metric, decision, 0, 1200, 3, 300, 340},
+    {"Radio_Altimeter_ft", ralt, british, decision, 0, ft(2500), 2, 320, 335},
 };
 
 using DialSweep = testing_support::panel_table_test<sweep_row>;
@@ -369,6 +430,11 @@ const freeze_row freeze_rows[] = {
     {"Fuel_Flow", flow, metric, 638, 1000, 3000, 1, FAIL_SYSTEM_ELECTRICAL_PANELS},
     {"Fuel_Quantity_Main", fuel, metric, 289, level(300), level(500), 1,
      FAIL_SYSTEM_ELECTRICAL_PANELS},
+    {"Turn_Coordinator", "Turn_Coordinator", metric, turn_rate, 500, -500, 3,
+     FAIL_GAUGE_TURN_COORDINATOR},
+    {"Directionnal_Gyro_card", "Directionnal_Gyro", metric, 84, 30, 60, 2, FAIL_GAUGE_GYRO_HEADING},
+    {"Directionnal_Gyro_pointer", "Directionnal_Gyro", british, 855, 30, 60, 3,
+     FAIL_GAUGE_GYRO_HEADING},
 };
 
 using DialFreeze = testing_support::panel_table_test<freeze_row>;

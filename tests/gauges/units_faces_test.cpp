@@ -41,6 +41,16 @@ const face_row face_rows[] = {
     // Face 0, card 1, needles 2 (British) and 3, bezel 4, card knob 5 (British only).
     {"ADF_Indicator_metric", "ADF_Indicator", metric, 39, 30, {0, 1, 3, 4}, {2, 5}},
     {"ADF_Indicator_british", "ADF_Indicator", british, 39, 30, {0, 1, 2, 4, 5}, {3}},
+    // Case 0, strips 1 (British) and 2.
+    {"Magnetic_Compass_metric", "Magnetic_Compass", metric, 83, 120, {0, 2}, {1}},
+    {"Magnetic_Compass_british", "Magnetic_Compass", british, 83, 120, {0, 1}, {2}},
+    // Case 0, cards 1 (British) and 2, course pointer 3 (British) and arrow 4, bezel 5, knob 6.
+    {"Directionnal_Gyro_metric", "Directionnal_Gyro", metric, 84, 120, {0, 2, 4, 5, 6}, {1, 3}},
+    {"Directionnal_Gyro_british", "Directionnal_Gyro", british, 84, 120, {0, 1, 3, 5, 6}, {2, 4}},
+    // Face 0 and 1, set points 2 (British) and 3, heights 4 (British) and 5, flag 6 (the set
+    // is off), bezel 7, knob 9.
+    {"Radio_Altimeter_metric", "Radio_Altimeter", metric, 615, 60, {0, 3, 5, 6, 7, 9}, {1, 2, 4}},
+    {"Radio_Altimeter_british", "Radio_Altimeter", british, 615, 60, {0, 1, 2, 4, 6, 7, 9}, {3, 5}},
     // The Russian word 0, the English one 1 over it in British units.
     {"Off_Text_Switch_metric", "Off_Text_Switch", metric, 0, 0, {0}, {1}},
     {"Off_Text_Switch_british", "Off_Text_Switch", british, 0, 0, {0, 1}, {}},

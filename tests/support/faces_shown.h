@@ -20,8 +20,9 @@ struct face_indicator {
 // The British face (or the English plate) drawn over the metric one, or the attitude
 // indicator's bank ring, whose image 1 is the British ring.
 inline constexpr face_indicator face_indicators[] = {
-    {"Airspeed", 1, -1, 0},  {"Vertical_Speed", 1, -1, 0},  {"Attitude", 7, 0, 1},
-    {"Altimeter", 1, -1, 0}, {"Off_Text_Switch", 1, -1, 0}, {"On_Text_Switch", 1, -1, 0},
+    {"Airspeed", 1, -1, 0},        {"Vertical_Speed", 1, -1, 0},  {"Attitude", 7, 0, 1},
+    {"Altimeter", 1, -1, 0},       {"Off_Text_Switch", 1, -1, 0}, {"On_Text_Switch", 1, -1, 0},
+    {"Radio_Altimeter", 1, -1, 0},
 };
 
 // Places every gauge of face_indicators on the panel, in table order.
