@@ -12,8 +12,10 @@ namespace bench {
 constexpr double standard_pressure_setting = 29.92;
 
 simulated_aircraft::simulated_aircraft()
-    : tokens_{{KOHLSMAN_SETTING_HG, standard_pressure_setting}},
-      systems_(make_aircraft_systems()) {}
+    : tokens_{{KOHLSMAN_SETTING_HG, standard_pressure_setting}}, systems_(make_aircraft_systems()) {
+    // Each system puts its variables in their starting state before anything reads them.
+    advance(0.0);
+}
 
 simulated_aircraft::~simulated_aircraft() = default;
 

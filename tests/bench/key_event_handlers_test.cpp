@@ -49,7 +49,14 @@ INSTANTIATE_TEST_SUITE_P(
                       step_case{"bars_down", 66319, bars, 0, -10},
                       step_case{"bars_up_at_the_stop", 66318, bars, 200, 200},
                       step_case{"bars_down_at_the_stop", 66319, bars, -200, -200},
-                      step_case{"bars_off_step_snaps", 66318, bars, 13, 20}),
+                      step_case{"bars_off_step_snaps", 66318, bars, 13, 20},
+                      step_case{"flaps_first_detent", 65758, 328, 0, 6553.2},
+                      step_case{"flaps_between_detents", 65758, 328, 5000, 6553.2},
+                      step_case{"flaps_down_at_the_stop", 65758, 328, 16383, 16383},
+                      step_case{"flaps_up_a_detent", 65759, 328, 11468.1, 6553.2},
+                      step_case{"flaps_up_at_the_stop", 65759, 328, 0, 0},
+                      step_case{"gear_up", 65570, 331, 16383, 0},
+                      step_case{"gear_down", 65570, 331, 0, 16383}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SimulatedAircraft, PressureStepsDoNotDrift) {
