@@ -16,6 +16,7 @@
 CATALOG_FAMILY(toggle_buttons, 14)  // panels/toggle_buttons.cpp
 CATALOG_FAMILY(switch_gauges, 8)    // gauges/controls/switches.cpp
 CATALOG_FAMILY(label_plates, 2)     // gauges/controls/label_plates.cpp
+CATALOG_FAMILY(warning_lights, 7)   // gauges/controls/warning_lights.cpp
 
 CATALOG_GAUGE(1, gauge_registration)         // Registration
 CATALOG_UNBUILT(2)                           // Shut_Down
@@ -56,9 +57,9 @@ CATALOG_GAUGE(36, gauge_magnetic_compass)    // Magnetic_Compass
 CATALOG_GAUGE(37, gauge_accelerometer)       // Accelerometer
 CATALOG_GAUGE(38, gauge_volt_ammeter)        // Volt_Ammeter
 CATALOG_GAUGE(39, gauge_radio_altimeter)     // Radio_Altimeter
-CATALOG_UNBUILT(40)                          // Flaps_Lever (direction of travel)
-CATALOG_UNBUILT(41)                          // Gear_Lever
-CATALOG_UNBUILT(42)                          // Flaps_Lever (position in four steps)
+CATALOG_GAUGE(40, gauge_flaps_travel_lever)  // Flaps_Lever (direction of travel)
+CATALOG_GAUGE(41, gauge_gear_lever)          // Gear_Lever
+CATALOG_GAUGE(42, gauge_flaps_step_lever)    // Flaps_Lever (position in four steps)
 CATALOG_MEMBER(43, switch_gauges, 3)         // Beacon_Lights_Switch
 CATALOG_MEMBER(44, switch_gauges, 4)         // Landing_Lights_Switch
 CATALOG_MEMBER(45, switch_gauges, 5)         // Strobe_Lights_Switch
@@ -69,14 +70,14 @@ CATALOG_MEMBER(49, switch_gauges, 1)         // Generator_Switch
 CATALOG_MEMBER(50, switch_gauges, 2)         // Avionics_Switch
 CATALOG_MEMBER(51, label_plates, 0)          // Off_Text_Switch
 CATALOG_MEMBER(52, label_plates, 1)          // On_Text_Switch
-CATALOG_UNBUILT(53)                          // Low_Fuel_Pressure_Light
-CATALOG_UNBUILT(54)                          // Low_Fuel_Light
-CATALOG_UNBUILT(55)                          // Empty_Fuel_Light
-CATALOG_UNBUILT(56)                          // Flaps_Light
-CATALOG_UNBUILT(57)                          // Gear_Lamps
-CATALOG_UNBUILT(58)                          // Speed_Brake_Light
-CATALOG_UNBUILT(59)                          // Gear_Forgotten_Light
-CATALOG_UNBUILT(60)                          // Generator_Light
+CATALOG_MEMBER(53, warning_lights, 0)        // Low_Fuel_Pressure_Light
+CATALOG_MEMBER(54, warning_lights, 1)        // Low_Fuel_Light
+CATALOG_MEMBER(55, warning_lights, 2)        // Empty_Fuel_Light
+CATALOG_MEMBER(56, warning_lights, 3)        // Flaps_Light
+CATALOG_GAUGE(57, gauge_gear_lamps)          // Gear_Lamps
+CATALOG_MEMBER(58, warning_lights, 4)        // Speed_Brake_Light
+CATALOG_MEMBER(59, warning_lights, 5)        // Gear_Forgotten_Light
+CATALOG_MEMBER(60, warning_lights, 6)        // Generator_Light
 // clang-format on
 
 #undef CATALOG_FAMILY

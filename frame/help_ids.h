@@ -38,6 +38,10 @@ inline constexpr ID HELP_ACCELEROMETER_DIAL = 0xA51C;
 inline constexpr ID HELP_ACCELEROMETER_KNOB = 0xA527;
 inline constexpr ID HELP_RADIO_ALTIMETER = 0xAA14;
 inline constexpr ID HELP_MAGNETIC_COMPASS = 0xAB77;
+// The levers and the gear position lamps.
+inline constexpr ID HELP_GEAR_LEVER = 0xAB30;
+inline constexpr ID HELP_GEAR_LAMPS = 0xAB31;
+inline constexpr ID HELP_FLAPS_LEVER = 0xAB7D;
 
 // Over a part of a dial: the slip tube of the attitude indicator.
 inline constexpr ID HELP_ATTITUDE_SLIP_TUBE = 0xAB61;
@@ -45,6 +49,7 @@ inline constexpr ID HELP_ATTITUDE_SLIP_TUBE = 0xAB61;
 // Host tooltip ids, shown by a tooltip rectangle for the area of its enclosing parent.
 inline constexpr ID HELP_AIRSPEED_LOWER_HALF = 0x3001;
 inline constexpr ID HELP_AIRSPEED_UPPER_HALF = 0x3002;
+inline constexpr ID HELP_LOW_FUEL_PRESSURE_LIGHT = 0x3035;
 inline constexpr ID HELP_ALTIMETER_LOWER_SCALE = 0x3050;
 inline constexpr ID HELP_ALTIMETER_UPPER_SCALE = 0x3051;
 inline constexpr ID HELP_ALTIMETER_KNOB = 0x3054;

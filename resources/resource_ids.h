@@ -153,6 +153,34 @@ inline constexpr int BMP_RADIO_ALTIMETER_FLAG = 3300;         // red warning fla
 inline constexpr int BMP_RADIO_ALTIMETER_KNOB = 3310;
 inline constexpr int BMP_RADIO_ALTIMETER_BEZEL = 3320;         // dial area transparent
 inline constexpr int BMP_RADIO_ALTIMETER_BRITISH_FACE = 3330;  // 0 to 2000 ft
+// ---- Warning lights ---- (dark lamp, then the lit lamp's images from the next block of ten)
+inline constexpr int BMP_RED_LAMP_DARK = 3000;  // 15 x 15, shared by three red lamps
+inline constexpr int BMP_RED_LAMP_LIT = 3010;
+inline constexpr int BMP_GREEN_LAMP_DARK = 3020;  // 15 x 15
+inline constexpr int BMP_GREEN_LAMP_LIT = 3030;
+inline constexpr int BMP_FLAPS_LAMP_DARK = 3040;         // 19 x 19
+inline constexpr int BMP_FLAPS_LAMP_DIM = 3050;          // image 0, first step
+inline constexpr int BMP_FLAPS_LAMP_MEDIUM = 3051;       // image 1
+inline constexpr int BMP_FLAPS_LAMP_BRIGHT = 3052;       // image 2, flaps fully down
+inline constexpr int BMP_GEAR_LAMPS_OUTLINE = 3100;      // 150 x 74, aircraft with unlit lamps
+inline constexpr int BMP_GEAR_LAMP_DOWN = 3110;          // 7 x 12, green
+inline constexpr int BMP_GEAR_LAMP_NOSE_TRANSIT = 3120;  // 7 x 12, red
+inline constexpr int BMP_GEAR_LAMP_MAIN_TRANSIT = 3130;  // 12 x 7, red
+inline constexpr int BMP_AIR_BRAKE_LAMP_DARK = 3340;     // 15 x 15
+inline constexpr int BMP_AIR_BRAKE_LAMP_LIT = 3350;      // amber
+inline constexpr int BMP_GEAR_WARNING_LAMP_DARK = 3370;  // 50 x 50, grey push-lamp
+inline constexpr int BMP_GEAR_WARNING_LAMP_LIT = 3380;   // orange
+
+// ---- Flaps and gear levers ----
+inline constexpr int BMP_FLAPS_LEVER_PLATE = 3140;        // 66 x 111, up and down in Russian
+inline constexpr int BMP_FLAPS_LEVER_LEVEL = 3150;        // 44 x 44, travel lever image 0
+inline constexpr int BMP_FLAPS_LEVER_UP = 3151;           // image 1
+inline constexpr int BMP_FLAPS_LEVER_DOWN = 3152;         // image 2
+inline constexpr int BMP_GEAR_LEVER_GATE = 3160;          // 345 x 335
+inline constexpr int BMP_GEAR_HANDLE_UP = 3170;           // 92 x 335, image 0
+inline constexpr int BMP_GEAR_HANDLE_DOWN = 3171;         // image 1
+inline constexpr int BMP_FLAPS_STEP_LEVER_TOP = 3360;     // 44 x 54, step lever image 0
+inline constexpr int BMP_FLAPS_STEP_LEVER_LOWEST = 3363;  // image 3
 
 // ---- Switches ---- (the eight share their bitmaps)
 inline constexpr int BMP_SWITCH_BASE = 3390;        // base plate and nut

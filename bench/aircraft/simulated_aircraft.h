@@ -20,8 +20,9 @@ namespace bench {
 
 class simulated_aircraft final : public simulation_view {
   public:
-    // The aircraft at rest, its altimeter set to standard pressure (29.92 inches of mercury);
-    // every other variable reads 0 until it is set.
+    // The aircraft at rest, its altimeter set to standard pressure (29.92 inches of mercury) and
+    // its systems in their starting state (gear down, flaps up, tanks filled); every other
+    // variable reads 0 until it is set.
     simulated_aircraft();
     ~simulated_aircraft() override;
     simulated_aircraft(const simulated_aircraft&) = delete;

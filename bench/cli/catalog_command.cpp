@@ -49,21 +49,26 @@ int run_catalog(command_line& words) {
         std::cout << path << ": module "
                   << format_hex(static_cast<unsigned>(module.linkage().ModuleID)) << ", version "
                   << format_hex(module.linkage().ModuleVersion) << ", " << gauges.size()
-                  << (gauges.size() == 1 ? " gauge\n" : " gauges\n");
+                  << (gauges.size() == 1 ? " gauge" : " gauges")
+                  << (module.lists_whole_catalog()
+                          ? ", numbered by published position\n"
+                          : ", numbered by index in the list (not every published gauge is in "
+                            "it)\n");
     }
-    int index = 0;  // in the module's list, from 1
+    const std::string number_name(module.gauge_number_name());
+    int number = 0;  // in the module's list, from 1
     for (const GAUGEHDR* gauge : gauges) {
         gauge_records records(*gauge, std::nullopt);
         const mouse_map mouse(records.mouse_list());
         const std::string name = gauge->gauge_name == nullptr ? "" : gauge->gauge_name;
         const std::vector<ID> bitmaps = gauge_bitmaps(records.elements());
-        ++index;
+        ++number;
         if (json) {
             nlohmann::json areas = nlohmann::json::array();
             for (const mouse_area& area : mouse.areas()) {
                 areas.push_back(area_json(area));
             }
-            report.push_back({{"index", index},
+            report.push_back({{number_name, number},
                               {"name", name},
                               {"width_mm", gauge->size_x_mm},
                               {"elements", records.elements().size()},
@@ -72,7 +77,7 @@ int run_catalog(command_line& words) {
                               {"mouse_areas", areas}});
             continue;
         }
-        std::cout << index << "  " << name << "  " << gauge->size_x_mm << " mm  "
+        std::cout << number << "  " << name << "  " << gauge->size_x_mm << " mm  "
                   << records.elements().size() << " elements  "
                   << (gauge->gauge_callback != nullptr ? "gauge callback" : "no gauge callback")
                   << "\n";

@@ -20,8 +20,9 @@ void print_help(std::ostream& out) {
     for (const command* c : all_commands) {
         out << "  " << c->usage << "\n      " << c->summary << "\n";
     }
-    out << "\nA gauge is named as in the catalog (the first of that name) or by its index in the "
-           "module's list (1 for the first).\n"
+    out << "\nA gauge is named as in the catalog (the first of that name) or by its number in the "
+           "module's list (1 for the first): its published position once the list holds the "
+           "whole catalog.\n"
            "A token is a host token number (61) or name (AIRSPEED); values may be hexadecimal "
            "(0x1235).\n";
 }

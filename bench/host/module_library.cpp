@@ -4,6 +4,7 @@
 
 #include "bench/host/bench_error.h"
 #include "bench/host/host_services.h"
+#include "frame/catalog.h"
 #include "platform/posix/platform_control.h"
 
 namespace bench {
@@ -92,6 +93,10 @@ module_library::~module_library() {
     if (handle_ != nullptr) {
         platform_control::free_module(handle_);
     }
+}
+
+bool module_library::lists_whole_catalog() const {
+    return gauges_.size() == catalog_capacity;
 }
 
 }  // namespace bench

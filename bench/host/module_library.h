@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "frame/host_abi.h"
@@ -33,6 +34,14 @@ class module_library {
     // The catalog in published order (the list up to its null entry).
     std::span<GAUGEHDR* const> gauges() const {
         return gauges_;
+    }
+    // Whether the list holds every gauge of the published catalog. Then a gauge's number in the
+    // list (from 1) is its published position; before, it is only its index in the list.
+    bool lists_whole_catalog() const;
+    // What the bench calls a gauge's number in the list: "position" once the list holds the
+    // whole catalog, "index" before.
+    std::string_view gauge_number_name() const {
+        return lists_whole_catalog() ? "position" : "index";
     }
     const GAUGESLINKAGE& linkage() const {
         return *linkage_;

@@ -42,8 +42,9 @@ const GAUGEHDR& session::catalog_gauge(std::string_view name_or_index) const {
         if (index >= 1 && index <= gauges.size()) {
             return *gauges[index - 1];
         }
-        throw bench_error("the module has no gauge at index " + std::string(name_or_index) +
-                          " (it has " + std::to_string(gauges.size()) + ")");
+        throw bench_error("the module has no gauge at " + std::string(module_.gauge_number_name()) +
+                          " " + std::string(name_or_index) + " (it has " +
+                          std::to_string(gauges.size()) + ")");
     }
     for (const GAUGEHDR* gauge : gauges) {
         if (gauge->gauge_name != nullptr && name_or_index == gauge->gauge_name) {

@@ -36,8 +36,9 @@ class session final : public host_services {
     session& operator=(const session&) = delete;
 
     // A gauge of the module's catalog by name (the first of that name, as a host looks gauges
-    // up) or by its 1-based index in the module's list (which is the published catalog number only
-    // once the list is complete). Throws bench_error naming the catalog when none matches.
+    // up, so `Flaps_Lever` is the one at position 40) or by its number in the module's list from
+    // 1: its published position once the list holds the whole catalog, its index before. Throws
+    // bench_error naming the catalog when none matches.
     const GAUGEHDR& catalog_gauge(std::string_view name_or_index) const;
 
     // Places and installs a gauge of the catalog.

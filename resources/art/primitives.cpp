@@ -314,26 +314,34 @@ void switch_base(cairo_t* cr, int width, int height) {
 }
 
 void lever(cairo_t* cr, int width, int height, bool up) {
-    cairo_save(cr);
     const point nut{width / 2.0, height / 2.0};
     const double reach = height * 0.42;
-    const double end_y = up ? nut.y - reach : nut.y + reach;
-    const double root = width * 0.12;
-    const double bat = width * 0.2;
+    lever_towards(cr, nut, {nut.x, up ? nut.y - reach : nut.y + reach}, width * 0.12, width * 0.2);
+}
+
+void lever_towards(cairo_t* cr, point nut, point end, double root, double bat) {
+    cairo_save(cr);
     // A chrome bat handle, widening from the nut to its rounded end.
-    const point shaft[] = {
-        {nut.x - root, nut.y}, {nut.x - bat, end_y}, {nut.x + bat, end_y}, {nut.x + root, nut.y}};
+    const double length = std::hypot(end.x - nut.x, end.y - nut.y);
+    const double across_x = length > 0 ? -(end.y - nut.y) / length : 1.0;
+    const double across_y = length > 0 ? (end.x - nut.x) / length : 0.0;
+    const point shaft[] = {{nut.x - root * across_x, nut.y - root * across_y},
+                           {end.x - bat * across_x, end.y - bat * across_y},
+                           {end.x + bat * across_x, end.y + bat * across_y},
+                           {nut.x + root * across_x, nut.y + root * across_y}};
     polygon(cr, shaft);
-    fill_with(cr, metal_gradient(nut.x - bat, 0, nut.x + bat, 0));
+    fill_with(cr, metal_gradient(std::min(nut.x, end.x) - bat, 0, std::max(nut.x, end.x) + bat, 0));
     cairo_new_path(cr);
-    cairo_arc(cr, nut.x, end_y, bat, 0, 2 * std::numbers::pi);
+    cairo_arc(cr, end.x, end.y, bat, 0, 2 * std::numbers::pi);
     cairo_pattern_t* ball =
-        cairo_pattern_create_radial(nut.x - bat * 0.4, end_y - bat * 0.4, 0, nut.x, end_y, bat);
+        cairo_pattern_create_radial(end.x - bat * 0.4, end.y - bat * 0.4, 0, end.x, end.y, bat);
     add_stop(ball, 0.0, rgb(236, 238, 240));
     add_stop(ball, 1.0, palette::metal_dark);
     fill_with(cr, ball);
-    fill_circle(cr, nut, root * 1.6, palette::metal);
-    fill_circle(cr, nut, root * 0.9, palette::metal_dark);
+    if (length > bat) {
+        fill_circle(cr, nut, root * 1.6, palette::metal);
+        fill_circle(cr, nut, root * 0.9, palette::metal_dark);
+    }
     cairo_restore(cr);
 }
 

@@ -138,6 +138,10 @@ void needle(cairo_t* cr, int width, int height, point pivot, needle_shape shape)
 // the bitmap's centre.
 void lever(cairo_t* cr, int width, int height, bool up);
 
+// A lever from its nut to its ball end: a chrome bat `root` wide at the nut (half widths) and
+// `bat` at the end. A lever seen end-on (end at the nut) is its ball alone.
+void lever_towards(cairo_t* cr, point nut, point end, double root, double bat);
+
 // The switch's base: a plate with a hexagonal nut at its centre.
 void switch_base(cairo_t* cr, int width, int height);
 

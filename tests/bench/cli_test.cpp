@@ -194,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         bad_arguments{"unknown_gauge", "eval " + module + " Wing_Clock", 1,
                       "no gauge named 'Wing_Clock'; its gauges are: Registration"},
-        bad_arguments{"position_out_of_range", "eval " + module + " 99", 1, "no gauge at index 99"},
+        bad_arguments{"position_out_of_range", "eval " + module + " 99", 1, " 99 (it has "},
         bad_arguments{"unknown_token", "eval " + module + " Airspeed --set FLAP=3", 1,
                       "unknown token 'FLAP'"},
         bad_arguments{"token_out_of_range", "eval " + module + " Airspeed --set 909=3", 1,

@@ -53,6 +53,13 @@ INSTANTIATE_TEST_SUITE_P(
                       step_case{"adf_card_on", 65881, 22, 41, 42},
                       step_case{"adf_card_on_wraps", 65881, 22, 359, 0},
                       step_case{"adf_card_back_wraps", 65882, 22, 0, 359}),
+                      step_case{"flaps_first_detent", 65758, 328, 0, 6553.2},
+                      step_case{"flaps_between_detents", 65758, 328, 5000, 6553.2},
+                      step_case{"flaps_down_at_the_stop", 65758, 328, 16383, 16383},
+                      step_case{"flaps_up_a_detent", 65759, 328, 11468.1, 6553.2},
+                      step_case{"flaps_up_at_the_stop", 65759, 328, 0, 0},
+                      step_case{"gear_up", 65570, 331, 16383, 0},
+                      step_case{"gear_down", 65570, 331, 0, 16383}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SimulatedAircraft, PressureStepsDoNotDrift) {

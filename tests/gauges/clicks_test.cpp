@@ -61,6 +61,15 @@ std::vector<click_row> click_rows() {
          0,
          WAVE_UNITS_CLICK},
         {"On_Text_Switch", "On_Text_Switch", {plate_middle, {0, 0}, {73, 31}}, 0, WAVE_UNITS_CLICK},
+        {"Flaps_Lever_raises", "Flaps_Lever", {{14, 9}, {57, 52}}, 65759, 0},
+        {"Flaps_Lever_lowers", "Flaps_Lever", {{14, 53}, {57, 96}}, 65758, 0},
+        {"Gear_Lever", "Gear_Lever", {{178, 0}, {269, 334}}, 65570, 0},
+        // Press-to-test and acknowledge areas: nothing sent, nothing heard.
+        {"Low_Fuel_Light", "Low_Fuel_Light", {{0, 0}, {14, 14}}, 0, 0},
+        {"Empty_Fuel_Light", "Empty_Fuel_Light", {{0, 0}, {14, 14}}, 0, 0},
+        {"Flaps_Light", "Flaps_Light", {{0, 0}, {18, 18}}, 0, 0},
+        {"Speed_Brake_Light", "Speed_Brake_Light", {{0, 0}, {14, 14}}, 0, 0},
+        {"Gear_Forgotten_Light", "Gear_Forgotten_Light", {{0, 0}, {49, 49}}, 0, 0},
     };
     for (const auto& s : lever_switches) {
         rows.push_back(
@@ -145,6 +154,15 @@ std::vector<dead_click_row> dead_click_rows() {
         {"Accelerometer", "Accelerometer", {{131, 131}, {1, 235}, {53, 235}}, {{27, 235}}},
         {"Directionnal_Gyro", "Directionnal_Gyro", {{150, 150}, {121, 317}, {176, 317}}, {}},
         {"Radio_Altimeter", "Radio_Altimeter", {{154, 150}, {66, 271}, {33, 237}}, {}},
+        {"Flaps_Lever", "Flaps_Lever", {{13, 50}, {58, 50}, {30, 8}, {30, 97}}, {{30, 20}}},
+        {"Gear_Lever", "Gear_Lever", {{177, 100}, {270, 100}}, {{220, 100}}},
+        {"Low_Fuel_Pressure_Light", "Low_Fuel_Pressure_Light", {{7, 7}}, {{7, 7}}},
+        {"Low_Fuel_Light", "Low_Fuel_Light", {{15, 7}}, {{7, 7}}},
+        {"Empty_Fuel_Light", "Empty_Fuel_Light", {{7, 15}}, {{7, 7}}},
+        {"Flaps_Light", "Flaps_Light", {{19, 19}}, {{9, 9}}},
+        {"Gear_Lamps", "Gear_Lamps", {{72, 25}, {75, 37}}, {{72, 25}}},
+        {"Gear_Forgotten_Light", "Gear_Forgotten_Light", {{50, 25}}, {{25, 25}}},
+        {"Generator_Light", "Generator_Light", {{7, 7}}, {{7, 7}}},
     };
     for (const auto& s : lever_switches) {
         rows.push_back({s.name, s.name, {{27, 30}, {13, 65}, {-1, 0}}, {switch_middle}});
@@ -241,6 +259,16 @@ std::vector<tooltip_row> tooltip_rows() {
         {"VOR1_Indicator_knob_left", "VOR1_Indicator", {242, 290}, 0x3094, ""},
         {"VOR1_Indicator_knob_right", "VOR1_Indicator", {296, 250}, 0x3094, ""},
         {"VOR1_Indicator_corner", "VOR1_Indicator", {20, 290}, 0, nullptr},
+        {"Flaps_Lever", "Flaps_Lever", {30, 20}, 0xAB7D, ""},
+        {"Gear_Lever", "Gear_Lever", {50, 50}, 0xAB30, ""},
+        {"Gear_Lamps", "Gear_Lamps", {75, 37}, 0xAB31, ""},
+        {"Low_Fuel_Pressure_Light", "Low_Fuel_Pressure_Light", {7, 7}, 0x3035, ""},
+        {"Low_Fuel_Light", "Low_Fuel_Light", {7, 7}, 0, "Low fuel warning light: 300 liters"},
+        {"Empty_Fuel_Light", "Empty_Fuel_Light", {7, 7}, 0, "Empty rear fuel tank warning light"},
+        {"Flaps_Light", "Flaps_Light", {9, 9}, 0, "Flaps position light"},
+        {"Speed_Brake_Light", "Speed_Brake_Light", {7, 7}, 0, nullptr},
+        {"Gear_Forgotten_Light", "Gear_Forgotten_Light", {25, 25}, 0, "Gear down forgotten light"},
+        {"Generator_Light", "Generator_Light", {7, 7}, 0, "Generator off light"},
     };
     for (const auto& s : lever_switches) {
         rows.push_back({s.name, s.name, switch_middle, s.help_id, ""});
