@@ -1,7 +1,5 @@
 // The fuel tank's capacity in litres, as the fuel gauges read it when they are installed: the
 // host gives it in US gallons. A gauge keeps its own copy for the module's life.
-// The fuel tank's capacity, read by the fuel gauges when the host installs them (service 2):
-// the host gives it in US gallons, the gauges keep it in litres.
 #pragma once
 
 #include "frame/host_abi.h"
@@ -12,9 +10,3 @@ inline constexpr FLOAT64 litres_per_gallon = 3.785;
 // Looks the tank's capacity up and returns it in litres when the host gives more than 0; for 0,
 // less or not a number the capacity kept so far, `kept`, stays.
 FLOAT64 fuel_capacity_litres(FLOAT64 kept);
-inline constexpr FLOAT64 litres_per_us_gallon = 3.785;
-
-// Looks the tank capacity up; when it is greater than 0 stores it in litres into `litres` and
-// returns true. A capacity of 0 or less (or not a number) leaves `litres` as it was and returns
-// false.
-bool read_fuel_capacity(FLOAT64& litres);

@@ -15,18 +15,11 @@ constexpr double full_speed = 88.0;
 // The generator comes on line a little above idle.
 constexpr double generator_speed = idle_speed + 3.0;
 
-// Fuel flow, pounds per hour, at idle and at full power; the fuel weighs 6 pounds a gallon.
+// Fuel flow, pounds per hour, at idle and at full power.
 constexpr double idle_flow = 440.0;
 constexpr double full_flow = 6600.0;
-constexpr double pounds_per_gallon = 6.0;
-// The tank: 185 gallons (700 litres), full when the aircraft starts.
-constexpr double tank_gallons = 185.0;
-constexpr double full_tank = 8388608.0;
 
 constexpr double psf_per_kg_cm2 = 2048.146;
-constexpr double seconds_per_day = 86400.0;
-// The clock shows 10:08:30 when the aircraft starts.
-constexpr double start_of_day = 10 * 3600 + 8 * 60 + 30;
 
 constexpr double bus_volts_charging = 28.5;
 constexpr double battery_amp_hours = 40.0;
@@ -64,23 +57,13 @@ void engine_system::advance(simulated_aircraft& a, double seconds) {
                                              ? idle_flow * speed_ / idle_speed
                                              : idle_flow + (full_flow - idle_flow) * power);
 
-    // The tank, given before the fuel gauge reads it at installation; then the flow shown burns.
-    if (a.token_value(FUEL_TANK_CENTER_CAPACITY) <= 0.0) {
-        a.update(FUEL_TANK_CENTER_CAPACITY, tank_gallons);
-        a.update(FUEL_TANK_CENTER_LEVEL, full_tank);
-    }
-    const double gallons = a.token_value(FUEL_TANK_CENTER_CAPACITY);
-    const double burnt = !(gallons > 0.0) ? 0.0
-                                          : a.token_value(TURB_ENGINE_1_FUELFLOW_PPH) / 3600.0 *
-                                                seconds / pounds_per_gallon / gallons * full_tank;
-    a.update(FUEL_TANK_CENTER_LEVEL, std::max(0.0, a.token_value(FUEL_TANK_CENTER_LEVEL) - burnt));
-
     // Above idle the generator holds the bus and charges the battery, less as it fills;
     // otherwise the battery carries the panel.
     double amps = 0.0;
     double volts = 0.0;
     const bool battery_on = a.token_value(MASTER_BATTERY) > 0.0;
-    if (a.token_value(GENERAL_ENGINE1_GENERATOR_SWITCH) > 0.0 && speed_ > generator_speed) {
+    if (a.token_value(GENERAL_ENGINE1_GENERATOR_SWITCH) > 0.0 && speed_ > generator_speed &&
+        !a.failure_active(OLD_FAIL_SYSTEM_ELECTRICAL)) {
         volts = bus_volts_charging;
         amps = battery_on ? 5.0 + 60.0 * (1.0 - battery_) : 0.0;
     } else if (battery_on) {
@@ -90,11 +73,6 @@ void engine_system::advance(simulated_aircraft& a, double seconds) {
     battery_ = std::clamp(battery_ + amps * seconds / 3600.0 / battery_amp_hours, 0.0, 1.0);
     a.update(MAIN_BUS_VOLTAGE, volts);
     a.update(MAIN_BUS_AMPS, amps);
-
-    const double day = a.token_value(CLOCK_TOTAL_SECONDS);
-    a.update(CLOCK_TOTAL_SECONDS,
-             std::fmod((day > 0.0 ? day : start_of_day) + seconds, seconds_per_day));
-    a.update(ELAPSED_SECONDS, a.token_value(ELAPSED_SECONDS) + seconds);
 }
 
 }  // namespace bench

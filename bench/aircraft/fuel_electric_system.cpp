@@ -8,7 +8,8 @@
 namespace bench {
 namespace {
 
-constexpr double tank_gallons = 100.0;
+// The tank holds 700 litres, the full scale of the fuel quantity gauge.
+constexpr double tank_gallons = 185.0;
 
 // The engine's burn at full speed, gallons an hour, and less in proportion below it.
 constexpr double gallons_per_hour_at_full_speed = 40.0;

@@ -14,7 +14,6 @@ constexpr double standard_pressure_setting = 29.92;
 simulated_aircraft::simulated_aircraft()
     : tokens_{{KOHLSMAN_SETTING_HG, standard_pressure_setting}}, systems_(make_aircraft_systems()) {
     // The systems put their variables in place before any gauge is installed.
-    // Each system puts its variables in their starting state before anything reads them.
     advance(0.0);
 }
 

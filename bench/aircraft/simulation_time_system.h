@@ -1,4 +1,5 @@
-// The simulation's running time in seconds, the clock the blinking lamps read.
+// The simulation's running time in seconds, which the blinking lamps read, and the time of day
+// on the aircraft's clock.
 #pragma once
 
 #include "bench/aircraft/aircraft_system.h"

@@ -48,7 +48,11 @@ constexpr FLOAT64 full_tank_level = 8388608.0;
 // Service 2: learns the capacity and puts the threshold at 300 litres; without a capacity both
 // keep what they held.
 void FSAPI low_fuel_gauge_callback(PGAUGEHDR, SINT32 service_id, UINT32) {
-    if (service_id == PANEL_SERVICE_PRE_INSTALL && read_fuel_capacity(low_fuel_capacity)) {
+    if (service_id != PANEL_SERVICE_PRE_INSTALL) {
+        return;
+    }
+    low_fuel_capacity = fuel_capacity_litres(low_fuel_capacity);
+    if (low_fuel_capacity > 0.0) {
         low_fuel_threshold = low_fuel_litres / low_fuel_capacity * full_tank_level;
     }
 }
