@@ -1,10 +1,10 @@
 #include "bench/aircraft/aircraft_systems.h"
 
 #include "bench/aircraft/engine_system.h"
-#include "bench/aircraft/navigation_stations_system.h"
-#include "bench/aircraft/flight_dynamics_system.h"
 #include "bench/aircraft/flaps_gear_system.h"
+#include "bench/aircraft/flight_dynamics_system.h"
 #include "bench/aircraft/fuel_electric_system.h"
+#include "bench/aircraft/navigation_stations_system.h"
 #include "bench/aircraft/simulation_time_system.h"
 
 namespace bench {

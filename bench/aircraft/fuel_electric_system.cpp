@@ -11,8 +11,8 @@ namespace {
 // The tank holds 700 litres, the full scale of the fuel quantity gauge.
 constexpr double tank_gallons = 185.0;
 
-// The engine's burn at full speed, gallons an hour, and less in proportion below it.
-constexpr double gallons_per_hour_at_full_speed = 40.0;
+// Fuel weighs 6 pounds a US gallon; the engine burns at the fuel flow its gauge shows.
+constexpr double pounds_per_gallon = 6.0;
 
 // The engine-driven pump's pressure once the engine turns at pump_speed percent or more, in
 // pounds per square foot (25 psi).
@@ -36,10 +36,11 @@ void fuel_electric_system::advance(simulated_aircraft& aircraft, double seconds)
     }
     const double engine = std::clamp(aircraft.token_value(TURB_ENGINE_1_N2), 0.0, 100.0);
     const double gallons = aircraft.token_value(FUEL_TANK_CENTER_CAPACITY);
-    double burnt = gallons > 0.0 ? gallons_per_hour_at_full_speed * engine / 100.0 * seconds /
-                                       3600.0 / gallons * full_tank
-                                 : 0.0;
-    for (const GAUGE_TOKEN tank : {FUEL_TANK_CENTER2_LEVEL, FUEL_TANK_CENTER_LEVEL}) {
+    const double flow = aircraft.token_value(TURB_ENGINE_1_FUELFLOW_PPH) / pounds_per_gallon;
+    double burnt =
+        gallons > 0.0 && flow > 0.0 ? flow * seconds / 3600.0 / gallons * full_tank : 0.0;
+    // The main tank feeds the engine first, then the rear tank.
+    for (const GAUGE_TOKEN tank : {FUEL_TANK_CENTER_LEVEL, FUEL_TANK_CENTER2_LEVEL}) {
         const double level = aircraft.token_value(tank);
         if (!(level > 0.0) || !(burnt > 0.0)) {
             continue;

@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "bench/aircraft/engine_system.h"
-#include "bench/aircraft/navigation_handlers.h"
-#include "bench/aircraft/flight_dial_handlers.h"
 #include "bench/aircraft/flaps_gear_handlers.h"
+#include "bench/aircraft/flight_dial_handlers.h"
+#include "bench/aircraft/navigation_handlers.h"
 #include "bench/aircraft/simulated_aircraft.h"
 #include "frame/key_events.h"
 #include "frame/tokens.h"
@@ -85,15 +85,15 @@ void toggle_window(simulated_aircraft& aircraft, UINT32 ident) {
 constexpr std::array handlers = {
     HANDLER(KEY_STROBES_TOGGLE, toggle<STROBE_LIGHTS>),
     HANDLER(KEY_ATC, toggle_view<&cockpit_view::atc_window_shown>),
-    HANDLER(KEY_VOR1_SET, set_vor1_course),
     HANDLER(KEY_GEAR_TOGGLE, gear_toggle),
+    HANDLER(KEY_VOR1_SET, set_vor1_course),
     HANDLER(KEY_PAN_UP, pan_up),
     HANDLER(KEY_PAN_DOWN, pan_down),
     HANDLER(KEY_PANEL_LIGHTS_TOGGLE, toggle<PANEL_LIGHTS>),
     HANDLER(KEY_LANDING_LIGHTS_TOGGLE, toggle<LANDING_LIGHTS>),
-    HANDLER(KEY_THROTTLE1_SET, set_throttle),
     HANDLER(KEY_FLAPS_INCR, flaps_extend),
     HANDLER(KEY_FLAPS_DECR, flaps_retract),
+    HANDLER(KEY_THROTTLE1_SET, set_throttle),
     HANDLER(KEY_PAN_RESET, pan_reset),
     HANDLER(KEY_KNEEBOARD, toggle_view<&cockpit_view::kneeboard_shown>),
     HANDLER(KEY_ADF_CARD_INC, turn_adf_card_on),

@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                       step_case{"bars_off_step_snaps", 66318, bars, 13, 20},
                       step_case{"adf_card_on", 65881, 22, 41, 42},
                       step_case{"adf_card_on_wraps", 65881, 22, 359, 0},
-                      step_case{"adf_card_back_wraps", 65882, 22, 0, 359}),
+                      step_case{"adf_card_back_wraps", 65882, 22, 0, 359},
                       step_case{"flaps_first_detent", 65758, 328, 0, 6553.2},
                       step_case{"flaps_between_detents", 65758, 328, 5000, 6553.2},
                       step_case{"flaps_down_at_the_stop", 65758, 328, 16383, 16383},

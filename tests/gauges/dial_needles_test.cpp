@@ -112,6 +112,8 @@ double adf_at(PIXPOINT mark) {
 }
 double vor_at(PIXPOINT mark) {
     return direction_to({151, 156}, mark);
+}
+
 // Turn coordinator: 256ths of the face's unit in token 70; the pointer hinges at (150,253).
 constexpr GAUGE_TOKEN turn_rate = 70;
 double turn_at(PIXPOINT mark) {
@@ -301,6 +303,7 @@ const needle_row needle_rows[] = {
     {"right_45", "Turn_Coordinator", metric, turn_rate, 1152, 3, 4.5, turn_at({220, 64})},
     {"right_5", "Turn_Coordinator", metric, turn_rate, 1280, 3, 5, turn_at({220, 64})},
     {"pointer_failed", "Turn_Coordinator", metric, turn_rate, 1152, 3, 0, 270,
+     FAIL_SYSTEM_ELECTRICAL_PANELS},
 
     {"minus_10_g", "Accelerometer", metric, load, -6240, 1, -6240, g_at({48, 166})},
     {"minus_5_g", "Accelerometer", metric, load, -3120, 1, -3120, g_at({48, 166})},
@@ -312,6 +315,7 @@ const needle_row needle_rows[] = {
     {"highest_hand_at_load", "Accelerometer", metric, load, 624, 3, 624,
      270 + (g_at({61, 202}) + 90) / 10},
     {"pointer_unpowered", "Accelerometer", metric, load, 3000, 1, 0, 270,
+     FAIL_SYSTEM_ELECTRICAL_PANELS},
 
     {"set_0_m", ralt, metric, decision, 0, 3, 0, ralt_at({94, 255})},
     {"set_150_m", ralt, metric, decision, 150, 3, 150, ralt_at({173, 34})},

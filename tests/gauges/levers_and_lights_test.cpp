@@ -57,9 +57,9 @@ const std::vector<threshold_row> threshold_rows = {
     {"pressure_below", "Low_Fuel_Pressure_Light", 0, 1, {{899, 1439.9}}, 0},
     {"pressure_at", "Low_Fuel_Pressure_Light", 0, 1, {{899, 1440.0}}, -1},
     {"pressure_nan", "Low_Fuel_Pressure_Light", 0, 1, {{899, nan}}, 0},
-    // 100 US gallons: 300 litres is 6648830.6 of 8388608.
-    {"fuel_below_300_litres", "Low_Fuel_Light", 0, 1, {{289, 6648830.0}}, 0},
-    {"fuel_above_300_litres", "Low_Fuel_Light", 0, 1, {{289, 6648831.0}}, -1},
+    // 185 US gallons: 300 litres is 3593962.5 of 8388608.
+    {"fuel_below_300_litres", "Low_Fuel_Light", 0, 1, {{289, 3593962.0}}, 0},
+    {"fuel_above_300_litres", "Low_Fuel_Light", 0, 1, {{289, 3593963.0}}, -1},
     {"fuel_nan", "Low_Fuel_Light", 0, 1, {{289, nan}}, 0},
     {"air_brake_at", "Speed_Brake_Light", 0, 1, {{326, 8000.0}}, -1},
     {"air_brake_above", "Speed_Brake_Light", 0, 1, {{326, 8000.1}}, 0},
