@@ -18,7 +18,7 @@ CATALOG_FAMILY(switch_gauges, 8)    // gauges/controls/switches.cpp
 CATALOG_FAMILY(label_plates, 2)     // gauges/controls/label_plates.cpp
 
 CATALOG_GAUGE(1, gauge_registration)         // Registration
-CATALOG_UNBUILT(2)                           // Shut_Down
+CATALOG_GAUGE(2, gauge_shut_down)            // Shut_Down
 CATALOG_MEMBER(3, toggle_buttons, 0)         // ATC_Toggle
 CATALOG_MEMBER(4, toggle_buttons, 1)         // Kneeboard_Toggle
 CATALOG_MEMBER(5, toggle_buttons, 2)         // Map_Toggle
@@ -33,10 +33,10 @@ CATALOG_MEMBER(13, toggle_buttons, 10)       // Throttle_Toggle
 CATALOG_MEMBER(14, toggle_buttons, 11)       // Invisible_Toggle
 CATALOG_MEMBER(15, toggle_buttons, 12)       // Electricity_Toggle
 CATALOG_MEMBER(16, toggle_buttons, 13)       // Fuel_Zoom
-CATALOG_UNBUILT(17)                          // Old_XPDR
-CATALOG_UNBUILT(18)                          // Old_ADF
-CATALOG_UNBUILT(19)                          // Old_COM
-CATALOG_UNBUILT(20)                          // Old_NAV
+CATALOG_GAUGE(17, gauge_old_xpdr)            // Old_XPDR
+CATALOG_GAUGE(18, gauge_old_adf)             // Old_ADF
+CATALOG_GAUGE(19, gauge_old_com)             // Old_COM
+CATALOG_GAUGE(20, gauge_old_nav)             // Old_NAV
 CATALOG_GAUGE(21, gauge_airspeed)            // Airspeed
 CATALOG_GAUGE(22, gauge_vertical_speed)      // Vertical_Speed
 CATALOG_GAUGE(23, gauge_attitude)            // Attitude

@@ -10,6 +10,11 @@ SINT32 adf_power = 0;
 SINT32 adf_tone = 0;
 SINT32 xpdr_power = 0;
 
+FLOAT64 com_mhz = 0.0;
+FLOAT64 com_hundredths = 0.0;
+FLOAT64 nav_mhz = 0.0;
+FLOAT64 nav_hundredths = 0.0;
+
 void flip_units_mode() {
     units_mode = units_mode == 0 ? 1 : 0;
 }

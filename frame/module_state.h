@@ -18,5 +18,13 @@ extern SINT32 adf_power;
 extern SINT32 adf_tone;
 extern SINT32 xpdr_power;
 
+// The COM and NAV sets' frequencies as their gauge callbacks and knob clicks last read them:
+// whole megahertz, and the two decimals as a number 0 to 99. The displays and knobs of the sets
+// read only these.
+extern FLOAT64 com_mhz;
+extern FLOAT64 com_hundredths;
+extern FLOAT64 nav_mhz;
+extern FLOAT64 nav_hundredths;
+
 // Turns the units mode over: metric becomes British and British metric.
 void flip_units_mode();

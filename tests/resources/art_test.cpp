@@ -83,7 +83,9 @@ TEST(Masks, AreWhiteWhereTheImageShowsAndBlackElsewhere) {
     const bench::module_library module = testing_support::module_file();
     const auto bitmaps = carried_bitmaps(module);
     for (ID mask : {BMP_ATTITUDE_METRIC_SPHERE_MASK, BMP_ATTITUDE_BRITISH_SPHERE_MASK,
-                    BMP_ALTIMETER_BRITISH_DISC_MASK, BMP_ALTIMETER_METRIC_DISC_MASK}) {
+                    BMP_ALTIMETER_BRITISH_DISC_MASK, BMP_ALTIMETER_METRIC_DISC_MASK,
+                    BMP_COM_CHANNEL_DIGITS_MASK, BMP_NAV_TENS_DIGITS_MASK, BMP_ADF_DIGITS_MASK,
+                    BMP_XPDR_DIGITS_MASK}) {
         const auto dib = bitmaps.at(std::to_string(mask));
         const bench::bitmap_description d = bench::describe_bitmap(dib);
         const std::size_t row_bytes = (3 * static_cast<std::size_t>(d.width) + 3) & ~std::size_t{3};

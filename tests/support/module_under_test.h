@@ -24,6 +24,9 @@ inline bench::module_library linked_module() {
 inline void reset_linked_module_state() {
     units_mode = 0;
     sound_enabled = 1;
+    for (SINT32* flag : {&com_power, &nav_power, &nav_ident, &adf_power, &adf_tone, &xpdr_power}) {
+        *flag = 0;
+    }
 }
 
 }  // namespace testing_support
