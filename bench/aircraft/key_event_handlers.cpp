@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "bench/aircraft/radio_handlers.h"
 #include "bench/aircraft/simulated_aircraft.h"
 #include "frame/key_events.h"
 #include "frame/tokens.h"
@@ -81,10 +82,33 @@ void toggle_window(simulated_aircraft& aircraft, UINT32 ident) {
 constexpr std::array handlers = {
     HANDLER(KEY_STROBES_TOGGLE, toggle<STROBE_LIGHTS>),
     HANDLER(KEY_ATC, toggle_view<&cockpit_view::atc_window_shown>),
+    HANDLER(KEY_COM_RADIO_WHOLE_DEC, com_whole_down),
+    HANDLER(KEY_COM_RADIO_WHOLE_INC, com_whole_up),
+    HANDLER(KEY_COM_RADIO_FRACT_DEC, com_fraction_down),
+    HANDLER(KEY_COM_RADIO_FRACT_INC, com_fraction_up),
+    HANDLER(KEY_NAV1_RADIO_WHOLE_DEC, nav_whole_down),
+    HANDLER(KEY_NAV1_RADIO_WHOLE_INC, nav_whole_up),
+    HANDLER(KEY_NAV1_RADIO_FRACT_DEC, nav_fraction_down),
+    HANDLER(KEY_NAV1_RADIO_FRACT_INC, nav_fraction_up),
+    HANDLER(KEY_ADF_100_INC, adf_hundreds_up),
+    HANDLER(KEY_ADF_10_INC, adf_tens_up),
+    HANDLER(KEY_ADF_1_INC, adf_units_up),
+    HANDLER(KEY_XPNDR_1000_INC, (xpdr_figure_up<3>)),
+    HANDLER(KEY_XPNDR_100_INC, (xpdr_figure_up<2>)),
+    HANDLER(KEY_XPNDR_10_INC, (xpdr_figure_up<1>)),
+    HANDLER(KEY_XPNDR_1_INC, (xpdr_figure_up<0>)),
+    HANDLER(KEY_ADF_100_DEC, adf_hundreds_down),
+    HANDLER(KEY_ADF_10_DEC, adf_tens_down),
+    HANDLER(KEY_ADF_1_DEC, adf_units_down),
     HANDLER(KEY_PAN_UP, pan_up),
     HANDLER(KEY_PAN_DOWN, pan_down),
     HANDLER(KEY_PANEL_LIGHTS_TOGGLE, toggle<PANEL_LIGHTS>),
     HANDLER(KEY_LANDING_LIGHTS_TOGGLE, toggle<LANDING_LIGHTS>),
+    HANDLER(KEY_RADIO_VOR1_IDENT_DISABLE, nav1_ident_off),
+    HANDLER(KEY_RADIO_VOR2_IDENT_DISABLE, nav2_ident_off),
+    HANDLER(KEY_RADIO_ADF_IDENT_DISABLE, adf_ident_off),
+    HANDLER(KEY_RADIO_VOR1_IDENT_ENABLE, nav1_ident_on),
+    HANDLER(KEY_RADIO_ADF_IDENT_ENABLE, adf_ident_on),
     HANDLER(KEY_PAN_RESET, pan_reset),
     HANDLER(KEY_KNEEBOARD, toggle_view<&cockpit_view::kneeboard_shown>),
     HANDLER(KEY_KOHLSMAN_INC, (step<pressure_setting, +1>)),
@@ -97,6 +121,10 @@ constexpr std::array handlers = {
     HANDLER(KEY_ATTITUDE_BARS_POSITION_DEC, (step<bars_position, -1>)),
     HANDLER(KEY_TOGGLE_NAV_LIGHTS, toggle<NAV_LIGHTS>),
     HANDLER(KEY_FLIGHT_MAP, toggle_view<&cockpit_view::map_shown>),
+    HANDLER(KEY_XPNDR_1000_DEC, (xpdr_figure_down<3>)),
+    HANDLER(KEY_XPNDR_100_DEC, (xpdr_figure_down<2>)),
+    HANDLER(KEY_XPNDR_10_DEC, (xpdr_figure_down<1>)),
+    HANDLER(KEY_XPNDR_1_DEC, (xpdr_figure_down<0>)),
     HANDLER(KEY_PANEL_ID_TOGGLE, toggle_window),
     HANDLER(KEY_PANEL_ID_OPEN, open_window),
     HANDLER(KEY_PANEL_ID_CLOSE, close_window),
