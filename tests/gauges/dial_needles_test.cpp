@@ -69,6 +69,14 @@ double alt_at(PIXPOINT mark) {
     return direction_to({151, 150}, mark);
 }
 
+// Radio knobs: the packed frequency or code in their set's token; the knob reads its figure.
+constexpr const char* com = "Old_COM";
+constexpr const char* nav = "Old_NAV";
+constexpr const char* adf = "Old_ADF";
+constexpr const char* xpdr = "Old_XPDR";
+constexpr std::size_t khz_knob = 6;
+constexpr std::size_t mhz_knob = 7;
+
 const needle_row needle_rows[] = {
     {"km_h_0", asi, metric, knots, kmh(0), asi_metric, 0, asi_at({151, 34})},
     {"km_h_50", asi, metric, knots, kmh(50), asi_metric, 50, asi_at({225, 64})},
@@ -158,6 +166,21 @@ const needle_row needle_rows[] = {
      FAIL_SYSTEM_PITOT_STATIC},
     {"hundreds_pitot_failed", alt, british, feet, 1500, alt_hundreds, 0, 270,
      FAIL_SYSTEM_PITOT_STATIC},
+    {"mhz_118", com, metric, 23, 0x1800, mhz_knob, 118, direction_to({98, 76}, {98, 46})},
+    {"mhz_122", com, metric, 23, 0x2200, mhz_knob, 122, direction_to({98, 76}, {98, 106})},
+    {"khz_0", com, metric, 23, 0x1800, khz_knob, 0, direction_to({202, 76}, {98, 46})},
+    {"khz_50", com, metric, 23, 0x1850, khz_knob, 50, direction_to({202, 76}, {98, 106})},
+    {"mhz_108", nav, metric, 24, 0x0800, mhz_knob, 108, direction_to({98, 76}, {98, 46})},
+    {"mhz_112", nav, metric, 24, 0x1200, mhz_knob, 112, direction_to({98, 76}, {98, 106})},
+    {"khz_50", nav, metric, 24, 0x1250, khz_knob, 50, direction_to({202, 76}, {98, 106})},
+    {"hundreds_0", adf, metric, 16, 0x0000, 5, 0, 270},
+    {"hundreds_5", adf, metric, 16, 0x0500, 5, 5, 90},
+    {"tens_5", adf, metric, 16, 0x0050, 6, 5, 90},
+    {"units_0", adf, metric, 16, 0x0000, 7, 0, 270},
+    {"thousands_0", xpdr, metric, 38, 0x0000, 4, 0, 270},
+    {"thousands_8", xpdr, metric, 38, 0x8000, 4, 8, 90},
+    {"hundreds_0", xpdr, metric, 38, 0x0000, 3, 0, direction_to({129, 75}, {88, 60})},
+    {"units_8", xpdr, metric, 38, 0x0008, 1, 8, direction_to({211, 75}, {88, 90})},
 };
 
 using DialNeedle = testing_support::panel_table_test<needle_row>;
