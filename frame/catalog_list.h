@@ -19,7 +19,7 @@ CATALOG_FAMILY(label_plates, 2)     // gauges/controls/label_plates.cpp
 CATALOG_FAMILY(warning_lights, 7)   // gauges/controls/warning_lights.cpp
 
 CATALOG_GAUGE(1, gauge_registration)         // Registration
-CATALOG_UNBUILT(2)                           // Shut_Down
+CATALOG_GAUGE(2, gauge_shut_down)            // Shut_Down
 CATALOG_MEMBER(3, toggle_buttons, 0)         // ATC_Toggle
 CATALOG_MEMBER(4, toggle_buttons, 1)         // Kneeboard_Toggle
 CATALOG_MEMBER(5, toggle_buttons, 2)         // Map_Toggle
@@ -34,10 +34,10 @@ CATALOG_MEMBER(13, toggle_buttons, 10)       // Throttle_Toggle
 CATALOG_MEMBER(14, toggle_buttons, 11)       // Invisible_Toggle
 CATALOG_MEMBER(15, toggle_buttons, 12)       // Electricity_Toggle
 CATALOG_MEMBER(16, toggle_buttons, 13)       // Fuel_Zoom
-CATALOG_UNBUILT(17)                          // Old_XPDR
-CATALOG_UNBUILT(18)                          // Old_ADF
-CATALOG_UNBUILT(19)                          // Old_COM
-CATALOG_UNBUILT(20)                          // Old_NAV
+CATALOG_GAUGE(17, gauge_old_xpdr)            // Old_XPDR
+CATALOG_GAUGE(18, gauge_old_adf)             // Old_ADF
+CATALOG_GAUGE(19, gauge_old_com)             // Old_COM
+CATALOG_GAUGE(20, gauge_old_nav)             // Old_NAV
 CATALOG_GAUGE(21, gauge_airspeed)            // Airspeed
 CATALOG_GAUGE(22, gauge_vertical_speed)      // Vertical_Speed
 CATALOG_GAUGE(23, gauge_attitude)            // Attitude

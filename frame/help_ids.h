@@ -46,6 +46,20 @@ inline constexpr ID HELP_FLAPS_LEVER = 0xAB7D;
 // Over a part of a dial: the slip tube of the attitude indicator.
 inline constexpr ID HELP_ATTITUDE_SLIP_TUBE = 0xAB61;
 
+// The radio sets: the whole set, and over its frequency or code window and its knobs.
+inline constexpr ID HELP_NAV_SET = 0xA700;
+inline constexpr ID HELP_COM_SET = 0xA701;
+inline constexpr ID HELP_ADF_SET = 0xA709;
+inline constexpr ID HELP_TRANSPONDER_SET = 0xA70A;
+inline constexpr ID HELP_COM_KNOBS = 0xA710;
+inline constexpr ID HELP_COM_WINDOW = 0xA711;
+inline constexpr ID HELP_NAV_KNOBS = 0xA714;
+inline constexpr ID HELP_NAV_WINDOW = 0xA715;
+inline constexpr ID HELP_ADF_KNOBS = 0xAA55;
+inline constexpr ID HELP_ADF_WINDOW = 0xAA56;
+inline constexpr ID HELP_ADF_TONE_SWITCH = 0xAA57;
+inline constexpr ID HELP_TRANSPONDER_WINDOW = 0xAA62;
+
 // Host tooltip ids, shown by a tooltip rectangle for the area of its enclosing parent.
 inline constexpr ID HELP_AIRSPEED_LOWER_HALF = 0x3001;
 inline constexpr ID HELP_AIRSPEED_UPPER_HALF = 0x3002;

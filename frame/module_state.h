@@ -25,6 +25,13 @@ extern SINT32 radio_altimeter_power;
 // last reset, in the host's 1/624 g.
 extern FLOAT64 accelerometer_lowest;
 extern FLOAT64 accelerometer_highest;
+// The COM and NAV sets' frequencies as their gauge callbacks and knob clicks last read them:
+// whole megahertz, and the two decimals as a number 0 to 99. The displays and knobs of the sets
+// read only these.
+extern FLOAT64 com_mhz;
+extern FLOAT64 com_hundredths;
+extern FLOAT64 nav_mhz;
+extern FLOAT64 nav_hundredths;
 
 // Turns the units mode over: metric becomes British and British metric.
 void flip_units_mode();

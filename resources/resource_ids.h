@@ -7,6 +7,9 @@
 // ---- Registration plate ----
 inline constexpr int BMP_REGISTRATION_PLATE = 50;  // plate under the registration text
 
+// ---- Shut_Down ----
+inline constexpr int BMP_SHUT_DOWN_PLATE = 60;  // 5 x 5 plain plate
+
 // ---- Panel toggle buttons ---- (parameter b may choose any face from 100 to 200)
 inline constexpr int BMP_KNEEBOARD_TOGGLE = 70;
 inline constexpr int BMP_MAP_TOGGLE = 80;
@@ -181,6 +184,69 @@ inline constexpr int BMP_GEAR_HANDLE_UP = 3170;           // 92 x 335, image 0
 inline constexpr int BMP_GEAR_HANDLE_DOWN = 3171;         // image 1
 inline constexpr int BMP_FLAPS_STEP_LEVER_TOP = 3360;     // 44 x 54, step lever image 0
 inline constexpr int BMP_FLAPS_STEP_LEVER_LOWEST = 3363;  // image 3
+// ---- Transponder ---- (249 x 141 set)
+inline constexpr int BMP_XPDR_FACE = 1140;         // XPDR, ON, OFF, TEST, IDENT, OFF, knob recesses
+inline constexpr int BMP_XPDR_DIGITS = 1160;       // 18 x 308 drum, 0 to 9 and 0
+inline constexpr int BMP_XPDR_DIGITS_MASK = 1161;  // 18 x 28
+inline constexpr int BMP_XPDR_SWITCH_OFF = 1170;   // power switch, images 0 and 1
+inline constexpr int BMP_XPDR_SWITCH_ON = 1171;
+inline constexpr int BMP_XPDR_LAMP = 1180;          // 10 x 10 lit lamp
+inline constexpr int BMP_XPDR_IDENT_BUTTON = 1190;  // 30 x 30, images 0 and 1
+inline constexpr int BMP_XPDR_IDENT_BUTTON_PRESSED = 1191;
+inline constexpr int BMP_XPDR_KNOB = 1200;  // 30 x 30 black knob, white mark
+
+// ---- ADF set ---- (249 x 141)
+inline constexpr int BMP_OLD_ADF_FACE = 1210;    // ADF, kHz, ON, OFF, VOL, ADF, ANT, TONE
+inline constexpr int BMP_ADF_UNITS_KNOB = 1220;  // 30 x 30, the three knobs alike
+inline constexpr int BMP_ADF_TENS_KNOB = 1230;
+inline constexpr int BMP_ADF_HUNDREDS_KNOB = 1240;
+inline constexpr int BMP_ADF_DIGITS = 1250;       // 18 x 308 drum, 0 to 9 and 0
+inline constexpr int BMP_ADF_DIGITS_MASK = 1251;  // 18 x 28
+inline constexpr int BMP_ADF_SWITCH_OFF = 1260;   // power switch, images 0 and 1
+inline constexpr int BMP_ADF_SWITCH_ON = 1261;
+inline constexpr int BMP_ADF_LAMP_DARK = 1270;  // 10 x 10, images 0 and 1
+inline constexpr int BMP_ADF_LAMP_LIT = 1271;
+inline constexpr int BMP_ADF_TONE_SWITCH_ADF = 1290;  // tone switch, images 0 and 1
+inline constexpr int BMP_ADF_TONE_SWITCH_TONE = 1291;
+inline constexpr int BMP_ADF_THOUSANDS_0 = 1300;  // 18 x 28 figures 0 and 1
+inline constexpr int BMP_ADF_THOUSANDS_1 = 1301;
+
+// ---- COM set ---- (249 x 141)
+inline constexpr int BMP_OLD_COM_BACK = 1330;  // face titled COM
+inline constexpr int BMP_COM_MHZ_KNOB = 1340;  // 30 x 30, the two knobs alike
+inline constexpr int BMP_COM_KHZ_KNOB = 1350;
+inline constexpr int BMP_COM_DIGITS = 1360;       // 18 x 308 drum, 0 to 9 and 0
+inline constexpr int BMP_COM_DIGITS_MASK = 1361;  // 18 x 28
+inline constexpr int BMP_COM_TENS_DIGITS = 1370;  // 18 x 112 drum, 0 to 3
+inline constexpr int BMP_COM_TENS_DIGITS_MASK = 1371;
+inline constexpr int BMP_COM_LEADING_ONE = 1380;          // 18 x 28, the figure 1
+inline constexpr int BMP_COM_CHANNEL_DIGITS = 1390;       // 18 x 308: 00 - 25 - - 50 - 75 - - 00
+inline constexpr int BMP_COM_CHANNEL_DIGITS_MASK = 1391;  // 18 x 28
+inline constexpr int BMP_COM_SWITCH_OFF = 1400;           // power switch, images 0 and 1
+inline constexpr int BMP_COM_SWITCH_ON = 1401;
+inline constexpr int BMP_COM_LAMP = 1420;      // 10 x 10 lit lamp
+inline constexpr int BMP_COM_VOL_KNOB = 1440;  // 30 x 30
+// Carried under their names, used by no gauge: the same face titled COM 1 and COM 2.
+inline constexpr const char* BMP_OLD_COM1_BACK = "BMP_OLD_COM1_BACK";
+inline constexpr const char* BMP_OLD_COM2_BACK = "BMP_OLD_COM2_BACK";
+
+// ---- NAV set ---- (249 x 141)
+inline constexpr int BMP_OLD_NAV_BACK = 2000;  // face titled NAV
+inline constexpr int BMP_NAV_MHZ_KNOB = 2010;  // 30 x 30, the two knobs alike
+inline constexpr int BMP_NAV_KHZ_KNOB = 2020;
+inline constexpr int BMP_NAV_DIGITS = 2130;       // 18 x 308 drum, 0 to 9 and 0
+inline constexpr int BMP_NAV_DIGITS_MASK = 2131;  // 18 x 28
+inline constexpr int BMP_NAV_TENS_DIGITS = 2140;  // 18 x 56 drum, 0 and 1
+inline constexpr int BMP_NAV_TENS_DIGITS_MASK = 2141;
+inline constexpr int BMP_NAV_LEADING_ONE = 2150;  // 18 x 28, the figure 1
+inline constexpr int BMP_NAV_SWITCH_OFF = 2160;   // power switch, images 0 and 1
+inline constexpr int BMP_NAV_SWITCH_ON = 2161;
+inline constexpr int BMP_NAV_IDENT_SWITCH_OFF = 2170;  // at VOR ID OFF, images 0 and 1
+inline constexpr int BMP_NAV_IDENT_SWITCH_ON = 2171;   // at ON / VOL
+inline constexpr int BMP_NAV_LAMP = 2180;              // 10 x 10 lit lamp
+// Carried under their names, used by no gauge: the same face titled NAV 1 and NAV 2.
+inline constexpr const char* BMP_OLD_NAV1_BACK = "BMP_OLD_NAV1_BACK";
+inline constexpr const char* BMP_OLD_NAV2_BACK = "BMP_OLD_NAV2_BACK";
 
 // ---- Switches ---- (the eight share their bitmaps)
 inline constexpr int BMP_SWITCH_BASE = 3390;        // base plate and nut

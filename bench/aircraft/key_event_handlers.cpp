@@ -8,6 +8,7 @@
 #include "bench/aircraft/flaps_gear_handlers.h"
 #include "bench/aircraft/flight_dial_handlers.h"
 #include "bench/aircraft/navigation_handlers.h"
+#include "bench/aircraft/radio_handlers.h"
 #include "bench/aircraft/simulated_aircraft.h"
 #include "frame/key_events.h"
 #include "frame/tokens.h"
@@ -86,6 +87,24 @@ constexpr std::array handlers = {
     HANDLER(KEY_STROBES_TOGGLE, toggle<STROBE_LIGHTS>),
     HANDLER(KEY_ATC, toggle_view<&cockpit_view::atc_window_shown>),
     HANDLER(KEY_GEAR_TOGGLE, gear_toggle),
+    HANDLER(KEY_COM_RADIO_WHOLE_DEC, com_whole_down),
+    HANDLER(KEY_COM_RADIO_WHOLE_INC, com_whole_up),
+    HANDLER(KEY_COM_RADIO_FRACT_DEC, com_fraction_down),
+    HANDLER(KEY_COM_RADIO_FRACT_INC, com_fraction_up),
+    HANDLER(KEY_NAV1_RADIO_WHOLE_DEC, nav_whole_down),
+    HANDLER(KEY_NAV1_RADIO_WHOLE_INC, nav_whole_up),
+    HANDLER(KEY_NAV1_RADIO_FRACT_DEC, nav_fraction_down),
+    HANDLER(KEY_NAV1_RADIO_FRACT_INC, nav_fraction_up),
+    HANDLER(KEY_ADF_100_INC, adf_hundreds_up),
+    HANDLER(KEY_ADF_10_INC, adf_tens_up),
+    HANDLER(KEY_ADF_1_INC, adf_units_up),
+    HANDLER(KEY_XPNDR_1000_INC, (xpdr_figure_up<3>)),
+    HANDLER(KEY_XPNDR_100_INC, (xpdr_figure_up<2>)),
+    HANDLER(KEY_XPNDR_10_INC, (xpdr_figure_up<1>)),
+    HANDLER(KEY_XPNDR_1_INC, (xpdr_figure_up<0>)),
+    HANDLER(KEY_ADF_100_DEC, adf_hundreds_down),
+    HANDLER(KEY_ADF_10_DEC, adf_tens_down),
+    HANDLER(KEY_ADF_1_DEC, adf_units_down),
     HANDLER(KEY_VOR1_SET, set_vor1_course),
     HANDLER(KEY_PAN_UP, pan_up),
     HANDLER(KEY_PAN_DOWN, pan_down),
@@ -94,6 +113,11 @@ constexpr std::array handlers = {
     HANDLER(KEY_FLAPS_INCR, flaps_extend),
     HANDLER(KEY_FLAPS_DECR, flaps_retract),
     HANDLER(KEY_THROTTLE1_SET, set_throttle),
+    HANDLER(KEY_RADIO_VOR1_IDENT_DISABLE, nav1_ident_off),
+    HANDLER(KEY_RADIO_VOR2_IDENT_DISABLE, nav2_ident_off),
+    HANDLER(KEY_RADIO_ADF_IDENT_DISABLE, adf_ident_off),
+    HANDLER(KEY_RADIO_VOR1_IDENT_ENABLE, nav1_ident_on),
+    HANDLER(KEY_RADIO_ADF_IDENT_ENABLE, adf_ident_on),
     HANDLER(KEY_PAN_RESET, pan_reset),
     HANDLER(KEY_KNEEBOARD, toggle_view<&cockpit_view::kneeboard_shown>),
     HANDLER(KEY_ADF_CARD_INC, turn_adf_card_on),
@@ -111,6 +135,10 @@ constexpr std::array handlers = {
     HANDLER(KEY_DECISION_HEIGHT_DEC, lower_decision_height),
     HANDLER(KEY_TOGGLE_NAV_LIGHTS, toggle<NAV_LIGHTS>),
     HANDLER(KEY_FLIGHT_MAP, toggle_view<&cockpit_view::map_shown>),
+    HANDLER(KEY_XPNDR_1000_DEC, (xpdr_figure_down<3>)),
+    HANDLER(KEY_XPNDR_100_DEC, (xpdr_figure_down<2>)),
+    HANDLER(KEY_XPNDR_10_DEC, (xpdr_figure_down<1>)),
+    HANDLER(KEY_XPNDR_1_DEC, (xpdr_figure_down<0>)),
     HANDLER(KEY_PANEL_ID_TOGGLE, toggle_window),
     HANDLER(KEY_PANEL_ID_OPEN, open_window),
     HANDLER(KEY_PANEL_ID_CLOSE, close_window),

@@ -4,6 +4,7 @@
 
 #include "bench/aircraft/aircraft_systems.h"
 #include "bench/aircraft/key_event_handlers.h"
+#include "bench/aircraft/radio_handlers.h"
 #include "frame/tokens.h"
 
 namespace bench {
@@ -13,6 +14,7 @@ constexpr double standard_pressure_setting = 29.92;
 
 simulated_aircraft::simulated_aircraft()
     : tokens_{{KOHLSMAN_SETTING_HG, standard_pressure_setting}}, systems_(make_aircraft_systems()) {
+    radios_at_rest(*this);
     // The systems put their variables in place before any gauge is installed.
     advance(0.0);
 }

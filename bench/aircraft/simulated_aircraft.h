@@ -1,6 +1,6 @@
 // The bench's stand-in for the simulator: token variables in the units the gauges expect,
-// failures, the panel windows and the view, the aircraft's ATC identifier, and the key events it
-// performs.
+// failures, the panel windows and the view, the radios' ident audio, the aircraft's ATC
+// identifier, and the key events it performs.
 #pragma once
 
 #include <array>
@@ -14,15 +14,16 @@
 #include "bench/aircraft/aircraft_system.h"
 #include "bench/aircraft/cockpit_view.h"
 #include "bench/aircraft/panel_windows.h"
+#include "bench/aircraft/radio_audio.h"
 #include "bench/host/simulation_view.h"
 
 namespace bench {
 
 class simulated_aircraft final : public simulation_view {
   public:
-    // The aircraft at rest, its altimeter set to standard pressure (29.92 inches of mercury) and
-    // its systems in their starting state (gear down, flaps up, tanks filled); every other
-    // variable reads 0 until it is set.
+    // The aircraft at rest on the ground, its altimeter set to standard pressure (29.92 inches
+    // of mercury), its radios tuned (see radios_at_rest) and its systems in their starting state
+    // (gear down, flaps up, tanks filled); every other variable reads 0 until it is set.
     simulated_aircraft();
     ~simulated_aircraft() override;
     simulated_aircraft(const simulated_aircraft&) = delete;
@@ -54,6 +55,13 @@ class simulated_aircraft final : public simulation_view {
         return windows_;
     }
 
+    radio_audio& audio() {
+        return audio_;
+    }
+    const radio_audio& audio() const {
+        return audio_;
+    }
+
     cockpit_view& view() {
         return view_;
     }
@@ -76,6 +84,7 @@ class simulated_aircraft final : public simulation_view {
     std::vector<std::unique_ptr<aircraft_system>> systems_;
     panel_windows windows_;
     cockpit_view view_;
+    radio_audio audio_;
     std::array<char, max_atc_id_length + 1> atc_id_{"RA-1961"};
 };
 

@@ -11,7 +11,10 @@ std::vector<ID> element_bitmaps(const ELEMENT_HEADER& element) {
             return {};
         case ELEMENT_TYPE_ICON: {
             std::vector<ID> images;
-            const SINT32 count = element_record<ELEMENT_ICON>(element).num_icons;
+            // An icon with neither a variable nor a callback has the value 0: only image 0.
+            const auto& icon = element_record<ELEMENT_ICON>(element);
+            const bool fixed = icon.update_cb == nullptr && icon.source_var.id == MODULE_VAR_NONE;
+            const SINT32 count = fixed ? std::min(icon.num_icons, SINT32{1}) : icon.num_icons;
             for (SINT32 k = 0; k < count; ++k) {
                 images.push_back(id + k);
             }

@@ -17,7 +17,8 @@ inline ID mask_bitmap(const ELEMENT_HEADER& element) {
 }
 
 // The bitmaps of one element: its own resource id; for an icon, image k is id + k for each of
-// its images; a moving image and a sprite draw through their mask_bitmap; a string draws text
+// its images (only image 0 for an icon with neither a variable nor a callback, whose value is
+// always 0); a moving image and a sprite draw through their mask_bitmap; a string draws text
 // and no bitmap.
 std::vector<ID> element_bitmaps(const ELEMENT_HEADER& element);
 

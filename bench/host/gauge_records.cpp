@@ -1,5 +1,6 @@
 #include "bench/host/gauge_records.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "bench/host/bench_error.h"
@@ -10,6 +11,7 @@ namespace {
 // Bounds beyond which records are taken to be corrupt rather than large.
 constexpr int max_tree_depth = 64;
 constexpr std::size_t max_elements = 1024;
+constexpr UINT32 max_table_points = 4096;
 constexpr std::size_t max_list_length = 256;
 constexpr std::size_t max_mouse_rects = 1024;
 
@@ -69,6 +71,17 @@ ELEMENT_HEADER* gauge_records::copy_element(const ELEMENT_HEADER& original, ELEM
         auto buffer = std::make_unique<char[]>(std::size_t{text.max_string_length} + 1);
         text.string = buffer.get();
         text_buffers_.push_back(std::move(buffer));
+    }
+    if (element.element_type == ELEMENT_TYPE_NEEDLE && copy.needle.nonlinearity_table != nullptr) {
+        ELEMENT_NEEDLE& needle = copy.needle;
+        if (needle.nonlinearity_table_size > max_table_points) {
+            throw bench_error("a scale table has more than " + std::to_string(max_table_points) +
+                              " points");
+        }
+        auto table = std::make_unique<NONLINEARITY[]>(needle.nonlinearity_table_size);
+        std::copy_n(needle.nonlinearity_table, needle.nonlinearity_table_size, table.get());
+        needle.nonlinearity_table = table.get();
+        tables_.push_back(std::move(table));
     }
     elements_.push_back({&element, depth});
     element.next_element = copy_list(original.next_element, &element, depth + 1);

@@ -1,6 +1,8 @@
 // A placement's own copy of a gauge's records, as the host makes one for every gauge a panel
 // places: the header, the element tree and the mouse list, with the back pointers set to the
-// copies. Scale tables and failure lists stay shared with the module. The placement's parameter
+// copies. Failure lists stay shared with the module. Each needle gets its own copy of its scale
+// table, because the host writes into a table the angles of its points seen from the needle's
+// pivot, and needles about different pivots may share one table. The placement's parameter
 // string and the text buffers of string elements belong to the copy.
 #pragma once
 
@@ -47,6 +49,7 @@ class gauge_records {
     std::vector<std::unique_ptr<any_element>> element_storage_;
     std::vector<std::unique_ptr<PELEMENT_HEADER[]>> list_storage_;
     std::vector<std::unique_ptr<char[]>> text_buffers_;
+    std::vector<std::unique_ptr<NONLINEARITY[]>> tables_;
     std::unique_ptr<char[]> parameters_;
     std::vector<element_in_tree> elements_;
     std::vector<MOUSERECT> mouse_list_;

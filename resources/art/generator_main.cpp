@@ -1,7 +1,7 @@
 // varek_art_generator <directory>: draws every bitmap the art registers, writes each as
-// <directory>/<id>.bmp, and last lists them in <directory>/bitmaps.rc, one resource-script line
-// each (`<id> BITMAP "<file>"`). The build makes the module's resource directory and the Windows
-// resource script from that list, so a bitmap is declared by its recipe alone.
+// <directory>/<id or name>.bmp, and last lists them in <directory>/bitmaps.rc, one resource-script
+// line each (`<id or name> BITMAP "<file>"`). The build makes the module's resource directory and
+// the Windows resource script from that list, so a bitmap is declared by its recipe alone.
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -21,9 +21,9 @@ int main(int argc, char** argv) {
         art::module_records records;
         std::string list;
         for (const art::recipe& r : art::all_recipes()) {
-            const std::filesystem::path file = directory / (std::to_string(r.id) + ".bmp");
+            const std::filesystem::path file = directory / (r.key() + ".bmp");
             art::write_bmp(art::make_bitmap(r, records), file);
-            list += std::to_string(r.id) + " BITMAP \"" + file.generic_string() + "\"\n";
+            list += r.key() + " BITMAP \"" + file.generic_string() + "\"\n";
         }
         std::ofstream out(directory / "bitmaps.rc");
         out << list;

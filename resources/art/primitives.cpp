@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <string>
 
@@ -392,15 +393,97 @@ void lettered_plate(cairo_t* cr, int width, int height, std::string_view text, c
 
 // ---- Strips, cards, textures ------------------------------------------------------------------
 
-void digit_strip(cairo_t* cr, int cell_width, int cell_height, int cells, const font& f) {
-    cairo_save(cr);
-    cairo_rectangle(cr, 0, 0, cell_width, static_cast<double>(cell_height) * cells);
-    set_colour(cr, palette::face);
-    cairo_fill(cr);
+void digit_strip(cairo_t* cr, int cell_width, int cell_height, int cells, const font& f, colour c) {
     for (int k = 0; k < cells; ++k) {
-        centred_text(cr, std::to_string(k % 10), {cell_width / 2.0, cell_height * (k + 0.5)}, f,
-                     palette::marks);
+        drum_cell(cr, cell_width, cell_height, static_cast<double>(cell_height) * k,
+                  std::to_string(k % 10), f, c);
     }
+}
+
+void drum_cell(cairo_t* cr, int cell_width, int cell_height, double top, std::string_view text,
+               const font& f, colour c) {
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, top, cell_width, cell_height);
+    cairo_pattern_t* shade = cairo_pattern_create_linear(0, top, 0, top + cell_height);
+    add_stop(shade, 0.0, rgb(10, 10, 10));
+    add_stop(shade, 0.5, palette::face);
+    add_stop(shade, 1.0, rgb(10, 10, 10));
+    fill_with(cr, shade);
+    centred_text(cr, text, {cell_width / 2.0, top + cell_height / 2.0}, f, c);
+    cairo_restore(cr);
+}
+
+void crackle_finish(cairo_t* cr, double x, double y, double width, double height) {
+    cairo_save(cr);
+    cairo_rectangle(cr, x, y, width, height);
+    cairo_clip_preserve(cr);
+    set_colour(cr, rgb(30, 29, 28));
+    cairo_fill(cr);
+    // A small fixed generator, so the finish is the same in every build.
+    std::uint32_t seed = 0x2545F491u;
+    const auto next = [&seed] {
+        seed ^= seed << 13;
+        seed ^= seed >> 17;
+        seed ^= seed << 5;
+        return (seed & 0xFFFFu) / 65535.0;
+    };
+    // Blotches of slightly different paint, then the cracks between them.
+    const int blotches = static_cast<int>(width * height / 60);
+    for (int i = 0; i < blotches; ++i) {
+        const double shade = 22 + 16 * next();
+        fill_circle(
+            cr, {x + width * next(), y + height * next()}, 1.0 + 2.5 * next(),
+            rgb(static_cast<int>(shade), static_cast<int>(shade), static_cast<int>(shade) - 1));
+    }
+    // Cracks: short straight runs that turn sharply, as paint splits.
+    const int cracks = static_cast<int>(width * height / 45);
+    cairo_set_line_width(cr, 0.6);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+    for (int i = 0; i < cracks; ++i) {
+        point p{x + width * next(), y + height * next()};
+        cairo_move_to(cr, p.x, p.y);
+        double heading = 360 * next();
+        for (int step = 0; step < 3; ++step) {
+            heading += 120 * (next() - 0.5);
+            p = polar(p, 1.5 + 2.5 * next(), heading);
+            cairo_line_to(cr, p.x, p.y);
+        }
+        set_colour(cr, rgb(62, 60, 57), 0.75);
+        cairo_stroke(cr);
+    }
+    cairo_restore(cr);
+}
+
+void rotary_switch(cairo_t* cr, point centre, double radius, double degrees) {
+    cairo_save(cr);
+    metal_boss(cr, centre, radius * 0.62);
+    // The pointer bar, wide at the hub and tapering to its tip.
+    const point tip = polar(centre, radius * 0.98, degrees);
+    const point tail = polar(centre, radius * 0.55, degrees + 180);
+    polygon(cr,
+            {polar(tail, radius * 0.2, degrees + 90), polar(tip, radius * 0.12, degrees + 90), tip,
+             polar(tip, radius * 0.12, degrees - 90), polar(tail, radius * 0.2, degrees - 90)});
+    set_colour(cr, rgb(22, 22, 24));
+    cairo_fill_preserve(cr);
+    set_colour(cr, rgb(90, 90, 94));
+    cairo_set_line_width(cr, 0.8);
+    cairo_stroke(cr);
+    line(cr, polar(centre, radius * 0.45, degrees), polar(centre, radius * 0.9, degrees), 1.6,
+         palette::marks, CAIRO_LINE_CAP_ROUND);
+    cairo_restore(cr);
+}
+
+void push_button(cairo_t* cr, point centre, double radius, bool pressed) {
+    cairo_save(cr);
+    metal_boss(cr, centre, radius);
+    const double cap = radius * (pressed ? 0.66 : 0.74);
+    cairo_new_path(cr);
+    cairo_arc(cr, centre.x, centre.y, cap, 0, 2 * std::numbers::pi);
+    cairo_pattern_t* face = cairo_pattern_create_radial(centre.x - cap * 0.3, centre.y - cap * 0.3,
+                                                        0, centre.x, centre.y, cap);
+    add_stop(face, 0.0, pressed ? rgb(60, 60, 64) : rgb(104, 104, 108));
+    add_stop(face, 1.0, pressed ? rgb(18, 18, 20) : rgb(34, 34, 38));
+    fill_with(cr, face);
     cairo_restore(cr);
 }
 

@@ -152,14 +152,31 @@ void lamp(cairo_t* cr, point centre, double radius, colour light, bool lit);
 // `radius` at its middle when one is given. Drawn on a canvas written as a mask.
 void mask_window(cairo_t* cr, int width, int height, double radius = 0.0);
 
+// The crackle finish of old radio sets over the rectangle: near-black paint broken by a fine
+// network of slightly lighter cracks, the same every time it is drawn.
+void crackle_finish(cairo_t* cr, double x, double y, double width, double height);
+
+// A rotary switch seen from the front: a round metal base and a dark pointer bar turned to
+// `degrees` (clockwise from pointing right), with a white index at its tip.
+void rotary_switch(cairo_t* cr, point centre, double radius, double degrees);
+
+// A round push button: a metal ring and a dark cap, lower and darker when `pressed`.
+void push_button(cairo_t* cr, point centre, double radius, bool pressed);
+
 // An engraved plate: housing paint, a thin metal edge, white lettering centred.
 void lettered_plate(cairo_t* cr, int width, int height, std::string_view text, const font& f);
 
 // ---- Strips, cards, textures ------------------------------------------------------------------
 
 // A digit drum: `cells` cells of cell_width x cell_height stacked top-down, showing 0, 1, ...
-// 9, 0, ... (cell k shows k mod 10), white on black paint.
-void digit_strip(cairo_t* cr, int cell_width, int cell_height, int cells, const font& f);
+// 9, 0, ... (cell k shows k mod 10), in `c` (white unless given) on black paint.
+void digit_strip(cairo_t* cr, int cell_width, int cell_height, int cells, const font& f,
+                 colour c = palette::marks);
+
+// One cell of a drum at `top`: black paint, shaded darker to its upper and lower edges as a
+// turning drum is, with `text` centred in `c`.
+void drum_cell(cairo_t* cr, int cell_width, int cell_height, double top, std::string_view text,
+               const font& f, colour c);
 
 // The label of a heading that is a multiple of 30 degrees on a compass card or strip.
 using heading_labels = std::function<std::string(int)>;

@@ -19,13 +19,22 @@ recipe_group::recipe_group(std::initializer_list<recipe> recipes) {
     registry().insert(registry().end(), recipes.begin(), recipes.end());
 }
 
+std::string recipe::key() const {
+    return name != nullptr ? std::string(name) : std::to_string(id);
+}
+
 std::vector<recipe> all_recipes() {
     std::vector<recipe> all = registry();
-    std::sort(all.begin(), all.end(), [](const recipe& a, const recipe& b) { return a.id < b.id; });
-    const auto twin = std::adjacent_find(
-        all.begin(), all.end(), [](const recipe& a, const recipe& b) { return a.id == b.id; });
+    const auto order = [](const recipe& r) {
+        return std::pair(r.id, std::string(r.name ? r.name : ""));
+    };
+    std::sort(all.begin(), all.end(),
+              [&](const recipe& a, const recipe& b) { return order(a) < order(b); });
+    const auto twin =
+        std::adjacent_find(all.begin(), all.end(),
+                           [&](const recipe& a, const recipe& b) { return order(a) == order(b); });
     if (twin != all.end()) {
-        throw std::logic_error("two recipes for bitmap " + std::to_string(twin->id));
+        throw std::logic_error("two recipes for bitmap " + twin->key());
     }
     return all;
 }

@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +31,11 @@ struct recipe {
     // Draws on a transparent canvas of the recipe's size.
     std::function<void(cairo_t*, module_records&)> draw;
     paint_mode mode = paint_mode::keyed;
+    // A bitmap carried under a name instead of its number (`id` is then 0).
+    const char* name = nullptr;
+
+    // The resource's name as the resource script writes it: the name, or the number.
+    std::string key() const;
 };
 
 // Adds its recipes to the registry when the program starts.
@@ -37,7 +43,8 @@ struct recipe_group {
     recipe_group(std::initializer_list<recipe> recipes);
 };
 
-// Every registered recipe, in order of id. Throws std::logic_error when two recipes share an id.
+// Every registered recipe, in order of id (named ones first, by name). Throws std::logic_error
+// when two recipes share an id or a name.
 std::vector<recipe> all_recipes();
 
 // Draws a recipe and returns its bitmap.

@@ -70,6 +70,9 @@ std::vector<click_row> click_rows() {
         {"Flaps_Light", "Flaps_Light", {{0, 0}, {18, 18}}, 0, 0},
         {"Speed_Brake_Light", "Speed_Brake_Light", {{0, 0}, {14, 14}}, 0, 0},
         {"Gear_Forgotten_Light", "Gear_Forgotten_Light", {{0, 0}, {49, 49}}, 0, 0},
+        {"Old_COM_on", "Old_COM", {{20, 105}}, 0, WAVE_SWITCH_CLICK},
+        {"Old_XPDR_on", "Old_XPDR", {{20, 100}}, 0, WAVE_SWITCH_CLICK},
+        {"Old_XPDR_IDENT", "Old_XPDR", {{190, 105}, {209, 114}}, 0, WAVE_SWITCH_CLICK},
     };
     for (const auto& s : lever_switches) {
         rows.push_back(
@@ -163,6 +166,8 @@ std::vector<dead_click_row> dead_click_rows() {
         {"Gear_Lamps", "Gear_Lamps", {{72, 25}, {75, 37}}, {{72, 25}}},
         {"Gear_Forgotten_Light", "Gear_Forgotten_Light", {{50, 25}}, {{25, 25}}},
         {"Generator_Light", "Generator_Light", {{7, 7}}, {{7, 7}}},
+        {"Old_COM", "Old_COM", {{150, 120}, {40, 20}, {9, 105}}, {{20, 105}, {90, 76}}},
+        {"Old_XPDR", "Old_XPDR", {{20, 120}, {60, 20}, {210, 110}}, {{200, 110}, {80, 75}}},
     };
     for (const auto& s : lever_switches) {
         rows.push_back({s.name, s.name, {{27, 30}, {13, 65}, {-1, 0}}, {switch_middle}});
@@ -269,6 +274,20 @@ std::vector<tooltip_row> tooltip_rows() {
         {"Speed_Brake_Light", "Speed_Brake_Light", {7, 7}, 0, nullptr},
         {"Gear_Forgotten_Light", "Gear_Forgotten_Light", {25, 25}, 0, "Gear down forgotten light"},
         {"Generator_Light", "Generator_Light", {7, 7}, 0, "Generator off light"},
+        {"Shut_Down", "Shut_Down", {2, 2}, 0, nullptr},
+        {"Old_COM", "Old_COM", {5, 5}, 0xA701, ""},
+        {"Old_COM_window", "Old_COM", {195, 45}, 0xA711, ""},
+        {"Old_COM_MHz_knob", "Old_COM", {90, 76}, 0xA710, ""},
+        {"Old_COM_kHz_knob", "Old_COM", {216, 90}, 0xA710, ""},
+        {"Old_NAV", "Old_NAV", {240, 130}, 0xA700, ""},
+        {"Old_NAV_window", "Old_NAV", {106, 18}, 0xA715, ""},
+        {"Old_NAV_knob", "Old_NAV", {105, 76}, 0xA714, ""},
+        {"Old_ADF", "Old_ADF", {5, 5}, 0xA709, ""},
+        {"Old_ADF_window", "Old_ADF", {150, 30}, 0xAA56, ""},
+        {"Old_ADF_between_knobs", "Old_ADF", {120, 75}, 0xAA55, ""},
+        {"Old_ADF_tone_switch", "Old_ADF", {205, 125}, 0xAA57, ""},
+        {"Old_XPDR", "Old_XPDR", {5, 5}, 0xA70A, ""},
+        {"Old_XPDR_window", "Old_XPDR", {185, 48}, 0xAA62, ""},
     };
     for (const auto& s : lever_switches) {
         rows.push_back({s.name, s.name, switch_middle, s.help_id, ""});

@@ -137,6 +137,13 @@ double ralt_at(PIXPOINT mark) {
 double ft(double feet) {
     return feet / 3.28084;
 }
+// Radio knobs: the packed frequency or code in their set's token; the knob reads its figure.
+constexpr const char* com = "Old_COM";
+constexpr const char* nav = "Old_NAV";
+constexpr const char* adf_set = "Old_ADF";
+constexpr const char* xpdr = "Old_XPDR";
+constexpr std::size_t khz_knob = 6;
+constexpr std::size_t mhz_knob = 7;
 
 const needle_row needle_rows[] = {
     {"bearing_0", adf, metric, relative_bearing, 0, adf_metric, 0, adf_at({150, 100}), FAIL_NONE,
@@ -331,6 +338,21 @@ const needle_row needle_rows[] = {
 
     {"course_90_on_the_case", "Directionnal_Gyro", metric, 855, 90, 4, 90, 0},
     {"course_270_on_the_case", "Directionnal_Gyro", metric, 855, 270, 4, 270, 180},
+    {"com_mhz_118", com, metric, 23, 0x1800, mhz_knob, 118, direction_to({98, 76}, {98, 46})},
+    {"com_mhz_122", com, metric, 23, 0x2200, mhz_knob, 122, direction_to({98, 76}, {98, 106})},
+    {"com_khz_0", com, metric, 23, 0x1800, khz_knob, 0, direction_to({202, 76}, {98, 46})},
+    {"com_khz_50", com, metric, 23, 0x1850, khz_knob, 50, direction_to({202, 76}, {98, 106})},
+    {"nav_mhz_108", nav, metric, 24, 0x0800, mhz_knob, 108, direction_to({98, 76}, {98, 46})},
+    {"nav_mhz_112", nav, metric, 24, 0x1200, mhz_knob, 112, direction_to({98, 76}, {98, 106})},
+    {"nav_khz_50", nav, metric, 24, 0x1250, khz_knob, 50, direction_to({202, 76}, {98, 106})},
+    {"adf_hundreds_0", adf_set, metric, 16, 0x0000, 5, 0, 270},
+    {"adf_hundreds_5", adf_set, metric, 16, 0x0500, 5, 5, 90},
+    {"adf_tens_5", adf_set, metric, 16, 0x0050, 6, 5, 90},
+    {"adf_units_0", adf_set, metric, 16, 0x0000, 7, 0, 270},
+    {"xpdr_thousands_0", xpdr, metric, 38, 0x0000, 4, 0, 270},
+    {"xpdr_thousands_8", xpdr, metric, 38, 0x8000, 4, 8, 90},
+    {"xpdr_hundreds_0", xpdr, metric, 38, 0x0000, 3, 0, direction_to({129, 75}, {88, 60})},
+    {"xpdr_units_8", xpdr, metric, 38, 0x0008, 1, 8, direction_to({211, 75}, {88, 90})},
 };
 
 using DialNeedle = testing_support::panel_table_test<needle_row>;

@@ -18,12 +18,13 @@
 
 namespace {
 
-// Every bitmap the module carries, with the resource's bytes.
-std::map<ID, std::span<const std::uint8_t>> carried_bitmaps(const bench::module_library& module) {
-    std::map<ID, std::span<const std::uint8_t>> bitmaps;
+// Every bitmap the module carries, with the resource's bytes, by number or by name.
+std::map<std::string, std::span<const std::uint8_t>> carried_bitmaps(
+    const bench::module_library& module) {
+    std::map<std::string, std::span<const std::uint8_t>> bitmaps;
     for (const auto& r : platform_control::module_resources(module.handle())) {
-        if (r.type.text.empty() && r.type.id == 2 && r.name.text.empty()) {
-            bitmaps.emplace(static_cast<ID>(r.name.id), r.bytes);
+        if (r.type.text.empty() && r.type.id == 2) {
+            bitmaps.emplace(r.name.text.empty() ? std::to_string(r.name.id) : r.name.text, r.bytes);
         }
     }
     return bitmaps;
@@ -36,12 +37,12 @@ TEST(CarriedBitmaps, AreTheRecipesAtTheirSizesAndNoOthers) {
     const auto bitmaps = carried_bitmaps(module);
     const std::vector<art::recipe> recipes = art::all_recipes();
     for (const art::recipe& r : recipes) {
-        const auto found = bitmaps.find(r.id);
-        ASSERT_NE(found, bitmaps.end()) << "bitmap " << r.id << " is not carried";
+        const auto found = bitmaps.find(r.key());
+        ASSERT_NE(found, bitmaps.end()) << "bitmap " << r.key() << " is not carried";
         const bench::bitmap_description d = bench::describe_bitmap(found->second);
-        EXPECT_EQ(d.width, r.width) << r.id;
-        EXPECT_EQ(d.height, r.height) << r.id;
-        EXPECT_EQ(d.bits_per_pixel, 24u) << r.id;
+        EXPECT_EQ(d.width, r.width) << r.key();
+        EXPECT_EQ(d.height, r.height) << r.key();
+        EXPECT_EQ(d.bits_per_pixel, 24u) << r.key();
     }
     EXPECT_EQ(bitmaps.size(), recipes.size());
 }
@@ -58,11 +59,15 @@ TEST(CarriedBitmaps, EveryBitmapAnElementNamesIsCarriedAndMasksMatchTheirWindows
             switch (e.element_type) {
                 case ELEMENT_TYPE_STRING:
                     break;
-                case ELEMENT_TYPE_ICON:
-                    for (int k = 0; k < bench::element_record<ELEMENT_ICON>(e).num_icons; ++k) {
+                case ELEMENT_TYPE_ICON: {
+                    // An icon with neither a variable nor a callback only ever shows image 0.
+                    const auto& icon = bench::element_record<ELEMENT_ICON>(e);
+                    const bool fixed = icon.update_cb == nullptr && icon.source_var.id == 0;
+                    for (int k = 0; k < (fixed ? 1 : icon.num_icons); ++k) {
                         named.insert(e.resource_id + k);
                     }
                     break;
+                }
                 case ELEMENT_TYPE_SPRITE:
                 case ELEMENT_TYPE_MOVING_IMAGE:
                     named.insert(e.resource_id + 1);
@@ -71,7 +76,7 @@ TEST(CarriedBitmaps, EveryBitmapAnElementNamesIsCarriedAndMasksMatchTheirWindows
                     named.insert(e.resource_id);
             }
             for (ID id : named) {
-                EXPECT_TRUE(bitmaps.contains(id))
+                EXPECT_TRUE(bitmaps.contains(std::to_string(id)))
                     << placed.name() << " names bitmap " << id << ", which is not carried";
             }
         }
@@ -82,8 +87,10 @@ TEST(Masks, AreWhiteWhereTheImageShowsAndBlackElsewhere) {
     const bench::module_library module = testing_support::module_file();
     const auto bitmaps = carried_bitmaps(module);
     for (ID mask : {BMP_ATTITUDE_METRIC_SPHERE_MASK, BMP_ATTITUDE_BRITISH_SPHERE_MASK,
-                    BMP_ALTIMETER_BRITISH_DISC_MASK, BMP_ALTIMETER_METRIC_DISC_MASK}) {
-        const auto dib = bitmaps.at(mask);
+                    BMP_ALTIMETER_BRITISH_DISC_MASK, BMP_ALTIMETER_METRIC_DISC_MASK,
+                    BMP_COM_CHANNEL_DIGITS_MASK, BMP_NAV_TENS_DIGITS_MASK, BMP_ADF_DIGITS_MASK,
+                    BMP_XPDR_DIGITS_MASK}) {
+        const auto dib = bitmaps.at(std::to_string(mask));
         const bench::bitmap_description d = bench::describe_bitmap(dib);
         const std::size_t row_bytes = (3 * static_cast<std::size_t>(d.width) + 3) & ~std::size_t{3};
         int white = 0;
