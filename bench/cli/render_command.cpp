@@ -2,6 +2,7 @@
 // panel.cfg as the simulator composes it, at a moment of the scripted flight. The units mode is
 // set before the gauges are placed, by clicking the module's units plate as a pilot does.
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <iostream>
 
@@ -164,7 +165,8 @@ int render_window(command_line& words, const render_settings& settings) {
               << composer.gauges().size() << " gauges, " << composer.width() << " x "
               << composer.height() << " pixels";
     if (const scripted_flight* flight = bench.aircraft().flight()) {
-        std::cout << ", " << format_number(flight->time()) << " s into the flight";
+        std::cout << ", " << format_number(std::round(flight->time() * 10.0) / 10.0)
+                  << " s into the flight";
     }
     std::cout << "\n";
     return 0;
