@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 BENCH := build/linux/bench/gauge-bench
 MODULE := build/linux/Varek_Instr.so
 
-.PHONY: all deps build run test test-linux test-asan gau golden contact-sheet perf format tidy \
+.PHONY: all deps build run test test-linux test-asan gau panel golden contact-sheet perf format tidy \
 	clean
 
 all: build
@@ -51,6 +51,14 @@ gau: deps
 	cmake --preset win32
 	cmake --build --preset win32 -j $(JOBS)
 	@echo "Built build/win32/Varek_Instr.gau"
+
+# The aircraft's Panel folder for FS2004, next to the module file: panel.cfg and the window
+# backgrounds the build draws.
+panel: build
+	rm -rf build/win32/Panel
+	mkdir -p build/win32/Panel
+	cp build/linux/panel/panel.cfg build/linux/panel/*.bmp build/win32/Panel/
+	@echo "Built build/win32/Panel: copy it into the aircraft's folder (see README)"
 
 perf: build
 	build/linux/perf/varek_perf

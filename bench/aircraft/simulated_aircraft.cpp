@@ -1,10 +1,12 @@
 #include "bench/aircraft/simulated_aircraft.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "bench/aircraft/aircraft_systems.h"
 #include "bench/aircraft/key_event_handlers.h"
 #include "bench/aircraft/radio_handlers.h"
+#include "bench/host/bench_error.h"
 #include "frame/tokens.h"
 
 namespace bench {
@@ -49,6 +51,23 @@ void simulated_aircraft::advance(double seconds) {
     for (const auto& system : systems_) {
         system->advance(*this, seconds);
     }
+    // The flight comes last: what it flies (heading, height, time of day) stands over what the
+    // systems make of the frame before, and they follow it on the next frame.
+    if (flight_) {
+        flight_->advance(*this, seconds);
+    }
+}
+
+scripted_flight& simulated_aircraft::start_flight(double at_seconds) {
+    if (!(at_seconds >= 0.0) || !std::isfinite(at_seconds)) {
+        throw bench_error("a moment of the flight is a number of seconds from 0");
+    }
+    flight_ = std::make_unique<scripted_flight>();
+    const auto steps = static_cast<long>(std::ceil(at_seconds / scripted_flight::step_seconds));
+    for (long step = 0; step < steps; ++step) {
+        advance(std::clamp(at_seconds - flight_->time(), 0.0, scripted_flight::step_seconds));
+    }
+    return *flight_;
 }
 
 void simulated_aircraft::set_failure(FAILURE_KEY key, bool active) {

@@ -15,6 +15,7 @@
 #include "bench/aircraft/cockpit_view.h"
 #include "bench/aircraft/panel_windows.h"
 #include "bench/aircraft/radio_audio.h"
+#include "bench/aircraft/scripted_flight.h"
 #include "bench/host/simulation_view.h"
 
 namespace bench {
@@ -72,8 +73,18 @@ class simulated_aircraft final : public simulation_view {
     // Performs a key event as the simulator does; false when the aircraft does not know it.
     bool perform(ID32 event, UINT32 value);
 
-    // Moves every system on by `seconds` of simulated time.
+    // Moves every system, and then the flight when there is one, on by `seconds` of simulated
+    // time.
     void advance(double seconds);
+
+    // Starts the scripted flight and moves the aircraft on to `at_seconds` of it, step by step
+    // as the host's frames would, so that the systems see the same flight whatever the moment
+    // chosen. Without a flight the aircraft stays as it is set.
+    scripted_flight& start_flight(double at_seconds = 0.0);
+    // The flight, or null when none was started.
+    scripted_flight* flight() {
+        return flight_.get();
+    }
 
     static constexpr std::size_t max_atc_id_length = 31;
 
@@ -81,6 +92,7 @@ class simulated_aircraft final : public simulation_view {
     std::map<GAUGE_TOKEN, double> tokens_;
     std::set<GAUGE_TOKEN> held_;
     std::set<FAILURE_KEY> failures_;
+    std::unique_ptr<scripted_flight> flight_;
     std::vector<std::unique_ptr<aircraft_system>> systems_;
     panel_windows windows_;
     cockpit_view view_;

@@ -188,7 +188,9 @@ int run_panel(command_line& words) {
     try {
         panel_path = words.positional("the panel file");
     } catch (const bench_error&) {
-        panel_path = VAREK_DEFAULT_PANEL;
+        // The built Panel folder holds the repository's panel with its backgrounds.
+        panel_path =
+            std::filesystem::exists(VAREK_BUILT_PANEL) ? VAREK_BUILT_PANEL : VAREK_DEFAULT_PANEL;
         if (!std::filesystem::exists(panel_path)) {
             throw bench_error("no panel file named, and the repository's own " +
                               panel_path.string() + " is missing");

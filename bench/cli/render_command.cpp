@@ -1,19 +1,30 @@
-// Places one gauge on the simulated aircraft, runs a frame and draws it into a PNG file. The
-// units mode is set before the gauge is placed, by clicking the module's units plate as a pilot
-// does.
+// Draws into a PNG file either one gauge placed on the simulated aircraft, or a window of a
+// panel.cfg as the simulator composes it, at a moment of the scripted flight. The units mode is
+// set before the gauges are placed, by clicking the module's units plate as a pilot does.
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
 #include <iostream>
 
 #include "bench/cli/aircraft_settings.h"
 #include "bench/cli/commands.h"
+#include "bench/cli/report_format.h"
 #include "bench/host/bench_error.h"
 #include "bench/host/session.h"
+#include "bench/panel/config_lines.h"
+#include "bench/panel/panel_reader.h"
+#include "bench/panel/window_idents.h"
+#include "bench/panel/window_start_state.h"
 #include "bench/pilot/units_selection.h"
 #include "bench/render/gauge_renderer.h"
 #include "bench/render/png_file.h"
+#include "bench/render/window_composer.h"
 #include "frame/tokens.h"
 
 namespace bench::cli {
 namespace {
+
+using panel::finding;
 
 // Drawings larger than this many times a gauge's size are taken as typing errors.
 constexpr double max_scale = 16.0;
@@ -29,48 +40,164 @@ double parse_scale(const std::optional<std::string>& text) {
     return scale;
 }
 
+// What both forms of the command take: the aircraft's settings, the moment of the flight, the
+// lighting and the image to write.
+struct render_settings {
+    std::optional<std::string> output;
+    std::vector<std::string> assignments;
+    std::vector<std::string> failures;
+    std::optional<units_mode_choice> units;
+    std::optional<double> time;
+    bool night = false;
+
+    explicit render_settings(command_line& words)
+        : output(words.option("output", 'o')),
+          assignments(words.repeated("set")),
+          failures(words.repeated("fail")),
+          night(words.flag("night")) {
+        if (const auto text = words.option("units")) {
+            units = parse_units_mode_choice(*text);
+        }
+        if (const auto text = words.option("time")) {
+            time = parse_number(*text, "--time");
+            if (!(*time >= 0.0) || *time > max_flight_seconds) {
+                throw bench_error("--time takes the seconds of the flight from 0 to 86400, not '" +
+                                  *text + "'");
+            }
+        }
+    }
+
+    // The aircraft as the user asked: flown to the moment, then set by hand, failed, and the
+    // units mode chosen.
+    void prepare(session& bench, bool fly) const {
+        if (!output) {
+            throw bench_error("render needs -o FILE.png, the image to write");
+        }
+        if (fly || time) {
+            bench.aircraft().start_flight(time.value_or(0.0));
+        }
+        for (const std::string& assignment : assignments) {
+            set_variable(bench.aircraft(), assignment);
+        }
+        for (const std::string& key : failures) {
+            fail_system(bench.aircraft(), key);
+        }
+        if (units) {
+            select_units(bench, *units);
+        }
+    }
+
+    render::lighting light(const session& bench) const {
+        return {night, bench.aircraft().token_value(PANEL_LIGHTS) > 0};
+    }
+
+    static constexpr double max_flight_seconds = 86400.0;
+};
+
+// The window the user named: by ident name or number, by its section's number, or by title.
+const panel::window_section& chosen_window(const panel::panel_file& file,
+                                           const std::optional<std::string>& name) {
+    if (file.windows.empty()) {
+        throw bench_error(file.name + " has no windows");
+    }
+    if (!name) {
+        return file.windows.front();
+    }
+    std::optional<int> number;
+    try {
+        number = parse_int(*name, "--window", 0, 0xFFFF);
+    } catch (const bench_error&) {
+    }
+    const auto ident = number ? std::nullopt : panel::window_ident_named(*name);
+    const auto found = [&](auto matches) -> const panel::window_section* {
+        const auto window = std::ranges::find_if(file.windows, matches);
+        return window == file.windows.end() ? nullptr : &*window;
+    };
+    const panel::window_section* window =
+        ident    ? found([&](const auto& w) { return w.ident == ident; })
+        : number ? found([&](const auto& w) { return w.number == *number; })
+                 : nullptr;
+    if (window == nullptr && number) {
+        window = found([&](const auto& w) { return w.ident == number; });
+    }
+    if (window == nullptr) {
+        window =
+            found([&](const auto& w) { return panel::folded(w.title) == panel::folded(*name); });
+    }
+    if (window != nullptr) {
+        return *window;
+    }
+    throw bench_error(file.name + " has no window " + *name +
+                      " (give an ident such as MAIN_PANEL, a window number or a title)");
+}
+
+int render_window(command_line& words, const render_settings& settings) {
+    const auto window_name = words.option("window");
+    const std::filesystem::path module_path = words.positional("the module file");
+    std::filesystem::path panel_path =
+        std::filesystem::exists(VAREK_BUILT_PANEL) ? VAREK_BUILT_PANEL : VAREK_DEFAULT_PANEL;
+    try {
+        panel_path = words.positional("the panel file");
+    } catch (const bench_error&) {
+    }
+    words.finish();
+
+    session bench(module_library::open(module_path));
+    settings.prepare(bench, true);
+    const panel::panel_file file = panel::read_panel_file(panel_path);
+    const panel::window_section& window = chosen_window(file, window_name);
+    bench.aircraft().windows() = panel::start_windows(file);
+    render::window_composer composer(bench, file, window, panel_path.parent_path(),
+                                     module_path.stem().string());
+    bench.run_frames(1);
+    cairo_surface_t* image = composer.draw(settings.light(bench));
+    render::write_png(image, *settings.output);
+    for (const finding& f : file.findings) {
+        if (f.what == finding::kind::malformed) {
+            std::cerr << "gauge-bench render: " << file.name << ":" << f.line << ": " << f.text
+                      << "\n";
+        }
+    }
+    for (const std::string& report : composer.reports()) {
+        std::cerr << "gauge-bench render: " << report << "\n";
+    }
+    std::cout << *settings.output << ": window " << window.number << " \"" << window.title << "\", "
+              << composer.gauges().size() << " gauges, " << composer.width() << " x "
+              << composer.height() << " pixels";
+    if (const scripted_flight* flight = bench.aircraft().flight()) {
+        std::cout << ", " << format_number(std::round(flight->time() * 10.0) / 10.0)
+                  << " s into the flight";
+    }
+    std::cout << "\n";
+    return 0;
+}
+
 int run_render(command_line& words) {
-    const auto output = words.option("output", 'o');
-    const auto assignments = words.repeated("set");
-    const auto failures = words.repeated("fail");
+    const render_settings settings(words);
+    if (words.flag("panel")) {
+        return render_window(words, settings);
+    }
     const auto parameters = words.option("params");
-    const auto units_text = words.option("units");
     const double scale = parse_scale(words.option("scale"));
-    const bool night = words.flag("night");
     const std::string path = words.positional("the module file");
     const std::string gauge = words.positional("the gauge name");
     words.finish();
-    if (!output) {
-        throw bench_error("render needs -o FILE.png, the image to write");
-    }
-    std::optional<units_mode_choice> units;
-    if (units_text) {
-        units = parse_units_mode_choice(*units_text);
-    }
 
     session bench(module_library::open(path));
-    for (const std::string& assignment : assignments) {
-        set_variable(bench.aircraft(), assignment);
-    }
-    for (const std::string& key : failures) {
-        fail_system(bench.aircraft(), key);
-    }
-    if (units) {
-        select_units(bench, *units);
-    }
+    settings.prepare(bench, false);
     gauge_placement& placement = bench.place(gauge, parameters);
     bench.run_frames(1);
 
     render::gauge_renderer renderer(placement, bench.module().handle());
-    const render::lighting light{night, bench.aircraft().token_value(PANEL_LIGHTS) > 0};
-    cairo_surface_t* image = renderer.draw(light, scale);
-    render::write_png(image, *output);
+    cairo_surface_t* image = renderer.draw(settings.light(bench), scale);
+    render::write_png(image, *settings.output);
     for (ID missing : renderer.missing_bitmaps()) {
         std::cerr << "gauge-bench render: the module does not carry bitmap " << missing
                   << "; its element is not drawn\n";
     }
-    std::cout << *output << ": " << placement.name() << ", " << cairo_image_surface_get_width(image)
-              << " x " << cairo_image_surface_get_height(image) << " pixels\n";
+    std::cout << *settings.output << ": " << placement.name() << ", "
+              << cairo_image_surface_get_width(image) << " x "
+              << cairo_image_surface_get_height(image) << " pixels\n";
     return 0;
 }
 
@@ -79,9 +206,15 @@ int run_render(command_line& words) {
 extern const command render_command = {
     "render",
     "render <module> <gauge> -o FILE.png [--set TOKEN=VALUE ...] [--fail KEY ...] "
-    "[--params TEXT] [--units metric|british] [--scale S] [--night]",
-    "places one gauge, runs a frame and draws it into a PNG image, S times its size "
-    "(1); --night dims the panel and lights the dials when the panel lights are on",
+    "[--params TEXT] [--units metric|british] [--scale S] [--time SECONDS] [--night]\n"
+    "  render <module> --panel [panel.cfg] [--window IDENT|TITLE|NN] [--time SECONDS] [--night] "
+    "-o FILE.png [--set TOKEN=VALUE ...] [--fail KEY ...] [--units metric|british]",
+    "places one gauge, runs a frame and draws it into a PNG image, S times its size (1); or "
+    "draws a window of a panel.cfg (the repository's panel/panel.cfg when none is named; the "
+    "first window when none is chosen) with its background and gauges at their placed sizes; "
+    "--time flies the scripted flight to that second first (a panel is always drawn in "
+    "flight, from second 0 when no time is given); --night dims the panel and lights the "
+    "dials when the panel lights are on",
     run_render,
 };
 

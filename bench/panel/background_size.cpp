@@ -16,9 +16,10 @@ namespace {
 constexpr std::size_t file_header_bytes = 14;
 constexpr std::size_t info_header_bytes = 40;
 
-// The file in the folder whose name matches without regard to case.
-std::optional<std::filesystem::path> find_file(const std::filesystem::path& folder,
-                                               std::string_view name) {
+}  // namespace
+
+std::optional<std::filesystem::path> find_panel_file(const std::filesystem::path& folder,
+                                                     std::string_view name) {
     if (name.empty()) {
         return std::nullopt;
     }
@@ -36,11 +37,9 @@ std::optional<std::filesystem::path> find_file(const std::filesystem::path& fold
     return std::nullopt;
 }
 
-}  // namespace
-
 std::optional<pixel_size> background_size(const std::filesystem::path& folder,
                                           std::string_view name) {
-    const auto file = find_file(folder, name);
+    const auto file = find_panel_file(folder, name);
     if (!file) {
         return std::nullopt;
     }

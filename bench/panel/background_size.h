@@ -12,6 +12,11 @@ struct pixel_size {
     int height = 0;
 };
 
+// The file `name` in `folder`, found as Windows finds it (without regard to case); none when
+// there is no such file.
+std::optional<std::filesystem::path> find_panel_file(const std::filesystem::path& folder,
+                                                     std::string_view name);
+
 // The size in pixels of the bitmap file `name` in `folder`, found as Windows finds it (without
 // regard to case); none when there is no such file or it is not a bitmap.
 std::optional<pixel_size> background_size(const std::filesystem::path& folder,

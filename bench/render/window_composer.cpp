@@ -1,0 +1,159 @@
+#include "bench/render/window_composer.h"
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <variant>
+
+#include "bench/host/bench_error.h"
+#include "bench/panel/background_size.h"
+#include "bench/panel/gauge_lookup.h"
+#include "bench/panel/placed_size.h"
+
+namespace bench::render {
+namespace {
+
+constexpr std::size_t bmp_file_header_bytes = 14;
+// A window without a background colour of its own is the simulator's dark grey.
+constexpr panel::colour default_background{40, 40, 40};
+// At night the panel's metal falls into shadow, or takes the panel lights' warm glow.
+constexpr double night_shadow = 0.72;
+constexpr double panel_lit_shadow = 0.45;
+
+std::string where(const panel::panel_file& panel, int line) {
+    return panel.name + ":" + std::to_string(line) + ": ";
+}
+
+}  // namespace
+
+window_composer::window_composer(session& bench, const panel::panel_file& panel,
+                                 const panel::window_section& window,
+                                 const std::filesystem::path& folder, std::string_view module_name)
+    : bench_(bench), panel_(panel), window_(window), module_name_(module_name) {
+    for (const GAUGEHDR* gauge : bench.module().gauges()) {
+        published_.emplace_back(gauge->gauge_name == nullptr ? "" : gauge->gauge_name);
+    }
+    load_background(folder);
+    std::optional<double> scale;
+    if (background_ && window.size_mm) {
+        scale = static_cast<double>(width_) / window.size_mm->width;
+    }
+    for (const panel::gauge_line& line : window.gauges) {
+        place(line, scale);
+    }
+}
+
+window_composer::~window_composer() {
+    for (placed_gauge& gauge : gauges_) {
+        gauge.renderer.reset();
+        bench_.remove(*gauge.placement);
+    }
+}
+
+void window_composer::load_background(const std::filesystem::path& folder) {
+    const auto file = panel::find_panel_file(folder, window_.file);
+    if (file) {
+        std::ifstream in(*file, std::ios::binary);
+        const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+        try {
+            if (bytes.size() <= bmp_file_header_bytes || bytes[0] != 'B' || bytes[1] != 'M') {
+                throw bench_error("not a bitmap file");
+            }
+            background_ =
+                std::make_unique<decoded_bitmap>(std::span(bytes).subspan(bmp_file_header_bytes));
+            width_ = background_->width();
+            height_ = background_->height();
+            return;
+        } catch (const bench_error& error) {
+            reports_.push_back(where(panel_, window_.line) + "background " + window_.file +
+                               " cannot be read (" + error.what() + "); drawn in its colour");
+        }
+    } else if (!window_.file.empty()) {
+        reports_.push_back(where(panel_, window_.line) + "background " + window_.file +
+                           " is not in " + folder.string() + "; drawn in its colour");
+    }
+    // Without a background the window's units are its pixels.
+    width_ = window_.size_mm ? window_.size_mm->width : 0;
+    height_ = window_.size_mm ? window_.size_mm->height.value_or(width_) : 0;
+    if (width_ <= 0 || height_ <= 0) {
+        throw bench_error(where(panel_, window_.line) +
+                          "the window has neither a background bitmap nor a size_mm to draw at");
+    }
+}
+
+void window_composer::place(const panel::gauge_line& line, std::optional<double> pixels_per_unit) {
+    const auto found = panel::look_up_gauge(line, module_name_, published_, panel_.encoding);
+    if (const auto* why = std::get_if<std::string>(&found)) {
+        reports_.push_back(where(panel_, line.line) + *why);
+        return;
+    }
+    const GAUGEHDR& header = *bench_.module().gauges()[std::get<std::size_t>(found)];
+    gauge_placement& placement = bench_.place(header, line.parameters);
+    std::unique_ptr<gauge_renderer> renderer;
+    try {
+        renderer = std::make_unique<gauge_renderer>(placement, bench_.module().handle());
+    } catch (const bench_error& error) {
+        reports_.push_back(where(panel_, line.line) + error.what() + ", not drawn");
+        bench_.remove(placement);
+        return;
+    }
+    const panel::placed_size size =
+        panel::resolve_size(line, {renderer->width(), renderer->height()}, pixels_per_unit);
+    const double scale = pixels_per_unit.value_or(1.0);
+    gauges_.push_back({&placement, std::move(renderer), line.line, line.x * scale, line.y * scale,
+                       size.width * scale, size.height * scale});
+}
+
+cairo_surface_t* window_composer::draw(const lighting& light) {
+    image_ = new_image(width_, height_);
+    context_handle cr = new_context(image_.get());
+    if (background_) {
+        cairo_set_source_surface(cr.get(), background_->picture(false, full_colour), 0, 0);
+    } else {
+        const panel::colour c = window_.background_color.value_or(default_background);
+        cairo_set_source_rgb(cr.get(), c.red / 255.0, c.green / 255.0, c.blue / 255.0);
+    }
+    cairo_paint(cr.get());
+    if (light.night) {
+        const tint glow = light.panel_lights ? panel_light : shadow;
+        cairo_set_source_rgba(cr.get(), 0.0, 0.0, 0.0,
+                              light.panel_lights ? panel_lit_shadow : night_shadow);
+        cairo_paint(cr.get());
+        cairo_set_source_rgba(cr.get(), glow.r, glow.g, glow.b, 0.06);
+        cairo_paint(cr.get());
+    }
+    for (placed_gauge& gauge : gauges_) {
+        if (gauge.width <= 0.0 || gauge.height <= 0.0) {
+            continue;
+        }
+        const double scale_x = gauge.width / gauge.renderer->width();
+        cairo_surface_t* picture = gauge.renderer->draw(light, scale_x);
+        const double drawn_height = cairo_image_surface_get_height(picture);
+        cairo_save(cr.get());
+        cairo_translate(cr.get(), gauge.x, gauge.y);
+        cairo_scale(cr.get(), gauge.width / cairo_image_surface_get_width(picture),
+                    gauge.height / drawn_height);
+        cairo_set_source_surface(cr.get(), picture, 0, 0);
+        cairo_pattern_set_filter(cairo_get_source(cr.get()), CAIRO_FILTER_BILINEAR);
+        cairo_paint(cr.get());
+        cairo_restore(cr.get());
+    }
+    cairo_surface_flush(image_.get());
+    return image_.get();
+}
+
+const mouse_area* window_composer::click(double x, double y, mouse_button button) {
+    for (auto gauge = gauges_.rbegin(); gauge != gauges_.rend(); ++gauge) {
+        if (x < gauge->x || y < gauge->y || x >= gauge->x + gauge->width ||
+            y >= gauge->y + gauge->height) {
+            continue;
+        }
+        const PIXPOINT point{
+            static_cast<PIXEL>((x - gauge->x) * gauge->renderer->width() / gauge->width),
+            static_cast<PIXEL>((y - gauge->y) * gauge->renderer->height() / gauge->height)};
+        return bench_.click(*gauge->placement, point, button);
+    }
+    return nullptr;
+}
+
+}  // namespace bench::render
