@@ -346,26 +346,12 @@ TEST_F(LeversAndLights, FlapsLeverByNameIsTheTravelLeverAndComesFirst) {
 
 // With the whole catalog in the module's list, the bench's numbers are the published positions.
 TEST(WholeCatalog, NumbersArePublishedPositions) {
-    catalog_linkage whole = Linkage;
-    std::vector<GAUGEHDR> stand_ins(catalog_capacity, *Linkage.gauge_header_ptr[0]);
-    const std::vector<const char*> built = {"Flaps_Lever", "Gear_Lever", "Flaps_Lever"};
-    for (std::size_t i = 0; i < catalog_capacity; ++i) {
-        whole.gauge_header_ptr[i] = &stand_ins[i];
-    }
-    std::size_t next = 0;
-    for (GAUGEHDR* gauge : Linkage.gauge_header_ptr) {
-        if (gauge != nullptr && next < built.size() &&
-            gauge->gauge_name == std::string(built[next])) {
-            whole.gauge_header_ptr[39 + next++] = gauge;
-        }
-    }
-    ASSERT_EQ(next, built.size());
-    bench::session panel(bench::module_library::linked(&whole, &ImportTable, &ResourceDirectory));
+    bench::session panel(testing_support::linked_module());
     EXPECT_EQ(panel.module().gauge_number_name(), "position");
     EXPECT_EQ(&panel.catalog_gauge("40"), &panel.catalog_gauge("Flaps_Lever"));
-    EXPECT_EQ(panel.catalog_gauge("41").gauge_name, std::string("Gear_Lever"));
+    EXPECT_EQ(std::string(panel.catalog_gauge("41").gauge_name), "Gear_Lever");
     EXPECT_NE(&panel.catalog_gauge("42"), &panel.catalog_gauge("40"));
-    EXPECT_EQ(panel.catalog_gauge("42").gauge_name, std::string("Flaps_Lever"));
+    EXPECT_EQ(std::string(panel.catalog_gauge("42").gauge_name), "Flaps_Lever");
 }
 
 }  // namespace
