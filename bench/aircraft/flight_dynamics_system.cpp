@@ -41,17 +41,20 @@ void flight_dynamics_system::advance(simulated_aircraft& aircraft, double second
     const double rate = speed > flying_speed ? -gravity * std::tan(radians(bank)) / speed : 0.0;
     aircraft.update(DELTA_HEADING_RATE, rate * turn_units_per_rad_s);
     aircraft.update(TURN_COORDINATOR_BALL_POS, 0.0);
-    const double heading = std::fmod(
-        aircraft.token_value(PLANE_HEADING_DEGREES_GYRO) + rate * degrees * seconds + 360.0, 360.0);
-    aircraft.update(PLANE_HEADING_DEGREES_GYRO, heading);
-    aircraft.update(WHISKEY_COMPASS_DEGREES, heading);
-
     aircraft.update(G_FORCE, load_units_per_g * std::cos(radians(pitch)) / std::cos(radians(bank)));
 
-    const double height =
-        std::max(0.0, aircraft.token_value(ALT_FROM_BAROMETRIC_PRESSURE) * metres_per_foot);
-    aircraft.update(RADIO_HEIGHT, height);
-    aircraft.update(AIRCRAFT_ON_GROUND, height <= 0.0 ? 1.0 : 0.0);
+    if (aircraft.flight() == nullptr) {
+        const double heading = std::fmod(
+            aircraft.token_value(PLANE_HEADING_DEGREES_GYRO) + rate * degrees * seconds + 360.0,
+            360.0);
+        aircraft.update(PLANE_HEADING_DEGREES_GYRO, heading);
+        aircraft.update(WHISKEY_COMPASS_DEGREES, heading);
+        const double above_sea =
+            std::max(0.0, aircraft.token_value(ALT_FROM_BAROMETRIC_PRESSURE) * metres_per_foot);
+        aircraft.update(RADIO_HEIGHT, above_sea);
+        aircraft.update(AIRCRAFT_ON_GROUND, above_sea <= 0.0 ? 1.0 : 0.0);
+    }
+    const double height = aircraft.token_value(RADIO_HEIGHT);
     const double decision = aircraft.token_value(DECISION_HEIGHT);
     aircraft.update(LOW_HEIGHT_WARNING, decision > 0.0 && height <= decision ? 1.0 : 0.0);
 }

@@ -185,8 +185,6 @@ void write_motion(simulated_aircraft& aircraft, double time) {
     aircraft.update(ATTITUDE_INDICATOR_BANK_DEGREES, bank_of(m));
     aircraft.update(ATTITUDE_INDICATOR_PITCH_DEGREES, pitch_of(m, time));
     aircraft.update(AIRCRAFT_ON_GROUND, m.on_ground ? 1.0 : 0.0);
-    aircraft.update(ELAPSED_SECONDS, time);
-    aircraft.update(CLOCK_TOTAL_SECONDS, start_clock_seconds + time);
 }
 
 }  // namespace
@@ -210,7 +208,10 @@ void scripted_flight::perform_actions_due(simulated_aircraft& aircraft) {
 
 void scripted_flight::advance(simulated_aircraft& aircraft, double seconds) {
     if (!started_) {
+        // The scene at the start: from here the radios' key events and the clock move them.
         tune_radios(aircraft);
+        aircraft.update(ELAPSED_SECONDS, 0.0);
+        aircraft.update(CLOCK_TOTAL_SECONDS, start_clock_seconds);
         started_ = true;
     }
     if (!paused_) {

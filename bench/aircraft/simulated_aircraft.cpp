@@ -48,13 +48,13 @@ void simulated_aircraft::release(GAUGE_TOKEN token) {
 }
 
 void simulated_aircraft::advance(double seconds) {
-    for (const auto& system : systems_) {
-        system->advance(*this, seconds);
-    }
-    // The flight comes last: what it flies (heading, height, time of day) stands over what the
-    // systems make of the frame before, and they follow it on the next frame.
+    // The flight comes first: its motion and the pilot's key events of this moment are what the
+    // systems work from in the same frame.
     if (flight_) {
         flight_->advance(*this, seconds);
+    }
+    for (const auto& system : systems_) {
+        system->advance(*this, seconds);
     }
 }
 

@@ -73,8 +73,8 @@ class simulated_aircraft final : public simulation_view {
     // Performs a key event as the simulator does; false when the aircraft does not know it.
     bool perform(ID32 event, UINT32 value);
 
-    // Moves every system, and then the flight when there is one, on by `seconds` of simulated
-    // time.
+    // Moves the flight when there is one, and then every system, on by `seconds` of simulated
+    // time: the flight flies the aircraft and works the controls, the systems follow.
     void advance(double seconds);
 
     // Starts the scripted flight and moves the aircraft on to `at_seconds` of it, step by step
@@ -83,6 +83,9 @@ class simulated_aircraft final : public simulation_view {
     scripted_flight& start_flight(double at_seconds = 0.0);
     // The flight, or null when none was started.
     scripted_flight* flight() {
+        return flight_.get();
+    }
+    const scripted_flight* flight() const {
         return flight_.get();
     }
 
