@@ -1,7 +1,6 @@
 // What a click on each gauge does, as the host and the pilot see it: the key event sent, the
 // sound played after it, the window toggled; where nothing answers; the tooltip of each area.
 // A new gauge adds rows to these tables.
-#include <cctype>
 #include <optional>
 #include <set>
 #include <string>
@@ -17,6 +16,7 @@ namespace {
 
 using testing_support::button_middle;
 using testing_support::lever_switches;
+using testing_support::row_name;
 using testing_support::switch_middle;
 using testing_support::toggle_buttons;
 
@@ -27,14 +27,6 @@ constexpr PIXPOINT altimeter_knob_upper{48, 259};
 constexpr PIXPOINT attitude_knob_lower{262, 107};
 constexpr PIXPOINT attitude_knob_upper{282, 107};
 constexpr const char* units_tooltip = "Switches between metric (russian) and british units";
-
-std::string test_name(std::string name) {
-    for (char& c : name) {
-        c = std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
-    }
-    return name;
-}
-const auto row_name = [](const auto& info) { return test_name(info.param.name); };
 
 // ---- A click in an area ---------------------------------------------------------------------
 
