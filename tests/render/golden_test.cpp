@@ -27,8 +27,8 @@ using testing_support::height_of;
 using testing_support::width_of;
 
 // A block's grey level may differ by this much (half of a golden's band of grey, and as much
-// again for the rasteriser), and this share of the blocks by more: a needle turned by a few
-// degrees on any one dial of the main panel changes more.
+// again for the rasteriser), and this share of the blocks by more: on a gauge's golden a needle
+// turned by a few degrees changes more, on the main panel's one needle fallen to its stop.
 constexpr int level_tolerance = 16;
 constexpr double share_tolerance = 0.0005;
 
