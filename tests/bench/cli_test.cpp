@@ -82,10 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GaugeBenchEval, JsonReportsEveryElement) {
-    const auto result =
-        run_bench("eval " + module + " Airspeed --set AIRSPEED=300 --frames 3 --json");
-    ASSERT_EQ(result.status, 0) << result.output;
-    const auto report = nlohmann::json::parse(result.output);
+    const auto report = testing_support::bench_json(
+        "eval " + module + " Airspeed --set AIRSPEED=300 --frames 3 --json");
     EXPECT_EQ(report["gauge"], "Airspeed");
     EXPECT_EQ(report["frames"], 3);
     const auto& elements = report["elements"];
@@ -99,18 +97,15 @@ TEST(GaugeBenchEval, JsonReportsEveryElement) {
 }
 
 TEST(GaugeBenchEval, FailureZeroesTheNeedle) {
-    const auto result = run_bench("eval " + module + " Airspeed --set 61=300 --fail 6 --json");
-    ASSERT_EQ(result.status, 0) << result.output;
-    const auto report = nlohmann::json::parse(result.output);
+    const auto report =
+        testing_support::bench_json("eval " + module + " Airspeed --set 61=300 --fail 6 --json");
     EXPECT_EQ(report["elements"][2]["values"][0], 0.0);
     EXPECT_EQ(report["elements"][2]["failure"], "zeroed");
 }
 
 TEST(GaugeBenchEval, RegistrationShowsItsTextFontAndColours) {
-    const auto result = run_bench(
+    const auto report = testing_support::bench_json(
         "eval " + module + " Registration --params 'tF_ABCD r255 g0 b0 fCourier New' --json");
-    ASSERT_EQ(result.status, 0) << result.output;
-    const auto report = nlohmann::json::parse(result.output);
     const auto& text = report["elements"][1];
     EXPECT_EQ(text["kind"], "string");
     EXPECT_EQ(text["text"], "F ABCD");
@@ -121,10 +116,8 @@ TEST(GaugeBenchEval, RegistrationShowsItsTextFontAndColours) {
 }
 
 TEST(GaugeBenchEval, JsonReportsKeyEventsWindowsAndView) {
-    const auto result =
-        run_bench("eval " + module + " GPS_Toggle --params 'oGPS_PANEL p-2' --click 9,9 --json");
-    ASSERT_EQ(result.status, 0) << result.output;
-    const auto report = nlohmann::json::parse(result.output);
+    const auto report = testing_support::bench_json(
+        "eval " + module + " GPS_Toggle --params 'oGPS_PANEL p-2' --click 9,9 --json");
     ASSERT_EQ(report["key_events"].size(), 3u);
     EXPECT_EQ(report["key_events"][0]["event"], 66507);
     EXPECT_EQ(report["key_events"][0]["value"], 225);
@@ -134,20 +127,9 @@ TEST(GaugeBenchEval, JsonReportsKeyEventsWindowsAndView) {
     EXPECT_EQ(report["clicks"][0]["hit"], true);
 }
 
-TEST(GaugeBenchEval, ButtonWithoutParametersTogglesTheMainPanel) {
-    const auto result = run_bench("eval " + module + " Invisible_Toggle --click 9,9 --json");
-    ASSERT_EQ(result.status, 0) << result.output;
-    const auto report = nlohmann::json::parse(result.output);
-    EXPECT_EQ(report["window_toggles"], nlohmann::json::array({0}));
-    EXPECT_EQ(report["panel_windows"]["0"], false);
-    EXPECT_TRUE(report["key_events"].empty());
-}
-
 TEST(GaugeBenchEval, JsonPlacesSpritesAndSliders) {
-    const auto result =
-        run_bench("eval " + module + " Attitude --set 78=10 --set 80=90 --set 69=100 --json");
-    ASSERT_EQ(result.status, 0) << result.output;
-    const auto report = nlohmann::json::parse(result.output);
+    const auto report = testing_support::bench_json(
+        "eval " + module + " Attitude --set 78=10 --set 80=90 --set 69=100 --json");
     const auto& sphere = report["elements"][2];
     EXPECT_EQ(sphere["kind"], "sprite");
     EXPECT_EQ(sphere["position"], nlohmann::json({82, 31}));
@@ -222,6 +204,22 @@ INSTANTIATE_TEST_SUITE_P(
         bad_arguments{"atc_id_too_long",
                       "eval " + module + " Registration --atc-id " + std::string(32, 'X'), 1,
                       "--atc-id takes at most 31 characters, not 32"},
+        bad_arguments{"unknown_units", "eval " + module + " Airspeed --units imperial", 1,
+                      "--units takes metric or british, not 'imperial'"},
+        bad_arguments{"resources_of_no_module", "resources /nonexistent/module.so", 1,
+                      "no module at /nonexistent/module.so"},
+        bad_arguments{"render_without_output", "render " + module + " Airspeed", 1,
+                      "render needs -o FILE.png"},
+        bad_arguments{"render_scale_zero", "render " + module + " Airspeed -o /tmp/x.png --scale 0",
+                      1, "--scale must be above 0 and at most 16, not '0'"},
+        bad_arguments{"render_unwritable", "render " + module + " Airspeed -o /nonexistent/d/x.png",
+                      1, "cannot write /nonexistent/d/x.png"},
+        bad_arguments{"render_unknown_gauge", "render " + module + " Nothing -o /tmp/x.png", 1,
+                      "the module has no gauge named 'Nothing'"},
+        bad_arguments{"sheet_without_output", "contact-sheet " + module, 1,
+                      "contact-sheet needs -o FILE.png"},
+        bad_arguments{"sheet_too_narrow", "contact-sheet " + module + " -o /tmp/x.png --width 10",
+                      1, "--width must be a whole number from 300 to 10000"},
         bad_arguments{"unknown_command", "fly", 2, "unknown command 'fly'"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -18,10 +18,8 @@ struct gauge_bitmaps_case {
 class CatalogBitmaps : public testing::TestWithParam<gauge_bitmaps_case> {};
 
 TEST_P(CatalogBitmaps, ListEveryBitmapTheGaugeDrawsOnce) {
-    const auto result =
-        testing_support::run_bench(std::string("catalog ") + VAREK_MODULE_PATH + " --json");
-    ASSERT_EQ(result.status, 0) << result.output;
-    const auto catalog = nlohmann::json::parse(result.output);
+    const auto catalog =
+        testing_support::bench_json(std::string("catalog ") + VAREK_MODULE_PATH + " --json");
     for (const auto& gauge : catalog) {
         if (gauge["name"] == GetParam().gauge) {
             EXPECT_EQ(gauge["bitmaps"].get<std::vector<int>>(), GetParam().bitmaps);

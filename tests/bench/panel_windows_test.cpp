@@ -1,5 +1,6 @@
-// The simulated aircraft's panel windows and view as the module's key events and window toggles
-// leave them.
+// The simulated aircraft's panel windows as the module's key events leave them. The window
+// toggle service and the view's panning are checked through the buttons' clicks in
+// tests/panels/parameters_test.cpp.
 #include <string>
 #include <utility>
 #include <vector>
@@ -8,7 +9,6 @@
 
 #include "bench/aircraft/simulated_aircraft.h"
 #include "frame/key_events.h"
-#include "tests/support/module_under_test.h"
 
 namespace {
 
@@ -48,27 +48,5 @@ INSTANTIATE_TEST_SUITE_P(
                     {{KEY_PANEL_ID_OPEN, 50}, {KEY_PANEL_ID_TOGGLE, 10}, {KEY_PANEL_ID_CLOSE, 50}},
                     {{50, false}, {10, true}, {0, true}}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(PanelWindowToggle, TheHostServiceTogglesAndIsRecorded) {
-    bench::session bench{testing_support::module_file()};
-    bench.panel_window_toggle(0);
-    bench.panel_window_toggle(50);
-    EXPECT_FALSE(bench.aircraft().windows().is_open(0));
-    EXPECT_TRUE(bench.aircraft().windows().is_open(50));
-    EXPECT_EQ(bench.window_toggles(), (std::vector<UINT32>{0, 50}));
-    EXPECT_TRUE(bench.key_events().empty());
-}
-
-TEST(CockpitView, PanEventsMoveTheViewAndResetReturnsIt) {
-    bench::simulated_aircraft aircraft;
-    for (ID32 event : {KEY_PAN_UP, KEY_PAN_UP, KEY_PAN_UP, KEY_PAN_DOWN}) {
-        EXPECT_TRUE(aircraft.perform(event, 0));
-    }
-    EXPECT_EQ(aircraft.view().pan_steps, 2);
-    EXPECT_TRUE(aircraft.perform(KEY_PAN_RESET, 0));
-    EXPECT_EQ(aircraft.view().pan_steps, 0);
-    EXPECT_TRUE(aircraft.perform(KEY_PAN_DOWN, 0));
-    EXPECT_EQ(aircraft.view().pan_steps, -1);
-}
 
 }  // namespace

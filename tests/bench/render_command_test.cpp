@@ -1,5 +1,5 @@
-// gauge-bench render and contact-sheet as a user runs them: the images they write, and what
-// they say about bad arguments.
+// gauge-bench render and contact-sheet as a user runs them: the images they write (what they
+// say about bad arguments is a row of tests/bench/cli_test.cpp).
 #include <filesystem>
 #include <string>
 
@@ -50,36 +50,6 @@ INSTANTIATE_TEST_SUITE_P(Gauges, GaugeBenchRender,
                                            size_case{"Vertical_Speed --units british", 200, 229},
                                            size_case{"Radios_Toggle --scale 4", 76, 76},
                                            size_case{"Registration --night", 150, 25}));
-
-struct error_case {
-    const char* arguments;
-    const char* message;
-};
-
-class GaugeBenchRenderErrors : public ::testing::TestWithParam<error_case> {};
-
-TEST_P(GaugeBenchRenderErrors, SaysWhatIsWrong) {
-    const error_case c = GetParam();
-    const auto result = run_bench(std::string(c.arguments));
-    EXPECT_EQ(result.status, 1) << result.output;
-    EXPECT_NE(result.output.find(c.message), std::string::npos) << result.output;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, GaugeBenchRenderErrors,
-    ::testing::Values(
-        error_case{"render " VAREK_MODULE_PATH " Airspeed", "render needs -o FILE.png"},
-        error_case{"render " VAREK_MODULE_PATH " Airspeed -o /tmp/x.png --scale 0",
-                   "--scale must be above 0 and at most 16, not '0'"},
-        error_case{"render " VAREK_MODULE_PATH " Airspeed -o /tmp/x.png --units imperial",
-                   "imperial"},
-        error_case{"render " VAREK_MODULE_PATH " Airspeed -o /nonexistent/dir/x.png",
-                   "cannot write /nonexistent/dir/x.png"},
-        error_case{"render " VAREK_MODULE_PATH " Nothing -o /tmp/x.png",
-                   "the module has no gauge named 'Nothing'"},
-        error_case{"contact-sheet " VAREK_MODULE_PATH, "contact-sheet needs -o FILE.png"},
-        error_case{"contact-sheet " VAREK_MODULE_PATH " -o /tmp/x.png --width 10",
-                   "--width must be a whole number from 300 to 10000"}));
 
 TEST(GaugeBenchContactSheet, DrawsEveryGaugeInBothUnitsModesAtTheWidthAsked) {
     const auto file = scratch_png("sheet");

@@ -35,10 +35,8 @@ TEST(GaugeBenchResources, ListsTheWavesWithTheirFormats) {
 TEST(GaugeBenchResources, ExtractsEachResourceAsAFile) {
     const std::filesystem::path directory =
         std::filesystem::temp_directory_path() / ("varek_resources_" + std::to_string(getpid()));
-    const auto result =
-        run_bench("resources " + module + " --json --extract " + directory.string());
-    ASSERT_EQ(result.status, 0) << result.output;
-    const auto report = nlohmann::json::parse(result.output);
+    const auto report = testing_support::bench_json("resources " + module + " --json --extract " +
+                                                    directory.string());
     int waves = 0;
     for (const auto& entry : report) {
         const std::filesystem::path file = entry["file"].get<std::string>();
@@ -57,13 +55,6 @@ TEST(GaugeBenchResources, ExtractsEachResourceAsAFile) {
     EXPECT_TRUE(std::filesystem::exists(directory / "BITMAP_1000.bmp"));
     EXPECT_TRUE(std::filesystem::exists(directory / "WAVE_250.wav"));
     std::filesystem::remove_all(directory);
-}
-
-TEST(GaugeBenchResources, SaysWhenTheFileIsNotAModule) {
-    const auto result = run_bench("resources /nonexistent/module.so");
-    EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.output.find("no module at /nonexistent/module.so"), std::string::npos)
-        << result.output;
 }
 
 }  // namespace

@@ -39,10 +39,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         checkpoint{"cold_and_dark", 5, MASTER_BATTERY, 0, 0},
         checkpoint{"parked", 5, AIRSPEED, 0, 0}, checkpoint{"battery_on", 12, MASTER_BATTERY, 1, 0},
-        checkpoint{"avionics_on", 21, AVIONICS_MASTER_SWITCH, 1, 0},
-        checkpoint{"generator_on", 26, GENERAL_ENGINE1_GENERATOR_SWITCH, 1, 0},
         checkpoint{"field_altitude", 60, ALT_FROM_BAROMETRIC_PRESSURE, 500, 0.01},
-        checkpoint{"nav_tuned", 1, NAV1_FREQUENCY, 0x1360, 0},
+        checkpoint{"field_vor_received", 250, VOR1_TF_FLAG, 2, 0},
         checkpoint{"take_off_roll", 124, AIRSPEED, 37.5, 0.1},
         checkpoint{"rotating", 136, ATTITUDE_INDICATOR_PITCH_DEGREES, 3.5, 0.1},
         checkpoint{"still_on_ground", 137, AIRCRAFT_ON_GROUND, 1, 0},
@@ -60,10 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
         checkpoint{"procedure_turn_left", 450, ATTITUDE_INDICATOR_BANK_DEGREES, 19.3, 0.1},
         checkpoint{"procedure_turn_heading", 450, PLANE_HEADING_DEGREES_GYRO, 220, 0.1},
         checkpoint{"descending", 450, VERTICAL_SPEED, -1560.6, 2},
-        checkpoint{"landing_lights_on", 495, LANDING_LIGHTS, 1, 0},
         checkpoint{"touched_down", 575, AIRCRAFT_ON_GROUND, 1, 0},
         checkpoint{"rolled_out", 600, AIRSPEED, 10, 0.01},
-        checkpoint{"strobes_off", 600, STROBE_LIGHTS, 0, 0},
         checkpoint{"clock", 300, CLOCK_TOTAL_SECONDS, 36300, 0.01}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -75,13 +75,6 @@ TEST_F(UnitsSelection, LeavesEveryPlacedGaugeAsItWasSoThePlacedPlateStillSounds)
               (platform_control::wave_resource{panel.module().handle(), WAVE_UNITS_CLICK}));
 }
 
-TEST(UnitsModeChoice, ReadsTheTwoWordsAndNamesThem) {
-    EXPECT_EQ(bench::cli::parse_units_mode_choice("metric"), units_mode_choice::metric);
-    EXPECT_EQ(bench::cli::parse_units_mode_choice("british"), units_mode_choice::british);
-    EXPECT_EQ(bench::units_mode_name(units_mode_choice::metric), "metric");
-    EXPECT_EQ(bench::units_mode_name(units_mode_choice::british), "british");
-}
-
 class UnitsModeChoiceBadWord : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(UnitsModeChoiceBadWord, IsRefusedWithTheWordsAllowed) {
@@ -132,10 +125,9 @@ class GaugeBenchEvalUnits : public ::testing::TestWithParam<eval_case> {};
 
 TEST_P(GaugeBenchEvalUnits, ShowsTheFacesOfTheUnitsAsked) {
     const eval_case& c = GetParam();
-    const auto result = testing_support::run_bench("eval " + module + " Vertical_Speed --units " +
-                                                   c.units + " --set 65=3901.4398751539243 --json");
-    ASSERT_EQ(result.status, 0) << result.output;
-    const auto report = nlohmann::json::parse(result.output);
+    const auto report =
+        testing_support::bench_json("eval " + module + " Vertical_Speed --units " + c.units +
+                                    " --set 65=3901.4398751539243 --json");
     const auto& elements = report["elements"];
     EXPECT_EQ(elements[1]["icon_index"], c.british_face_icon);
     EXPECT_EQ(elements[2]["hidden"], !c.metric_needle_hidden);
@@ -149,24 +141,5 @@ INSTANTIATE_TEST_SUITE_P(Units, GaugeBenchEvalUnits,
                          ::testing::Values(eval_case{"metric", -1, false},
                                            eval_case{"british", 0, true}),
                          [](const auto& info) { return std::string(info.param.units); });
-
-TEST(GaugeBenchEvalUnits, RefusesAnUnknownWord) {
-    const auto result = testing_support::run_bench("eval " + module + " Airspeed --units imperial");
-    EXPECT_EQ(result.status, 1) << result.output;
-    EXPECT_NE(result.output.find("--units takes metric or british, not 'imperial'"),
-              std::string::npos)
-        << result.output;
-}
-
-TEST(GaugeBenchEvalSwitch, BatteryClickSendsItsEventAndTheLeverComesUp) {
-    const auto result =
-        testing_support::run_bench("eval " + module + " Battery_Switch --click 13,32 --json");
-    ASSERT_EQ(result.status, 0) << result.output;
-    const auto report = nlohmann::json::parse(result.output);
-    ASSERT_EQ(report["key_events"].size(), 1u);
-    EXPECT_EQ(report["key_events"][0]["event"], 66241);
-    EXPECT_EQ(report["key_events"][0]["value"], 0);
-    EXPECT_EQ(report["elements"][1]["icon_index"], 1);
-}
 
 }  // namespace

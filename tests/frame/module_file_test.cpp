@@ -1,6 +1,5 @@
-// The module file as the simulator sees it: what it exports, its linkage, its catalog, and the
-// import table it lets the host fill in.
-#include <cstdio>
+// The module file as the simulator sees it: what it exports, its catalog, and the import table
+// it lets the host fill in.
 #include <set>
 #include <sstream>
 #include <string>
@@ -9,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "bench/host/host_services.h"
-#include "bench/host/session.h"
+#include "tests/support/bench_command.h"
 #include "tests/support/module_under_test.h"
 
 namespace {
@@ -39,40 +38,22 @@ const std::vector<std::string> published_catalog = words(
     "Generator_Light");
 
 std::set<std::string> exported_symbols(const char* file) {
-    const std::string command = std::string("nm -D --defined-only ") + file;
+    std::istringstream lines(
+        testing_support::run_command(std::string("nm -D --defined-only ") + file).output);
     std::set<std::string> symbols;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return symbols;
-    }
-    char line[512];
-    while (std::fgets(line, sizeof line, pipe) != nullptr) {
-        char name[256];
+    for (std::string line; std::getline(lines, line);) {
+        const auto parts = words(line);
         // Sanitizer builds add their own indicator symbols; they are not the module's.
-        if (std::sscanf(line, "%*s %*s %255s", name) == 1 &&
-            !std::string(name).starts_with("__odr_asan")) {
-            symbols.insert(name);
+        if (parts.size() == 3 && !parts[2].starts_with("__odr_asan")) {
+            symbols.insert(parts[2]);
         }
     }
-    pclose(pipe);
     return symbols;
 }
 
 TEST(ModuleFile, ExportsLinkageImportTableAndResourcesAndNothingElse) {
     EXPECT_EQ(exported_symbols(VAREK_MODULE_PATH),
               (std::set<std::string>{"ImportTable", "Linkage", "ResourceDirectory"}));
-}
-
-TEST(ModuleFile, LinkageNamesTheGaugeModuleAndItsVersion) {
-    const auto module = testing_support::module_file();
-    const GAUGESLINKAGE& linkage = module.linkage();
-    EXPECT_EQ(linkage.ModuleID, 0x13);
-    EXPECT_EQ(linkage.ModuleVersion, 0x900u);
-    EXPECT_EQ(linkage.ModuleFlags, 0u);
-    EXPECT_EQ(linkage.ModulePriority, 0u);
-    // The records are packed to 4 bytes, so their pointers are compared by value.
-    EXPECT_TRUE(linkage.ModuleInit != nullptr);
-    EXPECT_TRUE(linkage.ModuleDeinit != nullptr);
 }
 
 TEST(ModuleFile, CatalogFollowsThePublishedOrderAndEndsWithNull) {
@@ -116,16 +97,6 @@ TEST(ModuleFile, HostFillsTheImportTableWithItsServiceTable) {
     EXPECT_TRUE(ImportTable.PANELSentry.fnptr == &bench::panel_service_table());
     EXPECT_EQ(ImportTable.nullentry.fnID, 0);
     EXPECT_TRUE(ImportTable.nullentry.fnptr == nullptr);
-}
-
-TEST(ModuleFile, LoadsWithMetricFacesAndReadsAirspeed) {
-    bench::session panel(testing_support::module_file());
-    auto& airspeed = panel.place("Airspeed");
-    panel.aircraft().set(61, 300);
-    panel.run_frames(1);
-    const auto& needle = airspeed.readings().at(2);
-    EXPECT_FALSE(needle.hidden());
-    EXPECT_NEAR(needle.values[0], 555.38463, 1e-5);
 }
 
 }  // namespace

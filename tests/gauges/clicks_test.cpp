@@ -1,7 +1,6 @@
 // What a click on each gauge does, as the host and the pilot see it: the key event sent, the
 // sound played after it, the window toggled; where nothing answers; the tooltip of each area.
 // A new gauge adds rows to these tables.
-#include <cctype>
 #include <optional>
 #include <set>
 #include <string>
@@ -17,6 +16,7 @@ namespace {
 
 using testing_support::button_middle;
 using testing_support::lever_switches;
+using testing_support::row_name;
 using testing_support::switch_middle;
 using testing_support::toggle_buttons;
 
@@ -27,14 +27,6 @@ constexpr PIXPOINT altimeter_knob_upper{48, 259};
 constexpr PIXPOINT attitude_knob_lower{262, 107};
 constexpr PIXPOINT attitude_knob_upper{282, 107};
 constexpr const char* units_tooltip = "Switches between metric (russian) and british units";
-
-std::string test_name(std::string name) {
-    for (char& c : name) {
-        c = std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
-    }
-    return name;
-}
-const auto row_name = [](const auto& info) { return test_name(info.param.name); };
 
 // ---- A click in an area ---------------------------------------------------------------------
 
@@ -214,23 +206,16 @@ struct tooltip_row {
 std::vector<tooltip_row> tooltip_rows() {
     std::vector<tooltip_row> rows = {
         {"Airspeed_top_left", "Airspeed", {150, 10}, 0x3002, ""},
-        {"Airspeed_left", "Airspeed", {20, 149}, 0x3002, ""},
         {"Airspeed_middle", "Airspeed", {150, 150}, 0x3001, ""},
-        {"Airspeed_bottom_right", "Airspeed", {280, 290}, 0x3001, ""},
         {"Vertical_Speed_top", "Vertical_Speed", {100, 10}, 0x3099, ""},
-        {"Vertical_Speed_left", "Vertical_Speed", {5, 99}, 0x3099, ""},
         {"Vertical_Speed_middle", "Vertical_Speed", {100, 100}, 0x3098, ""},
-        {"Vertical_Speed_bottom_right", "Vertical_Speed", {195, 199}, 0x3098, ""},
         {"Vertical_Speed_screw_left", "Vertical_Speed", {73, 200}, 0, units_tooltip},
-        {"Vertical_Speed_screw_right", "Vertical_Speed", {126, 228}, 0, units_tooltip},
         {"Altimeter_top", "Altimeter", {150, 40}, 0x3051, ""},
-        {"Altimeter_right", "Altimeter", {299, 149}, 0x3051, ""},
         {"Altimeter_lower", "Altimeter", {150, 200}, 0x3050, ""},
         {"Altimeter_knob_lower", "Altimeter", altimeter_knob_lower, 0x3054, ""},
         {"Altimeter_knob_upper", "Altimeter", altimeter_knob_upper, 0x3054, ""},
         {"Attitude_dial", "Attitude", {140, 100}, 0x3092, ""},
         {"Turn_Coordinator", "Turn_Coordinator", {150, 150}, 0x3090, ""},
-        {"Turn_Coordinator_corner", "Turn_Coordinator", {2, 298}, 0x3090, ""},
         {"Magnetic_Compass", "Magnetic_Compass", {55, 55}, 0xAB77, ""},
         {"Accelerometer_dial", "Accelerometer", {131, 131}, 0xA51C, ""},
         {"Accelerometer_knob", "Accelerometer", {27, 235}, 0xA527, ""},
@@ -242,9 +227,6 @@ std::vector<tooltip_row> tooltip_rows() {
         {"Attitude_slip_tube", "Attitude", {140, 200}, 0xAB61, ""},
         {"Attitude_outside", "Attitude", {5, 220}, 0, nullptr},
         {"Off_Text_Switch_corner", "Off_Text_Switch", {0, 0}, 0, units_tooltip},
-        {"Off_Text_Switch_far_corner", "Off_Text_Switch", {73, 31}, 0, units_tooltip},
-        {"On_Text_Switch_corner", "On_Text_Switch", {0, 0}, 0, units_tooltip},
-        {"On_Text_Switch_far_corner", "On_Text_Switch", {73, 31}, 0, units_tooltip},
         {"Registration", "Registration", {75, 12}, 0, nullptr},
         {"Exhaust_Temp_upper", "Exhaust_Temp", {150, 40}, 0x30E9, ""},
         {"Exhaust_Temp_lower", "Exhaust_Temp", {150, 200}, 0x30E1, ""},

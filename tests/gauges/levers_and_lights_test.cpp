@@ -22,15 +22,10 @@ constexpr GAUGE_TOKEN left_gear = 333, right_gear = 334, rear_tank = 383, sim_ti
 constexpr GAUGE_TOKEN airspeed = 61, radio_height = 614, engine = 625;
 constexpr ID32 flaps_up_event = 65759, flaps_down_event = 65758, gear_event = 65570;
 
-// The nth gauge (from 0) of that name in the module's list.
-const GAUGEHDR& named(bench::session& panel, const std::string& name, int nth = 0) {
-    for (const GAUGEHDR* gauge : panel.module().gauges()) {
-        if (name == gauge->gauge_name && nth-- == 0) {
-            return *gauge;
-        }
-    }
-    throw std::runtime_error("no " + name);
-}
+// The two gauges named Flaps_Lever: the travel lever, found by the name, and the step lever
+// after it, found by its published position.
+constexpr const char* travel_lever_gauge = "Flaps_Lever";
+constexpr const char* step_lever_gauge = "42";
 
 using settings = std::vector<std::pair<GAUGE_TOKEN, double>>;
 
@@ -38,8 +33,7 @@ using settings = std::vector<std::pair<GAUGE_TOKEN, double>>;
 
 struct threshold_row {
     std::string name;
-    const char* gauge;
-    int nth;              // which gauge of that name
+    const char* gauge;    // by name or published position
     std::size_t element;  // the icon
     settings set;         // the aircraft's variables, by hand
     int icon;             // the icon shown
@@ -54,46 +48,46 @@ settings with(settings s, GAUGE_TOKEN token, double value) {
 }
 
 const std::vector<threshold_row> threshold_rows = {
-    {"pressure_below", "Low_Fuel_Pressure_Light", 0, 1, {{899, 1439.9}}, 0},
-    {"pressure_at", "Low_Fuel_Pressure_Light", 0, 1, {{899, 1440.0}}, -1},
-    {"pressure_nan", "Low_Fuel_Pressure_Light", 0, 1, {{899, nan}}, 0},
+    {"pressure_below", "Low_Fuel_Pressure_Light", 1, {{899, 1439.9}}, 0},
+    {"pressure_at", "Low_Fuel_Pressure_Light", 1, {{899, 1440.0}}, -1},
+    {"pressure_nan", "Low_Fuel_Pressure_Light", 1, {{899, nan}}, 0},
     // 185 US gallons: 300 litres is 3593962.5 of 8388608.
-    {"fuel_below_300_litres", "Low_Fuel_Light", 0, 1, {{289, 3593962.0}}, 0},
-    {"fuel_above_300_litres", "Low_Fuel_Light", 0, 1, {{289, 3593963.0}}, -1},
-    {"fuel_nan", "Low_Fuel_Light", 0, 1, {{289, nan}}, 0},
-    {"air_brake_at", "Speed_Brake_Light", 0, 1, {{326, 8000.0}}, -1},
-    {"air_brake_above", "Speed_Brake_Light", 0, 1, {{326, 8000.1}}, 0},
-    {"air_brake_nan", "Speed_Brake_Light", 0, 1, {{326, nan}}, -1},
-    {"flaps_lamp_up", "Flaps_Light", 0, 1, {{flaps, 6299.9}}, -1},
-    {"flaps_lamp_6300", "Flaps_Light", 0, 1, {{flaps, 6300.0}}, 0},
-    {"flaps_lamp_11000", "Flaps_Light", 0, 1, {{flaps, 11000.0}}, 1},
-    {"flaps_lamp_16000", "Flaps_Light", 0, 1, {{flaps, 16000.0}}, 2},
-    {"flaps_lamp_nan", "Flaps_Light", 0, 1, {{flaps, nan}}, -1},
-    {"generator_off", "Generator_Light", 0, 1, {{761, 9.9}, {759, 20.1}}, 0},
-    {"generator_at_10", "Generator_Light", 0, 1, {{761, 10.0}, {759, 20.1}}, -1},
-    {"generator_battery_at_20", "Generator_Light", 0, 1, {{761, 9.9}, {759, 20.0}}, -1},
-    {"gear_warning", "Gear_Forgotten_Light", 0, 1, warning, 0},
-    {"gear_warning_61_m", "Gear_Forgotten_Light", 0, 1, with(warning, radio_height, 61.0), -1},
-    {"gear_warning_180_kt", "Gear_Forgotten_Light", 0, 1, with(warning, airspeed, 180.0), -1},
-    {"gear_warning_nose_100", "Gear_Forgotten_Light", 0, 1, with(warning, nose_gear, 100.0), -1},
-    {"gear_warning_engine_90", "Gear_Forgotten_Light", 0, 1, with(warning, engine, 90.0), -1},
+    {"fuel_below_300_litres", "Low_Fuel_Light", 1, {{289, 3593962.0}}, 0},
+    {"fuel_above_300_litres", "Low_Fuel_Light", 1, {{289, 3593963.0}}, -1},
+    {"fuel_nan", "Low_Fuel_Light", 1, {{289, nan}}, 0},
+    {"air_brake_at", "Speed_Brake_Light", 1, {{326, 8000.0}}, -1},
+    {"air_brake_above", "Speed_Brake_Light", 1, {{326, 8000.1}}, 0},
+    {"air_brake_nan", "Speed_Brake_Light", 1, {{326, nan}}, -1},
+    {"flaps_lamp_up", "Flaps_Light", 1, {{flaps, 6299.9}}, -1},
+    {"flaps_lamp_6300", "Flaps_Light", 1, {{flaps, 6300.0}}, 0},
+    {"flaps_lamp_11000", "Flaps_Light", 1, {{flaps, 11000.0}}, 1},
+    {"flaps_lamp_16000", "Flaps_Light", 1, {{flaps, 16000.0}}, 2},
+    {"flaps_lamp_nan", "Flaps_Light", 1, {{flaps, nan}}, -1},
+    {"generator_off", "Generator_Light", 1, {{761, 9.9}, {759, 20.1}}, 0},
+    {"generator_at_10", "Generator_Light", 1, {{761, 10.0}, {759, 20.1}}, -1},
+    {"generator_battery_at_20", "Generator_Light", 1, {{761, 9.9}, {759, 20.0}}, -1},
+    {"gear_warning", "Gear_Forgotten_Light", 1, warning, 0},
+    {"gear_warning_61_m", "Gear_Forgotten_Light", 1, with(warning, radio_height, 61.0), -1},
+    {"gear_warning_180_kt", "Gear_Forgotten_Light", 1, with(warning, airspeed, 180.0), -1},
+    {"gear_warning_nose_100", "Gear_Forgotten_Light", 1, with(warning, nose_gear, 100.0), -1},
+    {"gear_warning_engine_90", "Gear_Forgotten_Light", 1, with(warning, engine, 90.0), -1},
     // In the blink's on phase (0.4 s is past every red lamp's half period).
-    {"nose_red_at_16300", "Gear_Lamps", 0, 1, {{sim_time, 0.4}, {nose_gear, 16300.0}}, 0},
-    {"nose_green_at_16300", "Gear_Lamps", 0, 2, {{nose_gear, 16300.0}}, -1},
-    {"nose_red_above_16300", "Gear_Lamps", 0, 1, {{sim_time, 0.4}, {nose_gear, 16300.1}}, -1},
-    {"nose_green_above_16300", "Gear_Lamps", 0, 2, {{nose_gear, 16300.1}}, 0},
-    {"right_red_at_50", "Gear_Lamps", 0, 3, {{sim_time, 0.4}, {right_gear, 50.0}}, 0},
-    {"right_red_below_50", "Gear_Lamps", 0, 3, {{sim_time, 0.4}, {right_gear, 49.9}}, -1},
-    {"left_red_off_phase", "Gear_Lamps", 0, 5, {{sim_time, 0.2}, {left_gear, 8000.0}}, -1},
-    {"left_green_nan", "Gear_Lamps", 0, 6, {{left_gear, nan}}, -1},
-    {"step_lever_top", "Flaps_Lever", 1, 1, {{flaps_handle, 6299.9}}, 0},
-    {"step_lever_6300", "Flaps_Lever", 1, 1, {{flaps_handle, 6300.0}}, 1},
-    {"step_lever_15999", "Flaps_Lever", 1, 1, {{flaps_handle, 15999.0}}, 2},
-    {"step_lever_16000", "Flaps_Lever", 1, 1, {{flaps_handle, 16000.0}}, 3},
-    {"step_lever_nan", "Flaps_Lever", 1, 1, {{flaps_handle, nan}}, 0},
-    {"gear_handle_below", "Gear_Lever", 0, 1, {{gear_handle, 7999.9}}, 0},
-    {"gear_handle_at", "Gear_Lever", 0, 1, {{gear_handle, 8000.0}}, 1},
-    {"gear_handle_nan", "Gear_Lever", 0, 1, {{gear_handle, nan}}, 0},
+    {"nose_red_at_16300", "Gear_Lamps", 1, {{sim_time, 0.4}, {nose_gear, 16300.0}}, 0},
+    {"nose_green_at_16300", "Gear_Lamps", 2, {{nose_gear, 16300.0}}, -1},
+    {"nose_red_above_16300", "Gear_Lamps", 1, {{sim_time, 0.4}, {nose_gear, 16300.1}}, -1},
+    {"nose_green_above_16300", "Gear_Lamps", 2, {{nose_gear, 16300.1}}, 0},
+    {"right_red_at_50", "Gear_Lamps", 3, {{sim_time, 0.4}, {right_gear, 50.0}}, 0},
+    {"right_red_below_50", "Gear_Lamps", 3, {{sim_time, 0.4}, {right_gear, 49.9}}, -1},
+    {"left_red_off_phase", "Gear_Lamps", 5, {{sim_time, 0.2}, {left_gear, 8000.0}}, -1},
+    {"left_green_nan", "Gear_Lamps", 6, {{left_gear, nan}}, -1},
+    {"step_lever_top", step_lever_gauge, 1, {{flaps_handle, 6299.9}}, 0},
+    {"step_lever_6300", step_lever_gauge, 1, {{flaps_handle, 6300.0}}, 1},
+    {"step_lever_15999", step_lever_gauge, 1, {{flaps_handle, 15999.0}}, 2},
+    {"step_lever_16000", step_lever_gauge, 1, {{flaps_handle, 16000.0}}, 3},
+    {"step_lever_nan", step_lever_gauge, 1, {{flaps_handle, nan}}, 0},
+    {"gear_handle_below", "Gear_Lever", 1, {{gear_handle, 7999.9}}, 0},
+    {"gear_handle_at", "Gear_Lever", 1, {{gear_handle, 8000.0}}, 1},
+    {"gear_handle_nan", "Gear_Lever", 1, {{gear_handle, nan}}, 0},
 };
 
 using LampThreshold = testing_support::panel_table_test<threshold_row>;
@@ -103,7 +97,7 @@ TEST_P(LampThreshold, ShowsItsIcon) {
     for (const auto& [token, value] : row.set) {
         panel.aircraft().set(token, value);
     }
-    auto& placed = panel.place(named(panel, row.gauge, row.nth));
+    auto& placed = panel.place(row.gauge);
     // Past any test a click of an earlier case may have left running.
     panel.run_frames(30);
     EXPECT_EQ(placed.readings().at(row.element).icon_index, row.icon);
@@ -258,8 +252,8 @@ TEST_F(LeversAndLights, HornSoundsEveryFrameTheGearIsUpLowAndSlowAndStopsWithThe
 // ---- The levers through a full travel -------------------------------------------------------
 
 TEST_F(LeversAndLights, LeversFollowTheFlapsAndGearThroughAFullTravel) {
-    auto& travel_lever = panel.place(named(panel, "Flaps_Lever", 0));
-    auto& step_lever = panel.place(named(panel, "Flaps_Lever", 1));
+    auto& travel_lever = panel.place(travel_lever_gauge);
+    auto& step_lever = panel.place(step_lever_gauge);
     auto& flaps_lamp = panel.place("Flaps_Light");
     panel.run_frames(30);
     const auto icons = [&] {
@@ -299,7 +293,7 @@ TEST_F(LeversAndLights, LeversFollowTheFlapsAndGearThroughAFullTravel) {
 }
 
 TEST_F(LeversAndLights, TravelLeverCountsAFirstFlapsValueAboveZeroAsExtending) {
-    auto& lever = panel.place(named(panel, "Flaps_Lever", 0));
+    auto& lever = panel.place(travel_lever_gauge);
     panel.aircraft().set(flaps_handle, 0.0);
     panel.run_frames(20);
     panel.aircraft().set(flaps_handle, 100.0);
@@ -337,10 +331,10 @@ TEST_F(LeversAndLights, GearLeverAndLampsFollowTheGearUpAndDown) {
 // ---- The two gauges named Flaps_Lever -------------------------------------------------------
 
 TEST_F(LeversAndLights, FlapsLeverByNameIsTheTravelLeverAndComesFirst) {
-    const GAUGEHDR& found = panel.catalog_gauge("Flaps_Lever");
-    EXPECT_EQ(&found, &named(panel, "Flaps_Lever", 0));
-    EXPECT_EQ(found.elements_list[0]->next_element[0]->resource_id, BMP_FLAPS_LEVER_LEVEL);
-    EXPECT_EQ(named(panel, "Flaps_Lever", 1).elements_list[0]->next_element[0]->resource_id,
+    EXPECT_EQ(
+        panel.catalog_gauge(travel_lever_gauge).elements_list[0]->next_element[0]->resource_id,
+        BMP_FLAPS_LEVER_LEVEL);
+    EXPECT_EQ(panel.catalog_gauge(step_lever_gauge).elements_list[0]->next_element[0]->resource_id,
               BMP_FLAPS_STEP_LEVER_TOP);
 }
 

@@ -84,15 +84,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, UnitsFace, ::testing::ValuesIn(face_rows),
 
 class UnitsFaces : public testing_support::panel_test {};
 
-TEST_F(UnitsFaces, EveryTwoFacedGaugeShowsTheFaceOfTheMode) {
-    const auto placed = testing_support::place_two_faced_gauges(panel);
-    for (const char* face : {"metric", "british", "metric"}) {
-        units_mode = std::string(face) == "metric" ? 0 : 1;
-        panel.run_frames(1);
-        EXPECT_EQ(testing_support::faces_shown(placed), testing_support::all_faces(face));
-    }
-}
-
 // The controls that turn the units mode over for every dial: a click turns them all to British
 // units, a second one back.
 struct units_control_row {

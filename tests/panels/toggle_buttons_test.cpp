@@ -1,6 +1,7 @@
 // The toggle buttons as placed on a panel: the fixed buttons' indifference to parameters and the
-// simulator windows they show, the faces a parameter can give, and the catalog's order. Their
-// clicks and tooltips are rows of tests/gauges/clicks_test.cpp.
+// simulator windows they show, the faces a parameter can give, and records of their own. Their
+// clicks and tooltips are rows of tests/gauges/clicks_test.cpp, their order in the catalog is
+// checked by tests/frame/module_file_test.cpp.
 #include <algorithm>
 #include <iterator>
 #include <string>
@@ -97,21 +98,6 @@ INSTANTIATE_TEST_SUITE_P(
                       fixed_view_case{"Kneeboard_Toggle", &bench::cockpit_view::kneeboard_shown},
                       fixed_view_case{"Map_Toggle", &bench::cockpit_view::map_shown}),
     testing_support::row_name);
-
-TEST(ToggleButtonCatalog, ButtonsFollowEachOtherInPublishedOrder) {
-    const auto module = testing_support::module_file();
-    const auto gauges = module.gauges();
-    // They follow Registration and Shut_Down (positions 1 and 2).
-    std::size_t first = 0;
-    while (first < gauges.size() && std::string(gauges[first]->gauge_name) != "ATC_Toggle") {
-        ++first;
-    }
-    ASSERT_LE(first, 2u);
-    ASSERT_LE(first + std::size(toggle_buttons), gauges.size());
-    for (std::size_t i = 0; i < std::size(toggle_buttons); ++i) {
-        EXPECT_STREQ(gauges[first + i]->gauge_name, toggle_buttons[i].name);
-    }
-}
 
 // Parameters change a button's records, so no two buttons may share one.
 TEST(ToggleButtonCatalog, EachButtonHasRecordsOfItsOwn) {

@@ -8,19 +8,10 @@
 
 namespace {
 
+using testing_support::pcm;
+
 constexpr DWORD caps =
     DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME | DSBCAPS_GLOBALFOCUS;
-
-WAVEFORMATEX pcm(WORD channels, DWORD rate, WORD bits) {
-    WAVEFORMATEX format{};
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = channels;
-    format.nSamplesPerSec = rate;
-    format.wBitsPerSample = bits;
-    format.nBlockAlign = static_cast<WORD>(channels * bits / 8);
-    format.nAvgBytesPerSec = rate * format.nBlockAlign;
-    return format;
-}
 
 class DirectSound : public ::testing::Test {
   protected:
@@ -37,12 +28,7 @@ class DirectSound : public ::testing::Test {
     }
 
     HRESULT create(DWORD bytes, WAVEFORMATEX format) {
-        DSBUFFERDESC description{};
-        description.dwSize = sizeof description;
-        description.dwFlags = caps;
-        description.dwBufferBytes = bytes;
-        description.lpwfxFormat = &format;
-        return device->CreateSoundBuffer(&description, &buffer, nullptr);
+        return testing_support::create_buffer(device, bytes, format, &buffer, caps);
     }
 
     testing_support::sound_recorder recorder;
@@ -146,13 +132,8 @@ TEST_F(DirectSound, LocksAndPositionsStayInsideTheBuffer) {
 TEST_F(DirectSound, PlayNeedsACooperativeLevelAndAWindowToSetIt) {
     IDirectSound* unbound = nullptr;
     ASSERT_EQ(DirectSoundCreate(nullptr, &unbound, nullptr), DS_OK);
-    WAVEFORMATEX format = pcm(1, 22050, 16);
-    DSBUFFERDESC description{};
-    description.dwSize = sizeof description;
-    description.dwBufferBytes = 64;
-    description.lpwfxFormat = &format;
     IDirectSoundBuffer* quiet = nullptr;
-    ASSERT_EQ(unbound->CreateSoundBuffer(&description, &quiet, nullptr), DS_OK);
+    ASSERT_EQ(testing_support::create_buffer(unbound, 64, pcm(1, 22050, 16), &quiet), DS_OK);
     EXPECT_EQ(quiet->Play(0, 0, 0), DSERR_PRIOLEVELNEEDED);
     EXPECT_EQ(unbound->SetCooperativeLevel(nullptr, DSSCL_NORMAL), DSERR_INVALIDPARAM);
     HWND window = platform_control::open_window("SOMEWINDOW");
@@ -167,13 +148,8 @@ TEST_F(DirectSound, PlayNeedsACooperativeLevelAndAWindowToSetIt) {
 TEST_F(DirectSound, ABufferKeepsItsDeviceAlive) {
     IDirectSound* other = nullptr;
     ASSERT_EQ(DirectSoundCreate(nullptr, &other, nullptr), DS_OK);
-    WAVEFORMATEX format = pcm(1, 22050, 16);
-    DSBUFFERDESC description{};
-    description.dwSize = sizeof description;
-    description.dwBufferBytes = 64;
-    description.lpwfxFormat = &format;
     IDirectSoundBuffer* held = nullptr;
-    ASSERT_EQ(other->CreateSoundBuffer(&description, &held, nullptr), DS_OK);
+    ASSERT_EQ(testing_support::create_buffer(other, 64, pcm(1, 22050, 16), &held), DS_OK);
     EXPECT_EQ(other->Release(), 1u);
     EXPECT_TRUE(platform_control::device_alive(other));
     EXPECT_EQ(held->Release(), 0u);

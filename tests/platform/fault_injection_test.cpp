@@ -23,11 +23,7 @@ struct context {
 };
 
 HMMIO open_wave(context& c) {
-    MMIOINFO info{};
-    info.fccIOProc = FOURCC_MEM;
-    info.pchBuffer = reinterpret_cast<HPSTR>(c.wave.data());
-    info.cchBuffer = static_cast<LONG>(c.wave.size());
-    return mmioOpenA(nullptr, &info, MMIO_READWRITE | MMIO_ALLOCBUF);
+    return testing_support::open_memory_file(c.wave);
 }
 
 HRSRC find_wave(context& c) {
@@ -139,13 +135,9 @@ const fault_case fault_cases[] = {
      }},
     {call::IDirectSound_CreateSoundBuffer,
      [](context& c) {
-         WAVEFORMATEX format{WAVE_FORMAT_PCM, 1, 8000, 8000, 1, 8, 0};
-         DSBUFFERDESC description{};
-         description.dwSize = sizeof description;
-         description.dwBufferBytes = 32;
-         description.lpwfxFormat = &format;
          IDirectSoundBuffer* buffer = nullptr;
-         const HRESULT result = c.device->CreateSoundBuffer(&description, &buffer, nullptr);
+         const HRESULT result = testing_support::create_buffer(
+             c.device, 32, testing_support::pcm(1, 8000, 8), &buffer);
          if (buffer != nullptr) {
              buffer->Release();
          }
@@ -189,12 +181,9 @@ class FaultInjection : public ::testing::TestWithParam<fault_case> {
         ASSERT_EQ(DirectSoundCreate(nullptr, &device, nullptr), DS_OK);
         ASSERT_EQ(device->SetCooperativeLevel(FindWindowA("FS98MAIN", nullptr), DSSCL_NORMAL),
                   DS_OK);
-        WAVEFORMATEX format{WAVE_FORMAT_PCM, 1, 8000, 8000, 1, 8, 0};
-        DSBUFFERDESC description{};
-        description.dwSize = sizeof description;
-        description.dwBufferBytes = 32;
-        description.lpwfxFormat = &format;
-        ASSERT_EQ(device->CreateSoundBuffer(&description, &buffer, nullptr), DS_OK);
+        ASSERT_EQ(
+            testing_support::create_buffer(device, 32, testing_support::pcm(1, 8000, 8), &buffer),
+            DS_OK);
     }
     void TearDown() override {
         buffer->Release();

@@ -17,13 +17,7 @@ constexpr FOURCC tag(const char (&text)[5]) {
 class MemoryFile : public ::testing::Test {
   protected:
     HMMIO open(bytes& data) {
-        MMIOINFO info{};
-        info.fccIOProc = FOURCC_MEM;
-        info.pchBuffer = reinterpret_cast<HPSTR>(data.data());
-        info.cchBuffer = static_cast<LONG>(data.size());
-        HMMIO file = mmioOpenA(nullptr, &info, MMIO_READWRITE | MMIO_ALLOCBUF);
-        EXPECT_EQ(info.wErrorRet, static_cast<UINT>(MMSYSERR_NOERROR));
-        return file;
+        return testing_support::open_memory_file(data);
     }
 
     void TearDown() override {

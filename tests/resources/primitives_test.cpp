@@ -1,6 +1,6 @@
 // The art generator's drawing primitives that later gauges build on: lamps that read unlit and
-// lit, switch levers in two clear positions, compass strips and cards marked where headings
-// fall, and plates lettered in the middle.
+// lit, compass strips and cards marked where headings fall, and plates lettered in the middle.
+// The switch lever is checked as drawn on its gauge in tests/render/gauge_drawing_test.cpp.
 #include "resources/art/primitives.h"
 
 #include <gtest/gtest.h>
@@ -44,19 +44,6 @@ TEST(Lamp, ReadsDarkUnlitAndBrightInItsColourLit) {
     EXPECT_GT(lens_lit.r, lens_lit.b + 60);
     EXPECT_TRUE(painted(lens_unlit));
     EXPECT_FALSE(painted(lit.at(0, 0)));  // round: the corners stay transparent
-}
-
-TEST(Lever, StandsUpOrDownFromTheNut) {
-    const auto lever = [](bool up) {
-        return draw(27, 65, [&](cairo_t* cr) { art::lever(cr, 27, 65, up); });
-    };
-    const rgb_bitmap up = lever(true);
-    const rgb_bitmap down = lever(false);
-    EXPECT_TRUE(painted(up.at(13, 10)));
-    EXPECT_FALSE(painted(up.at(13, 55)));
-    EXPECT_TRUE(painted(down.at(13, 55)));
-    EXPECT_FALSE(painted(down.at(13, 10)));
-    EXPECT_TRUE(painted(up.at(13, 32)) && painted(down.at(13, 32)));
 }
 
 TEST(CompassStrip, MarksEveryFiveDegreesWhereTheyFall) {

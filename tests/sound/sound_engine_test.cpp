@@ -232,15 +232,6 @@ INSTANTIATE_TEST_SUITE_P(
             "format_the_buffers_refuse", "WAVE", {pcm_format(1, 22050, 24), sample_data(600)}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(SoundEngine, AWaveTheModuleDoesNotCarrySilencesEveryGauge) {
-    sound_slot_install(first, WAVE_SWITCH_CLICK, module.instance_handle());
-    sound_slot_install(second, 11, module.instance_handle());
-    EXPECT_EQ(sound_enabled, 0);
-    EXPECT_TRUE(second.buffer == nullptr);
-    EXPECT_EQ(sound_slot_play(first), 0);
-    EXPECT_TRUE(recorder.plays.empty());
-}
-
 // ---- Every step failing in turn ---------------------------------------------------------------
 
 struct failing_step {
@@ -318,27 +309,6 @@ TEST_F(SoundEngine, AFailedPlayEmptiesTheBufferAndSilencesEveryGauge) {
     EXPECT_EQ(sound_enabled, 0);
     EXPECT_EQ(sound_slot_play(second), 0);
     EXPECT_TRUE(recorder.plays.empty());
-}
-
-TEST_F(SoundEngine, WithoutAHostWindowTheFirstInstallationIsSilent) {
-    platform_control::close_windows("FS98MAIN");
-    sound_slot_install(first, WAVE_SWITCH_CLICK, module.instance_handle());
-    EXPECT_EQ(sound_enabled, 0);
-    EXPECT_TRUE(first.device == nullptr);
-    EXPECT_TRUE(first.buffer == nullptr);
-    // The window appearing later changes nothing.
-    platform_control::open_window("FS98MAIN");
-    sound_slot_install(second, WAVE_SWITCH_CLICK, module.instance_handle());
-    EXPECT_EQ(sound_slot_play(second), 0);
-    EXPECT_TRUE(recorder.plays.empty());
-}
-
-TEST_F(SoundEngine, WithoutAnAudioDeviceTheModuleIsSilent) {
-    platform_control::set_audio_device_present(false);
-    sound_slot_install(first, WAVE_SWITCH_CLICK, module.instance_handle());
-    EXPECT_EQ(sound_enabled, 0);
-    EXPECT_TRUE(first.device == nullptr);
-    EXPECT_EQ(sound_slot_play(first), 0);
 }
 
 // ---- Empty handles and a disabled module --------------------------------------------------------

@@ -1,9 +1,12 @@
-// Runs gauge-bench as a user does, with its output and exit status.
+// Runs gauge-bench, or any other command, as a user does, with its output and exit status, or
+// the report it prints as JSON.
 #pragma once
 
 #include <cstdio>
+#include <stdexcept>
 #include <string>
 
+#include <nlohmann/json.hpp>
 #include <sys/wait.h>
 
 namespace testing_support {
@@ -13,9 +16,8 @@ struct bench_run {
     std::string output;  // standard output and standard error together
 };
 
-inline bench_run run_bench(const std::string& arguments) {
-    const std::string command = std::string(VAREK_BENCH_PATH) + " " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
+inline bench_run run_command(const std::string& command) {
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
     bench_run result{-1, {}};
     if (pipe == nullptr) {
         return result;
@@ -28,6 +30,20 @@ inline bench_run run_bench(const std::string& arguments) {
     const int status = pclose(pipe);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
+}
+
+inline bench_run run_bench(const std::string& arguments) {
+    return run_command(std::string(VAREK_BENCH_PATH) + " " + arguments);
+}
+
+// The report of a gauge-bench command run with --json; a failed run throws its output, which
+// fails the test.
+inline nlohmann::json bench_json(const std::string& arguments) {
+    const bench_run run = run_bench(arguments);
+    if (run.status != 0) {
+        throw std::runtime_error("gauge-bench " + arguments + " failed: " + run.output);
+    }
+    return nlohmann::json::parse(run.output);
 }
 
 }  // namespace testing_support

@@ -1,5 +1,5 @@
-// Wave files put together chunk by chunk, and a module of the test's own that carries them as
-// resources, registered with the platform while it lives.
+// Wave files put together chunk by chunk and opened as memory files, and a module of the test's
+// own that carries them as resources, registered with the platform while it lives.
 #pragma once
 
 #include <cstdint>
@@ -69,6 +69,15 @@ inline riff_chunk sample_data(std::size_t size, std::uint8_t seed = 1) {
         data[i] = static_cast<std::uint8_t>(seed + 7 * i);
     }
     return {"data", data};
+}
+
+// Opens the bytes as a memory file, as the sound engine opens a wave.
+inline HMMIO open_memory_file(bytes& data) {
+    MMIOINFO info{};
+    info.fccIOProc = FOURCC_MEM;
+    info.pchBuffer = reinterpret_cast<HPSTR>(data.data());
+    info.cchBuffer = static_cast<LONG>(data.size());
+    return mmioOpenA(nullptr, &info, MMIO_READWRITE | MMIO_ALLOCBUF);
 }
 
 class scratch_module {

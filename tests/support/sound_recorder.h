@@ -1,5 +1,5 @@
 // The platform as a test sees it: reset to the FS2004 host before and after the test, with
-// every play of a sound buffer recorded.
+// every play of a sound buffer recorded; and sound buffers asked for as a test needs them.
 #pragma once
 
 #include <cstdint>
@@ -35,5 +35,21 @@ class sound_recorder {
 
     std::vector<recorded_play> plays;
 };
+
+inline WAVEFORMATEX pcm(WORD channels, DWORD rate, WORD bits) {
+    const auto block = static_cast<WORD>(channels * bits / 8);
+    return {WAVE_FORMAT_PCM, channels, rate, rate * block, block, bits, 0};
+}
+
+// Asks the device for a buffer of `bytes` in the format.
+inline HRESULT create_buffer(IDirectSound* device, DWORD bytes, WAVEFORMATEX format,
+                             IDirectSoundBuffer** buffer, DWORD flags = 0) {
+    DSBUFFERDESC description{};
+    description.dwSize = sizeof description;
+    description.dwFlags = flags;
+    description.dwBufferBytes = bytes;
+    description.lpwfxFormat = &format;
+    return device->CreateSoundBuffer(&description, buffer, nullptr);
+}
 
 }  // namespace testing_support

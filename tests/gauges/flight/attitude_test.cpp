@@ -30,176 +30,108 @@ class AttitudeTest : public testing_support::panel_test {
     const bench::element_reading& reading(std::size_t index) const {
         return attitude.readings().at(index);
     }
-    void set(GAUGE_TOKEN token, double value) {
-        panel.aircraft().set(token, value);
-    }
 
     bench::gauge_placement& attitude = panel.place("Attitude");
 };
 
-struct pitch_case {
-    int units_mode;
-    double pitch;
-    double slide;  // pixels, down positive
+// The sphere of the mode slides 1.47 pixels per degree of pitch and turns with the horizon,
+// clockwise in a left bank (the bank is positive to the left); its travel turns with it.
+struct sphere_row {
+    const char* name;
+    int units;
+    double pitch, bank;
+    double slide;               // pixels, down positive
+    double middle_x, middle_y;  // where the texture's middle lands
 };
 
-class AttitudePitch : public AttitudeTest, public ::testing::WithParamInterface<pitch_case> {};
+const sphere_row sphere_rows[] = {
+    {"metric_up_10", 0, 10, 0, -14.7, 142, 101 - 14.7},
+    {"metric_down_10", 0, -10, 0, 14.7, 142, 101 + 14.7},
+    {"metric_level", 0, 0, 0, 0, 142, 101},
+    {"metric_up_45", 0, 45, 0, -66.15, 142, 101 - 66.15},
+    {"british_up_10", 1, 10, 0, 14.7, 142, 101 + 14.7},
+    {"british_down_10", 1, -10, 0, -14.7, 142, 101 - 14.7},
+    {"british_up_30", 1, 30, 0, 44.1, 142, 101 + 44.1},
+    {"metric_left_30", 0, 0, 30, 0, 142, 101},
+    {"metric_right_45", 0, 0, -45, 0, 142, 101},
+    {"british_left_30", 1, 0, 30, 0, 142, 101},
+    {"british_right_90", 1, 0, -90, 0, 142, 101},
+    {"british_inverted", 1, 0, 180, 0, 142, 101},
+    // A quarter turn clockwise: the 14.7 pixels of travel point to the left.
+    {"british_up_10_left_90", 1, 10, 90, 14.7, 142 - 14.7, 101},
+};
 
-TEST_P(AttitudePitch, SlidesTheSphereOnePointFourSevenPixelsPerDegree) {
-    const pitch_case c = GetParam();
-    set(78, c.pitch);
-    frame(c.units_mode);
-    const auto& sphere = reading(c.units_mode == 0 ? metric_sphere : british_sphere);
+using AttitudeSphereMotion = testing_support::panel_table_test<sphere_row>;
+
+TEST_P(AttitudeSphereMotion, SlidesWithThePitchAndTurnsWithTheHorizon) {
+    const sphere_row& c = GetParam();
+    auto& attitude = panel.place("Attitude");
+    panel.aircraft().set(78, c.pitch);
+    panel.aircraft().set(80, c.bank);
+    const auto& sphere = frame(attitude, c.units).at(c.units == 0 ? metric_sphere : british_sphere);
     EXPECT_NEAR(sphere.shift_y, c.slide, 1e-9);
-    // Level wings: the texture's middle moves straight up or down from the window's centre.
-    EXPECT_NEAR(sphere.placed_x, 142.0, 1e-9);
-    EXPECT_NEAR(sphere.placed_y, 101.0 + c.slide, 1e-9);
+    EXPECT_NEAR(sphere.placed_x, c.middle_x, 1e-9);
+    EXPECT_NEAR(sphere.placed_y, c.middle_y, 1e-9);
+    EXPECT_NEAR(sphere.angle, c.bank, 1e-9);
+    EXPECT_NEAR(sphere.values[2], c.bank, 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pitches, AttitudePitch,
-                         ::testing::Values(pitch_case{0, 10, -14.7}, pitch_case{0, -10, 14.7},
-                                           pitch_case{0, 0, 0}, pitch_case{0, 45, -66.15},
-                                           pitch_case{1, 10, 14.7}, pitch_case{1, -10, -14.7},
-                                           pitch_case{1, 30, 44.1}),
-                         [](const auto& info) {
-                             const int pitch = static_cast<int>(info.param.pitch);
-                             return std::string(info.param.units_mode == 0 ? "metric_"
-                                                                           : "british_") +
-                                    (pitch < 0 ? "down_" : "up_") + std::to_string(std::abs(pitch));
-                         });
+INSTANTIATE_TEST_SUITE_P(Rows, AttitudeSphereMotion, ::testing::ValuesIn(sphere_rows),
+                         testing_support::row_name);
 
-struct bank_case {
-    int units_mode;
-    double bank;
+// In both units modes: the flag shows while either instrument state is nonzero, the ball rolls
+// along its curved tube, and the bar and the knob follow the bars position.
+struct both_faces_row {
+    const char* name;
+    GAUGE_TOKEN token;
+    double value;
+    bool flag_shown;
+    double ball_x, ball_y;  // the ball's shift, pixels
+    double bar_shift;       // pixels, down positive
+    double knob_angle;      // degrees clockwise from pointing right
 };
 
-class AttitudeBank : public AttitudeTest, public ::testing::WithParamInterface<bank_case> {};
-
-// The bank is positive to the left; in a left bank the horizon turns clockwise on the dial.
-TEST_P(AttitudeBank, TurnsTheShownSphereWithTheHorizon) {
-    const bank_case c = GetParam();
-    set(80, c.bank);
-    frame(c.units_mode);
-    const std::size_t shown = c.units_mode == 0 ? metric_sphere : british_sphere;
-    EXPECT_NEAR(reading(shown).angle, c.bank, 1e-9);
-    EXPECT_NEAR(reading(shown).values[2], c.bank, 1e-9);
-}
-
-INSTANTIATE_TEST_SUITE_P(Banks, AttitudeBank,
-                         ::testing::Values(bank_case{0, 30}, bank_case{0, -45}, bank_case{1, 30},
-                                           bank_case{1, -90}, bank_case{1, 180}),
-                         [](const auto& info) {
-                             const int bank = static_cast<int>(info.param.bank);
-                             return std::string(info.param.units_mode == 0 ? "metric_"
-                                                                           : "british_") +
-                                    (bank < 0 ? "right_" : "left_") +
-                                    std::to_string(std::abs(bank));
-                         });
-
-TEST_F(AttitudeTest, PitchTravelTurnsWithTheBank) {
-    // British, 10 degrees nose up and 90 degrees of left bank: the sphere turns a quarter turn
-    // clockwise, so its 14.7 pixels of travel point to the left of the window.
-    set(78, 10);
-    set(80, 90);
-    frame(1);
-    EXPECT_NEAR(reading(british_sphere).placed_x, 142.0 - 14.7, 1e-9);
-    EXPECT_NEAR(reading(british_sphere).placed_y, 101.0, 1e-9);
-}
-
-struct flag_case {
-    double state_279;
-    double state_276;
-    bool shown;
+const both_faces_row both_faces_rows[] = {
+    {"state_279_zero", 279, 0, false, 0, 0, 0, -90},
+    {"state_279_one", 279, 1, true, 0, 0, 0, -90},
+    {"state_276_one", 276, 1, true, 0, 0, 0, -90},
+    {"state_276_seven", 276, 7, true, 0, 0, 0, -90},
+    {"ball_right_100", 69, 100, false, 28.125, -1.8310546875, 0, -90},
+    {"ball_left_100", 69, -100, false, -28.125, -1.8310546875, 0, -90},
+    {"ball_right_50", 69, 50, false, 14.0625, -0.457763671875, 0, -90},
+    {"ball_left_127", 69, -127, false, -35.71875, -2.95330810546875, 0, -90},
+    // 0: knob mark straight up; 200: a quarter turn and the bar 28 pixels higher.
+    {"bars_plus_200", 612, 200, false, 0, 0, -28, 0},
+    {"bars_plus_400", 612, 400, false, 0, 0, -56, 90},
+    {"bars_plus_100", 612, 100, false, 0, 0, -14, -45},
+    {"bars_minus_200", 612, -200, false, 0, 0, 28, -180},
 };
 
-class AttitudeFlag : public AttitudeTest, public ::testing::WithParamInterface<flag_case> {};
+using AttitudeOnBothFaces = testing_support::panel_table_test<both_faces_row>;
 
-TEST_P(AttitudeFlag, ShowsWhileEitherInstrumentStateIsNonzero) {
-    const flag_case c = GetParam();
-    set(279, c.state_279);
-    set(276, c.state_276);
+TEST_P(AttitudeOnBothFaces, ShowsFlagBallBarAndKnob) {
+    const both_faces_row& c = GetParam();
+    auto& attitude = panel.place("Attitude");
+    panel.aircraft().set(c.token, c.value);
     for (int units : {0, 1}) {
-        frame(units);
-        EXPECT_EQ(reading(flag).icon_index, c.shown ? 0 : -1);
-        EXPECT_EQ(reading(flag).drawn(), c.shown);
+        const auto& r = frame(attitude, units);
+        EXPECT_EQ(r.at(flag).icon_index, c.flag_shown ? 0 : -1);
+        EXPECT_EQ(r.at(flag).drawn(), c.flag_shown);
+        EXPECT_DOUBLE_EQ(r.at(ball).shift_x, c.ball_x);
+        EXPECT_DOUBLE_EQ(r.at(ball).shift_y, c.ball_y);
+        EXPECT_DOUBLE_EQ(r.at(ball).placed_x, 133 + c.ball_x);
+        EXPECT_DOUBLE_EQ(r.at(ball).placed_y, 194 + c.ball_y);
+        EXPECT_TRUE(r.at(ball).drawn());
+        EXPECT_FALSE(r.at(bar).hidden());
+        EXPECT_NEAR(r.at(bar).shift_y, c.bar_shift, 1e-9);
+        EXPECT_NEAR(r.at(bar).placed_y, 93 + c.bar_shift, 1e-9);
+        EXPECT_DOUBLE_EQ(r.at(bar).placed_x, 78);
+        EXPECT_NEAR(r.at(knob).angle, c.knob_angle, 1e-9);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(States, AttitudeFlag,
-                         ::testing::Values(flag_case{0, 0, false}, flag_case{1, 0, true},
-                                           flag_case{0, 1, true}, flag_case{1, 1, true},
-                                           flag_case{0, 7, true}),
-                         [](const auto& info) {
-                             return "s279_" +
-                                    std::to_string(static_cast<int>(info.param.state_279)) +
-                                    "_s276_" +
-                                    std::to_string(static_cast<int>(info.param.state_276));
-                         });
-
-struct ball_case {
-    double position;
-    double shift_x;
-    double shift_y;
-};
-
-class AttitudeBall : public AttitudeTest, public ::testing::WithParamInterface<ball_case> {};
-
-TEST_P(AttitudeBall, RollsAlongTheCurvedTube) {
-    const ball_case c = GetParam();
-    set(69, c.position);
-    for (int units : {0, 1}) {
-        frame(units);
-        const auto& r = reading(ball);
-        EXPECT_DOUBLE_EQ(r.shift_x, c.shift_x);
-        EXPECT_DOUBLE_EQ(r.shift_y, c.shift_y);
-        EXPECT_DOUBLE_EQ(r.placed_x, 133 + c.shift_x);
-        EXPECT_DOUBLE_EQ(r.placed_y, 194 + c.shift_y);
-        EXPECT_TRUE(r.drawn());
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Positions, AttitudeBall,
-                         ::testing::Values(ball_case{0, 0, 0},
-                                           ball_case{100, 28.125, -1.8310546875},
-                                           ball_case{-100, -28.125, -1.8310546875},
-                                           ball_case{50, 14.0625, -0.457763671875},
-                                           ball_case{-127, -35.71875, -2.95330810546875}),
-                         [](const auto& info) {
-                             const int p = static_cast<int>(info.param.position);
-                             return (p < 0 ? "left_" : "right_") + std::to_string(std::abs(p));
-                         });
-
-struct bars_case {
-    double position;
-    double bar_shift;   // pixels, down positive
-    double knob_angle;  // degrees clockwise from pointing right
-};
-
-class AttitudeBars : public AttitudeTest, public ::testing::WithParamInterface<bars_case> {};
-
-TEST_P(AttitudeBars, BarAndKnobFollowTheBarsPosition) {
-    const bars_case c = GetParam();
-    set(612, c.position);
-    for (int units : {0, 1}) {
-        frame(units);
-        EXPECT_FALSE(reading(bar).hidden());
-        EXPECT_NEAR(reading(bar).shift_y, c.bar_shift, 1e-9);
-        EXPECT_NEAR(reading(bar).placed_y, 93 + c.bar_shift, 1e-9);
-        EXPECT_DOUBLE_EQ(reading(bar).placed_x, 78);
-        EXPECT_NEAR(reading(knob).angle, c.knob_angle, 1e-9);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Positions, AttitudeBars,
-    ::testing::Values(
-        // 0: knob mark straight up; 200: a quarter turn and the bar 28 pixels higher.
-        bars_case{0, 0, -90}, bars_case{200, -28, 0}, bars_case{400, -56, 90},
-        bars_case{100, -14, -45}, bars_case{-200, 28, -180}),
-    [](const auto& info) {
-        const int p = static_cast<int>(info.param.position);
-        return (p < 0 ? "minus_" : "plus_") + std::to_string(std::abs(p));
-    });
+INSTANTIATE_TEST_SUITE_P(Rows, AttitudeOnBothFaces, ::testing::ValuesIn(both_faces_rows),
+                         testing_support::row_name);
 
 // The bars knob: the host sends the key events itself (tests/gauges/clicks_test.cpp), the simulated
 // aircraft steps the bars position, and bar and knob show it on the next frame.

@@ -121,19 +121,6 @@ TEST_P(VorIndication, FollowsTheReceiverWhileTheSetIsOn) {
 INSTANTIATE_TEST_SUITE_P(Rows, VorIndication, ::testing::ValuesIn(vor_rows),
                          testing_support::row_name);
 
-class VorBars : public testing_support::panel_test {};
-
-TEST_F(VorBars, DropToTheCentreWhenTheSetGoesOffAndStartFromThere) {
-    auto& placed = panel.place("VOR1_Indicator");
-    panel.aircraft().set(41, 10);
-    nav_power = 1;
-    panel.run_frames(10);
-    nav_power = 0;
-    EXPECT_EQ(frame(placed, 0).at(3).values[1], 0.0);
-    nav_power = 1;
-    EXPECT_DOUBLE_EQ(frame(placed, 0).at(3).values[1], 2.8346868942621073);
-}
-
 // ---- The stations
 // --------------------------------------------------------------------------------
 
