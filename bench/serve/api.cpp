@@ -103,11 +103,13 @@ constexpr int max_window_number = 99;
 constexpr double max_rate = 16.0;
 
 json mouse(live_panel& panel, const json& body) {
-    const bool hit = panel.mouse(
-        whole_field(body, "window", 0, max_window_number), number_field(body, "x"),
-        number_field(body, "y"), action_named(text_field(body, "action")),
-        body.contains("button") ? button_named(text_field(body, "button")) : mouse_button::left);
-    return {{"hit", hit}};
+    const int window = whole_field(body, "window", 0, max_window_number);
+    const double x = number_field(body, "x");
+    const double y = number_field(body, "y");
+    const mouse_action action = action_named(text_field(body, "action"));
+    const mouse_button button =
+        body.contains("button") ? button_named(text_field(body, "button")) : mouse_button::left;
+    return {{"hit", panel.mouse(window, x, y, action, button)}};
 }
 
 json window(live_panel& panel, const json& body) {

@@ -61,6 +61,12 @@ http_server::http_server(live_panel& panel)
     : panel_(panel), server_(std::make_unique<httplib::Server>()) {
     server_->new_task_queue = [] { return new httplib::ThreadPool(worker_threads); };
     server_->set_payload_max_length(max_body_bytes);
+    // httplib's default also shares the port with any later server (SO_REUSEPORT), which would
+    // hide that a port is taken; only a quick restart's reuse of the address is kept.
+    server_->set_socket_options([](int socket) {
+        int yes = 1;
+        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     server_->Get("/api/events", [this](const httplib::Request&, httplib::Response& response) {
         stream_changes(panel_, response);
     });

@@ -148,7 +148,7 @@ std::pair<json, std::uint64_t> live_panel::snapshot() {
 
 bool live_panel::reload_if_changed() {
     const std::scoped_lock lock(mutex_);
-    std::filesystem::file_time_type newest{};
+    auto newest = std::filesystem::file_time_type::min();
     for (const std::filesystem::path& file : scene_->watched_files()) {
         std::error_code error;
         const auto written = std::filesystem::last_write_time(file, error);
@@ -159,7 +159,7 @@ bool live_panel::reload_if_changed() {
     if (newest == newest_file_) {
         return false;
     }
-    const bool first = newest_file_ == std::filesystem::file_time_type{};
+    const bool first = newest_file_ == std::filesystem::file_time_type::min();
     newest_file_ = newest;
     if (!first) {
         pressed_ = nullptr;

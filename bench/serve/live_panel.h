@@ -92,7 +92,7 @@ class live_panel {
     bool layout_changed_ = true;
     std::uint64_t frames_ = 0;
     const render::window_composer::placed_gauge* pressed_ = nullptr;
-    std::filesystem::file_time_type newest_file_{};
+    std::filesystem::file_time_type newest_file_ = std::filesystem::file_time_type::min();
 };
 
 }  // namespace bench::serve

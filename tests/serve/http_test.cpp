@@ -149,8 +149,8 @@ TEST_F(LivePanelHttp, ClickReachesTheNextFrame) {
     const auto news = served->panel.changes().wait(before, std::chrono::seconds(1));
     ASSERT_FALSE(news.empty());
     const json frame = json::parse(news.back().data);
-    EXPECT_EQ(frame["keys"][0]["name"], "KEY_TOGGLE_MASTER_BATTERY") << frame["keys"];
-    EXPECT_EQ(frame["sounds"][0]["wave"], 10);
+    EXPECT_NE(frame["keys"].dump().find("KEY_TOGGLE_MASTER_BATTERY"), std::string::npos);
+    EXPECT_EQ(frame["sounds"][0]["wave"], 10) << frame["sounds"];
     bool switch_drawn = false;
     for (const json& tile : frame["tiles"]) {
         switch_drawn |= tile["x"] <= x && x < tile["x"].get<double>() + tile["w"].get<double>() &&
