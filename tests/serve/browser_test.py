@@ -26,8 +26,8 @@ CHROMEDRIVER = shutil.which("chromedriver")
 CHROMIUM = shutil.which("chromium")
 
 
-def start_server(bench, module):
-    server = subprocess.Popen([bench, "serve", module, "--port", "0"],
+def start_server(bench, module, *options):
+    server = subprocess.Popen([bench, "serve", module, "--port", "0", *options],
                               stdout=subprocess.PIPE, text=True)
     line = server.stdout.readline()
     if "http://" not in line:
@@ -151,7 +151,9 @@ def check(page):
     page.click(page.gauge(0, "Throttle_Toggle"))
     expect("the throttle button opens its window", lambda: driver.execute_script(
         "return !document.querySelector(\"canvas[data-window='2']\").hidden"))
-    time.sleep(0.3)
+    expect("the throttle window is drawn", lambda: driver.execute_script(
+        "const c = document.querySelector(\"canvas[data-window='2']\");"
+        "return c.getContext('2d').getImageData(c.width / 2, c.height / 2, 1, 1).data[3] > 0"))
     lever = page.pixels(2, "Throttle_Quadrant")
     actions = ActionBuilder(driver)
     actions.pointer_action.move_to_location(*map(int, page.gauge(2, "Throttle_Quadrant", 0.5, 0.9)))
@@ -159,11 +161,11 @@ def check(page):
     for step in range(8, 1, -1):
         actions.pointer_action.move_to_location(
             *map(int, page.gauge(2, "Throttle_Quadrant", 0.5, step / 10)))
-        actions.pointer_action.pause(0.05)
+        actions.pointer_action.pause(0.1)
     actions.pointer_action.pointer_up()
     actions.perform()
     expect("dragging the throttle moves the lever",
-           lambda: page.pixels(2, "Throttle_Quadrant") != lever)
+           lambda: page.pixels(2, "Throttle_Quadrant") != lever, seconds=10)
 
     errors = [entry for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
     for error in errors:
@@ -180,13 +182,15 @@ def main():
         print("chromium and chromium-driver are not installed: scripts/install-deps.sh installs them")
         sys.exit(77)
     screenshot = sys.argv[sys.argv.index("--screenshot") + 1] if "--screenshot" in sys.argv else None
-    server, url = start_server(sys.argv[1], sys.argv[2])
+    # The picture shows the aircraft levelling off, with the radio stack open.
+    server, url = start_server(sys.argv[1], sys.argv[2], *(["--time", "300"] if screenshot else []))
     driver = None
     try:
         driver = start_browser()
         page = Page(driver, url)
         if screenshot:
-            time.sleep(1)
+            page.click(page.gauge(0, "Radios_Toggle"))
+            time.sleep(2)
             driver.save_screenshot(screenshot)
             return 0
         failures = check(page)
