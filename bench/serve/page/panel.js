@@ -30,6 +30,11 @@ async function post(path, body) {
   return answer;
 }
 
+// A request or a frame that failed is shown, and the next ones still go.
+function showError(error) {
+  $('answer').textContent = String(error);
+}
+
 // ---- Windows -------------------------------------------------------------------------------
 
 function buildScreen(layout) {
@@ -135,7 +140,7 @@ function connect() {
   const events = new EventSource('/api/events');
   events.addEventListener('frame', (event) => {
     const message = JSON.parse(event.data);
-    page.frames = page.frames.then(() => applyFrame(message));
+    page.frames = page.frames.then(() => applyFrame(message)).catch(showError);
   });
   // Too far behind to catch up: start again from the whole panel.
   events.addEventListener('layout', () => {
@@ -157,7 +162,7 @@ function windowPoint(canvas, event) {
 
 function sendMouse(number, point, action, button) {
   const body = {window: number, ...point, action, button};
-  page.mouse = page.mouse.then(() => post('/api/mouse', body));
+  page.mouse = page.mouse.then(() => post('/api/mouse', body)).catch(showError);
 }
 
 let hoverTimer = null;
