@@ -1,5 +1,5 @@
 # The two commands of the README, and a few more for developers.
-#   make run   builds the module and the bench, then runs the bench on the simulated aircraft
+#   make run   builds the module and the bench, then serves the live panel at http://127.0.0.1:8018/
 #   make test  builds everything and passes every test, also under the sanitizers
 #   make gau   builds the module file for FS2004, build/win32/Varek_Instr.gau
 
@@ -8,7 +8,7 @@ BENCH := build/linux/bench/gauge-bench
 MODULE := build/linux/Varek_Instr.so
 
 .PHONY: all deps build run test test-linux test-asan gau panel golden contact-sheet perf format tidy \
-	clean
+	screenshot clean
 
 all: build
 
@@ -19,11 +19,10 @@ build: deps
 	cmake --preset linux
 	cmake --build --preset linux -j $(JOBS)
 
+PORT ?= 8018
+
 run: build
-	$(BENCH) catalog $(MODULE)
-	$(BENCH) eval $(MODULE) Airspeed --set AIRSPEED=120
-	$(BENCH) contact-sheet $(MODULE) -o build/linux/panel.png
-	@echo "The gauges on the simulated aircraft, both units modes: build/linux/panel.png"
+	$(BENCH) serve $(MODULE) --port $(PORT)
 
 test: test-linux test-asan
 
@@ -59,6 +58,10 @@ panel: build
 	mkdir -p build/win32/Panel
 	cp build/linux/panel/panel.cfg build/linux/panel/*.bmp build/win32/Panel/
 	@echo "Built build/win32/Panel: copy it into the aircraft's folder (see README)"
+
+# The README's picture of the live panel, taken in headless Chromium.
+screenshot: build
+	/usr/bin/python3 tests/serve/browser_test.py $(BENCH) $(MODULE) --screenshot docs/live-panel.png
 
 perf: build
 	build/linux/perf/varek_perf

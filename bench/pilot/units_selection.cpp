@@ -97,4 +97,13 @@ void select_units(session& bench, units_mode_choice choice) {
     turn_to(bench, plate, choice);
 }
 
+std::optional<units_mode_choice> shown_units_mode(const session& bench) {
+    for (const auto& placement : bench.placements()) {
+        if (placement->name() == units_plate_name && !placement->readings().empty()) {
+            return mode_shown(*placement);
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace bench

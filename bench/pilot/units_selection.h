@@ -4,6 +4,7 @@
 // every two-faced dial follows on its next frame.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace bench {
@@ -29,5 +30,9 @@ inline constexpr std::string_view units_plate_name = "On_Text_Switch";
 // on their next frame. A removed plate would empty the sound slot that all placements of the
 // plate share, which is why a placed plate is never stood in for by a second one.
 void select_units(session& bench, units_mode_choice choice);
+
+// The units mode that the first units plate placed on the session's panel showed in its last
+// frame; none when no plate is placed or it has not run a frame.
+std::optional<units_mode_choice> shown_units_mode(const session& bench);
 
 }  // namespace bench

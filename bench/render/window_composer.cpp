@@ -142,18 +142,25 @@ cairo_surface_t* window_composer::draw(const lighting& light) {
     return image_.get();
 }
 
-const mouse_area* window_composer::click(double x, double y, mouse_button button) {
+std::optional<window_composer::gauge_hit> window_composer::hit(double x, double y) const {
     for (auto gauge = gauges_.rbegin(); gauge != gauges_.rend(); ++gauge) {
-        if (x < gauge->x || y < gauge->y || x >= gauge->x + gauge->width ||
-            y >= gauge->y + gauge->height) {
-            continue;
+        if (x >= gauge->x && y >= gauge->y && x < gauge->x + gauge->width &&
+            y < gauge->y + gauge->height) {
+            return gauge_hit{&*gauge, gauge_point(*gauge, x, y)};
         }
-        const PIXPOINT point{
-            static_cast<PIXEL>((x - gauge->x) * gauge->renderer->width() / gauge->width),
-            static_cast<PIXEL>((y - gauge->y) * gauge->renderer->height() / gauge->height)};
-        return bench_.click(*gauge->placement, point, button);
     }
-    return nullptr;
+    return std::nullopt;
+}
+
+PIXPOINT window_composer::gauge_point(const placed_gauge& gauge, double x, double y) {
+    return {
+        static_cast<PIXEL>(std::floor((x - gauge.x) * gauge.renderer->width() / gauge.width)),
+        static_cast<PIXEL>(std::floor((y - gauge.y) * gauge.renderer->height() / gauge.height))};
+}
+
+const mouse_area* window_composer::click(double x, double y, mouse_button button) {
+    const auto found = hit(x, y);
+    return found ? bench_.click(*found->gauge->placement, found->point, button) : nullptr;
 }
 
 }  // namespace bench::render

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,15 @@ class window_composer {
     // Presses and releases a button at a point of the window, in its pixels: on the gauge on
     // top there, the point scaled back to the gauge's own pixels. Returns the area hit, or null.
     const mouse_area* click(double x, double y, mouse_button button = mouse_button::left);
+
+    // The gauge on top at a point of the window, and the point in the gauge's own pixels.
+    struct gauge_hit {
+        const placed_gauge* gauge = nullptr;
+        PIXPOINT point{};
+    };
+    std::optional<gauge_hit> hit(double x, double y) const;
+    // A point of the window in a gauge's own pixels; outside the gauge when the point is.
+    static PIXPOINT gauge_point(const placed_gauge& gauge, double x, double y);
 
     int width() const {
         return width_;

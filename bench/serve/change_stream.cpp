@@ -1,0 +1,58 @@
+#include "bench/serve/change_stream.h"
+
+namespace bench::serve {
+
+void change_stream::publish(std::string event, std::string data) {
+    {
+        const std::scoped_lock lock(mutex_);
+        messages_.push_back({++last_, std::move(event), std::move(data)});
+        while (messages_.size() > kept_) {
+            messages_.pop_front();
+        }
+    }
+    published_.notify_all();
+}
+
+std::vector<stream_message> change_stream::wait(std::uint64_t after,
+                                                std::chrono::milliseconds timeout) {
+    std::unique_lock lock(mutex_);
+    published_.wait_for(lock, timeout, [&] { return closed_ || last_ > after; });
+    if (closed_ || last_ <= after) {
+        return {};
+    }
+    std::vector<stream_message> news;
+    if (messages_.front().number > after + 1) {
+        news.push_back({messages_.front().number - 1, "layout", "{}"});
+    }
+    for (const stream_message& message : messages_) {
+        if (message.number > after) {
+            news.push_back(message);
+        }
+    }
+    return news;
+}
+
+std::uint64_t change_stream::last() const {
+    const std::scoped_lock lock(mutex_);
+    return last_;
+}
+
+void change_stream::close() {
+    {
+        const std::scoped_lock lock(mutex_);
+        closed_ = true;
+    }
+    published_.notify_all();
+}
+
+bool change_stream::closed() const {
+    const std::scoped_lock lock(mutex_);
+    return closed_;
+}
+
+std::string server_sent_event(const stream_message& message) {
+    return "id: " + std::to_string(message.number) + "\nevent: " + message.event +
+           "\ndata: " + message.data + "\n\n";
+}
+
+}  // namespace bench::serve

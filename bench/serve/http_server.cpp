@@ -1,0 +1,120 @@
+#include "bench/serve/http_server.h"
+
+#include <httplib.h>
+
+#include "bench/host/bench_error.h"
+#include "bench/serve/api.h"
+
+namespace bench::serve {
+namespace {
+
+constexpr const char* loopback = "127.0.0.1";
+// A page may hold a change stream and a few requests at once; several pages may watch.
+constexpr std::size_t worker_threads = 16;
+constexpr auto keep_alive_wait = std::chrono::seconds(1);
+
+api_request request_of(const httplib::Request& request) {
+    api_request read{request.method, request.path, {}, request.body};
+    for (const auto& [name, value] : request.params) {
+        read.query.emplace(name, value);
+    }
+    return read;
+}
+
+void answer(httplib::Response& response, const api_reply& reply) {
+    response.status = reply.status;
+    response.set_content(reply.body, reply.content_type.c_str());
+    response.set_header("Cache-Control", "no-store");
+}
+
+// Sends the page's first message (everything it needs) and then every change, with a comment
+// line now and then so that a closed page is noticed.
+void stream_changes(live_panel& panel, httplib::Response& response) {
+    auto [first, last] = panel.snapshot();
+    auto pending = std::make_shared<std::string>(server_sent_event({last, "frame", first.dump()}));
+    auto seen = std::make_shared<std::uint64_t>(last);
+    response.set_header("Cache-Control", "no-store");
+    response.set_chunked_content_provider(
+        "text/event-stream", [&panel, pending, seen](std::size_t, httplib::DataSink& sink) {
+            if (!pending->empty()) {
+                const bool written = sink.write(pending->data(), pending->size());
+                pending->clear();
+                return written;
+            }
+            const auto news = panel.changes().wait(*seen, keep_alive_wait);
+            if (panel.changes().closed()) {
+                sink.done();
+                return true;
+            }
+            std::string text = news.empty() ? ": waiting\n\n" : "";
+            for (const stream_message& message : news) {
+                text += server_sent_event(message);
+                *seen = std::max(*seen, message.number);
+            }
+            return sink.write(text.data(), text.size());
+        });
+}
+
+}  // namespace
+
+http_server::http_server(live_panel& panel)
+    : panel_(panel), server_(std::make_unique<httplib::Server>()) {
+    server_->new_task_queue = [] { return new httplib::ThreadPool(worker_threads); };
+    server_->set_payload_max_length(max_body_bytes);
+    // httplib's default also shares the port with any later server (SO_REUSEPORT), which would
+    // hide that a port is taken; only a quick restart's reuse of the address is kept.
+    server_->set_socket_options([](int socket) {
+        int yes = 1;
+        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
+    server_->Get("/api/events", [this](const httplib::Request&, httplib::Response& response) {
+        stream_changes(panel_, response);
+    });
+    const auto route = [this](const httplib::Request& request, httplib::Response& response) {
+        answer(response, handle_request(panel_, request_of(request)));
+    };
+    server_->Get(".*", route);
+    server_->Post(".*", route);
+    server_->Put(".*", route);
+    server_->Delete(".*", route);
+    server_->Patch(".*", route);
+    server_->Options(".*", route);
+    // What httplib refuses itself (a body too large, a request it cannot read) gets a message.
+    server_->set_error_handler([](const httplib::Request&, httplib::Response& response) {
+        if (response.body.empty()) {
+            const std::string why = response.status == 413 ? "the request body is too large"
+                                                           : "the request cannot be read";
+            answer(response, error_reply(response.status, why));
+        }
+    });
+}
+
+http_server::~http_server() {
+    stop();
+}
+
+int http_server::bind(int port) {
+    if (port == 0) {
+        const int bound = server_->bind_to_any_port(loopback);
+        if (bound > 0) {
+            return bound;
+        }
+    }
+    for (int tried = 0; port != 0 && tried < ports_tried && port + tried <= 65535; ++tried) {
+        if (server_->bind_to_port(loopback, port + tried)) {
+            return port + tried;
+        }
+    }
+    throw bench_error("no free port on 127.0.0.1 from " + std::to_string(port));
+}
+
+void http_server::run() {
+    server_->listen_after_bind();
+}
+
+void http_server::stop() {
+    panel_.changes().close();
+    server_->stop();
+}
+
+}  // namespace bench::serve

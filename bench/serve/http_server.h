@@ -1,0 +1,40 @@
+// The live panel on HTTP, on the loopback address only: the page and the interface
+// (handle_request), and the change stream as server-sent events.
+#pragma once
+
+#include <memory>
+
+#include "bench/serve/live_panel.h"
+
+namespace httplib {
+class Server;
+}
+
+namespace bench::serve {
+
+// The largest request body the interface reads; larger ones are refused (413).
+inline constexpr std::size_t max_body_bytes = 64 * 1024;
+// How many ports after the one asked are tried when it is taken.
+inline constexpr int ports_tried = 100;
+
+class http_server {
+  public:
+    explicit http_server(live_panel& panel);
+    ~http_server();
+    http_server(const http_server&) = delete;
+    http_server& operator=(const http_server&) = delete;
+
+    // Binds 127.0.0.1 at `port`, or at the next free one; returns the port bound. Port 0 takes
+    // any free port. Throws bench_error when none is free.
+    int bind(int port);
+    // Answers requests until stop() is called (from any thread).
+    void run();
+    // Ends every change stream and stops answering.
+    void stop();
+
+  private:
+    live_panel& panel_;
+    std::unique_ptr<httplib::Server> server_;
+};
+
+}  // namespace bench::serve
