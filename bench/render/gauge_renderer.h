@@ -25,6 +25,10 @@ class gauge_renderer {
     // The gauge at `scale` times its size in pixels; transparent where nothing is drawn. The
     // image stays valid until the next call.
     cairo_surface_t* draw(const lighting& light = {}, double scale = 1.0);
+    // Makes the next drawing paint every element again, as if all had changed.
+    void invalidate() {
+        shown_.clear();
+    }
 
     // The gauge's size in its own pixels: the size of its background bitmap.
     int width() const {

@@ -142,6 +142,12 @@ cairo_surface_t* window_composer::draw(const lighting& light) {
     return image_.get();
 }
 
+void window_composer::invalidate() {
+    for (placed_gauge& gauge : gauges_) {
+        gauge.renderer->invalidate();
+    }
+}
+
 const mouse_area* window_composer::click(double x, double y, mouse_button button) {
     for (auto gauge = gauges_.rbegin(); gauge != gauges_.rend(); ++gauge) {
         if (x < gauge->x || y < gauge->y || x >= gauge->x + gauge->width ||

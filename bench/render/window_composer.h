@@ -44,6 +44,8 @@ class window_composer {
 
     // The window in the last frame the gauges ran. The image stays valid until the next call.
     cairo_surface_t* draw(const lighting& light = {});
+    // Makes the next drawing draw every gauge anew and compose the whole window again.
+    void invalidate();
 
     // Presses and releases a button at a point of the window, in its pixels: on the gauge on
     // top there, the point scaled back to the gauge's own pixels. Returns the area hit, or null.
