@@ -60,6 +60,9 @@ panel: build
 	cp build/linux/panel/panel.cfg build/linux/panel/*.bmp build/win32/Panel/
 	@echo "Built build/win32/Panel: copy it into the aircraft's folder (see README)"
 
+# The benchmarks, then the table of figures against their limits and goals (README,
+# Performance). They run in the one optimised tree that `make run` uses too: the linux preset is
+# the release build (RelWithDebInfo: -O2 and NDEBUG, with the symbols `perf report` needs).
 perf: build
 	build/linux/perf/varek_perf
 

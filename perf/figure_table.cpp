@@ -51,6 +51,12 @@ std::string format_number(double value, std::string_view unit) {
     return std::string(text) + (unit.empty() ? "" : " ") + std::string(unit);
 }
 
+std::string format_ratio(double ratio) {
+    char text[32];
+    std::snprintf(text, sizeof text, ratio < 10.0 ? "%.2f ×" : "%.1f ×", ratio);
+    return text;
+}
+
 std::string format_value(const figure& f, double value) {
     return f.counter.empty() ? format_time(value) : format_number(value, f.unit);
 }
@@ -108,7 +114,7 @@ std::string padded(const std::string& text, std::size_t width) {
 }  // namespace
 
 void print_figure_table(std::ostream& out, const measurements& runs) {
-    const std::vector<std::size_t> widths = {28, 12, 26, 12, 14, 6};
+    const std::vector<std::size_t> widths = {26, 10, 42, 8, 15, 6};
     const auto row = [&](const std::vector<std::string>& cells) {
         out << "|";
         for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -134,11 +140,11 @@ void print_figure_table(std::ostream& out, const measurements& runs) {
             const std::optional<double> limit_value = value_of(f, limit->second);
             if (limit_value && *limit_value > 0.0) {
                 ratio = *value / *limit_value;
-                limit_text = format_value(f, *limit_value) + " " + std::string(f.limit);
+                limit_text = format_value(f, *limit_value) + " (" + std::string(f.limit) + ")";
             }
         }
         row({std::string(f.title), format_value(f, *value), limit_text,
-             ratio ? format_number(*ratio, "×") : "", goal_text(f), verdict(f, *value, ratio)});
+             ratio ? format_ratio(*ratio) : "", goal_text(f), verdict(f, *value, ratio)});
     }
 }
 

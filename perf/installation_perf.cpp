@@ -1,11 +1,11 @@
 // Installing the panel: every gauge of the catalog placed (its records copied, its needles'
 // tables prepared, the installation services sent) with its parameters from the bundled panel.
 // Only the placing is timed; the removal that makes room for the next round is not.
-#include <chrono>
 
 #include <benchmark/benchmark.h>
 
 #include "perf/bundled_panel.h"
+#include "perf/thread_time.h"
 
 namespace perf {
 namespace {
@@ -14,10 +14,9 @@ void place_every_gauge_of_the_panel(benchmark::State& state) {
     bench::session bench(bench::module_library::open(VAREK_MODULE_PATH));
     std::size_t gauges = 0;
     for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
+        const double start = thread_seconds();
         const std::vector<bench::gauge_placement*> placed = place_every_gauge(bench);
-        state.SetIterationTime(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        state.SetIterationTime(thread_seconds() - start);
         gauges = placed.size();
         for (bench::gauge_placement* placement : placed) {
             bench.remove(*placement);

@@ -1,5 +1,5 @@
 // Runs the benchmarks with the console's report, then prints the table of figures from the
-// same runs: the median of a benchmark's repetitions, or its one run.
+// same runs: the median of a benchmark's repetitions, or its one run, in processor time.
 #include <iostream>
 
 #include <benchmark/benchmark.h>
@@ -17,7 +17,10 @@ class figure_collector : public benchmark::ConsoleReporter {
                 continue;
             }
             perf::measurement& m = measured_[run.run_name.function_name];
-            m.seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            // Processor time: a manually timed run's time is the thread's processor time.
+            const bool manual = run.run_name.time_type == "manual_time";
+            m.seconds = (manual ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime()) /
+                        benchmark::GetTimeUnitMultiplier(run.time_unit);
             for (const auto& [name, counter] : run.counters) {
                 m.counters[name] = counter.value;
             }
