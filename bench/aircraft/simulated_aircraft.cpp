@@ -7,6 +7,7 @@
 #include "bench/aircraft/key_event_handlers.h"
 #include "bench/aircraft/radio_handlers.h"
 #include "bench/host/bench_error.h"
+#include "bench/host/token_table.h"
 #include "frame/tokens.h"
 
 namespace bench {
@@ -14,8 +15,8 @@ namespace bench {
 // The altimeter setting of the standard atmosphere, inches of mercury.
 constexpr double standard_pressure_setting = 29.92;
 
-simulated_aircraft::simulated_aircraft()
-    : tokens_{{KOHLSMAN_SETTING_HG, standard_pressure_setting}}, systems_(make_aircraft_systems()) {
+simulated_aircraft::simulated_aircraft() : systems_(make_aircraft_systems()) {
+    host_tokens_[KOHLSMAN_SETTING_HG] = standard_pressure_setting;
     radios_at_rest(*this);
     // The systems put their variables in place before any gauge is installed.
     advance(0.0);
@@ -24,22 +25,30 @@ simulated_aircraft::simulated_aircraft()
 simulated_aircraft::~simulated_aircraft() = default;
 
 double simulated_aircraft::token_value(GAUGE_TOKEN token) const {
-    const auto found = tokens_.find(token);
-    return found == tokens_.end() ? 0.0 : found->second;
+    if (is_host_token(token)) {
+        return host_tokens_[static_cast<std::size_t>(token)];
+    }
+    const auto found = other_tokens_.find(token);
+    return found == other_tokens_.end() ? 0.0 : found->second;
+}
+
+double& simulated_aircraft::value_slot(GAUGE_TOKEN token) {
+    return is_host_token(token) ? host_tokens_[static_cast<std::size_t>(token)]
+                                : other_tokens_[token];
 }
 
 bool simulated_aircraft::failure_active(FAILURE_KEY key) const {
-    return failures_.contains(key);
+    return !failures_.empty() && failures_.contains(key);
 }
 
 void simulated_aircraft::set(GAUGE_TOKEN token, double value) {
-    tokens_[token] = value;
+    value_slot(token) = value;
     held_.insert(token);
 }
 
 void simulated_aircraft::update(GAUGE_TOKEN token, double value) {
     if (!held_.contains(token)) {
-        tokens_[token] = value;
+        value_slot(token) = value;
     }
 }
 

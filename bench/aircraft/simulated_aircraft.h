@@ -17,6 +17,7 @@
 #include "bench/aircraft/radio_audio.h"
 #include "bench/aircraft/scripted_flight.h"
 #include "bench/host/simulation_view.h"
+#include "frame/tokens.h"
 
 namespace bench {
 
@@ -92,7 +93,12 @@ class simulated_aircraft final : public simulation_view {
     static constexpr std::size_t max_atc_id_length = 31;
 
   private:
-    std::map<GAUGE_TOKEN, double> tokens_;
+    double& value_slot(GAUGE_TOKEN token);
+
+    // The host's tokens by number, read by every element on every frame; any other number a
+    // caller sets, by key.
+    std::array<double, C_GAUGE_TOKEN> host_tokens_{};
+    std::map<GAUGE_TOKEN, double> other_tokens_;
     std::set<GAUGE_TOKEN> held_;
     std::set<FAILURE_KEY> failures_;
     std::unique_ptr<scripted_flight> flight_;

@@ -45,23 +45,87 @@ std::vector<gauge_renderer::element_state> gauge_renderer::capture() const {
     return states;
 }
 
+void gauge_renderer::paint_elements(cairo_t* cr, double scale, const lighting& light,
+                                    std::size_t from, std::size_t to) {
+    cairo_scale(cr, scale, scale);
+    const paint_context context{cr, bitmaps_, light, missing_};
+    const auto& readings = placement_.readings();
+    for (std::size_t i = from; i < to; ++i) {
+        paint_element(context, readings[i]);
+    }
+}
+
+// Makes `image` a clear picture of the given size (or the base, when there is one), reusing it
+// when it has that size already.
+void gauge_renderer::start_image(surface_handle& image, int width, int height) {
+    if (!image || cairo_image_surface_get_width(image.get()) != width ||
+        cairo_image_surface_get_height(image.get()) != height) {
+        image = new_image(width, height);
+        if (!base_) {
+            return;
+        }
+    }
+    context_handle cr = new_context(image.get());
+    cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
+    if (base_) {
+        cairo_set_source_surface(cr.get(), base_.get(), 0, 0);
+    } else {
+        cairo_set_source_rgba(cr.get(), 0, 0, 0, 0);
+    }
+    cairo_paint(cr.get());
+}
+
 cairo_surface_t* gauge_renderer::draw(const lighting& light, double scale) {
     if (!(scale > 0.0) || !std::isfinite(scale)) {
         throw bench_error("the scale of a drawing must be a positive number");
     }
     std::vector<element_state> states = capture();
-    if (image_ && states == shown_ && light == shown_light_ && scale == shown_scale_) {
+    const bool same_setting = image_ && light == shown_light_ && scale == shown_scale_;
+    if (same_setting && states == shown_) {
         return image_.get();
     }
     const int width = std::max(1, static_cast<int>(std::lround(width_ * scale)));
     const int height = std::max(1, static_cast<int>(std::lround(height_ * scale)));
-    image_ = new_image(width, height);
-    context_handle cr = new_context(image_.get());
-    cairo_scale(cr.get(), scale, scale);
-    const paint_context context{cr.get(), bitmaps_, light, missing_};
-    for (const element_reading& reading : placement_.readings()) {
-        paint_element(context, reading);
+    // The base holds the leading elements as they last drew; it serves while they draw alike.
+    if (!base_ || light != base_light_ || scale != base_scale_) {
+        base_.reset();
+        base_states_.clear();
     }
+    std::size_t kept = 0;
+    while (kept < base_states_.size() && kept < states.size() &&
+           states[kept] == base_states_[kept]) {
+        ++kept;
+    }
+    // Elements past the base join it when they drew alike in the last drawing too, and still
+    // images from the start: they change only when the module rewrites their records.
+    std::size_t still = kept;
+    if (kept == base_states_.size()) {
+        const bool compared = same_setting && shown_.size() == states.size();
+        while (still < states.size() &&
+               (states[still].reading.element->element_type == ELEMENT_TYPE_STATIC_IMAGE ||
+                (compared && states[still] == shown_[still]))) {
+            ++still;
+        }
+    }
+    if (kept < base_states_.size()) {
+        base_.reset();
+        base_states_.clear();
+        still = kept;
+        kept = 0;
+    }
+    if (still > kept) {
+        if (!base_) {
+            base_ = new_image(width, height);
+        }
+        paint_elements(new_context(base_.get()).get(), scale, light, kept, still);
+        cairo_surface_flush(base_.get());
+        base_states_.assign(states.begin(), states.begin() + static_cast<std::ptrdiff_t>(still));
+        base_light_ = light;
+        base_scale_ = scale;
+    }
+    start_image(image_, width, height);
+    paint_elements(new_context(image_.get()).get(), scale, light, base_states_.size(),
+                   states.size());
     cairo_surface_flush(image_.get());
     shown_ = std::move(states);
     shown_light_ = light;

@@ -1,7 +1,8 @@
 // Draws one placed gauge as its last frame shows it, from the loaded module's bitmaps, into an
 // image of its own. The image is kept and drawn again only when something the gauge shows has
 // changed (an element's value, angle, offset, index, text, flags or bitmap), or the lighting or
-// the scale.
+// the scale. The leading elements that do not change (a dial's face under its needles) are kept
+// painted in a base image, so a drawing paints only the elements from the first that changed.
 #pragma once
 
 #include <cstdint>
@@ -25,6 +26,11 @@ class gauge_renderer {
     // The gauge at `scale` times its size in pixels; transparent where nothing is drawn. The
     // image stays valid until the next call.
     cairo_surface_t* draw(const lighting& light = {}, double scale = 1.0);
+    // Makes the next drawing draw the gauge anew, as if its readings had changed; the base is
+    // still used for the leading elements that draw as it shows them.
+    void invalidate() {
+        shown_.clear();
+    }
 
     // The gauge's size in its own pixels: the size of its background bitmap.
     int width() const {
@@ -64,6 +70,9 @@ class gauge_renderer {
 
   private:
     std::vector<element_state> capture() const;
+    void paint_elements(cairo_t* cr, double scale, const lighting& light, std::size_t from,
+                        std::size_t to);
+    void start_image(surface_handle& image, int width, int height);
 
     const gauge_placement& placement_;
     bitmap_cache bitmaps_;
@@ -74,6 +83,12 @@ class gauge_renderer {
     lighting shown_light_;
     double shown_scale_ = 0.0;
     std::uint64_t redraws_ = 0;
+    // The leading elements that drew alike from one drawing to the next (the dial's face, say),
+    // painted once into an image of their own that each drawing starts from.
+    surface_handle base_;
+    std::vector<element_state> base_states_;
+    lighting base_light_;
+    double base_scale_ = 0.0;
     std::set<ID> missing_;
 };
 

@@ -1,5 +1,6 @@
 #include "bench/render/window_composer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -104,9 +105,57 @@ void window_composer::place(const panel::gauge_line& line, std::optional<double>
                        size.width * scale, size.height * scale});
 }
 
+namespace {
+
+// The window's pixels a gauge covers, with a pixel more on each side for the filter's reach.
+cairo_rectangle_int_t covered(const window_composer::placed_gauge& gauge) {
+    const int left = static_cast<int>(std::floor(gauge.x)) - 1;
+    const int top = static_cast<int>(std::floor(gauge.y)) - 1;
+    return {left, top, static_cast<int>(std::ceil(gauge.x + gauge.width)) + 1 - left,
+            static_cast<int>(std::ceil(gauge.y + gauge.height)) + 1 - top};
+}
+
+bool overlap(const cairo_rectangle_int_t& a, const cairo_rectangle_int_t& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
+           b.y < a.y + a.height;
+}
+
+}  // namespace
+
 cairo_surface_t* window_composer::draw(const lighting& light) {
-    image_ = new_image(width_, height_);
+    // The gauges draw themselves first: those drawn anew mark their places to compose again.
+    damage_.clear();
+    std::vector<cairo_surface_t*> pictures;
+    pictures.reserve(gauges_.size());
+    for (placed_gauge& gauge : gauges_) {
+        if (gauge.width <= 0.0 || gauge.height <= 0.0) {
+            pictures.push_back(nullptr);
+            continue;
+        }
+        const std::uint64_t redraws = gauge.renderer->redraws();
+        pictures.push_back(gauge.renderer->draw(light, gauge.width / gauge.renderer->width()));
+        if (gauge.renderer->redraws() != redraws) {
+            damage_.push_back(covered(gauge));
+        }
+    }
+    if (!image_) {
+        image_ = new_image(width_, height_);
+    }
+    if (compose_whole_ || light != shown_light_) {
+        compose_whole_ = false;
+        shown_light_ = light;
+        damage_.assign(1, {0, 0, width_, height_});
+    }
+    if (damage_.empty()) {
+        return image_.get();
+    }
     context_handle cr = new_context(image_.get());
+    for (const cairo_rectangle_int_t& r : damage_) {
+        cairo_rectangle(cr.get(), r.x, r.y, r.width, r.height);
+    }
+    cairo_clip(cr.get());
+    // The background replaces what the damaged places showed.
+    cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
     if (background_) {
         cairo_set_source_surface(cr.get(), background_->picture(false, full_colour), 0, 0);
     } else {
@@ -114,6 +163,7 @@ cairo_surface_t* window_composer::draw(const lighting& light) {
         cairo_set_source_rgb(cr.get(), c.red / 255.0, c.green / 255.0, c.blue / 255.0);
     }
     cairo_paint(cr.get());
+    cairo_set_operator(cr.get(), CAIRO_OPERATOR_OVER);
     if (light.night) {
         const tint glow = light.panel_lights ? panel_light : shadow;
         cairo_set_source_rgba(cr.get(), 0.0, 0.0, 0.0,
@@ -122,17 +172,19 @@ cairo_surface_t* window_composer::draw(const lighting& light) {
         cairo_set_source_rgba(cr.get(), glow.r, glow.g, glow.b, 0.06);
         cairo_paint(cr.get());
     }
-    for (placed_gauge& gauge : gauges_) {
-        if (gauge.width <= 0.0 || gauge.height <= 0.0) {
+    // Every gauge over a damaged place is composed again, in the window's order.
+    for (std::size_t i = 0; i < gauges_.size(); ++i) {
+        const placed_gauge& gauge = gauges_[i];
+        cairo_surface_t* picture = pictures[i];
+        if (picture == nullptr || std::ranges::none_of(damage_, [&](const auto& r) {
+                return overlap(r, covered(gauge));
+            })) {
             continue;
         }
-        const double scale_x = gauge.width / gauge.renderer->width();
-        cairo_surface_t* picture = gauge.renderer->draw(light, scale_x);
-        const double drawn_height = cairo_image_surface_get_height(picture);
         cairo_save(cr.get());
         cairo_translate(cr.get(), gauge.x, gauge.y);
         cairo_scale(cr.get(), gauge.width / cairo_image_surface_get_width(picture),
-                    gauge.height / drawn_height);
+                    gauge.height / cairo_image_surface_get_height(picture));
         cairo_set_source_surface(cr.get(), picture, 0, 0);
         cairo_pattern_set_filter(cairo_get_source(cr.get()), CAIRO_FILTER_BILINEAR);
         cairo_paint(cr.get());
@@ -140,6 +192,13 @@ cairo_surface_t* window_composer::draw(const lighting& light) {
     }
     cairo_surface_flush(image_.get());
     return image_.get();
+}
+
+void window_composer::invalidate() {
+    compose_whole_ = true;
+    for (placed_gauge& gauge : gauges_) {
+        gauge.renderer->invalidate();
+    }
 }
 
 std::optional<window_composer::gauge_hit> window_composer::hit(double x, double y) const {

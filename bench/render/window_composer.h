@@ -43,8 +43,17 @@ class window_composer {
     window_composer(const window_composer&) = delete;
     window_composer& operator=(const window_composer&) = delete;
 
-    // The window in the last frame the gauges ran. The image stays valid until the next call.
+    // The window in the last frame the gauges ran. The image stays valid until the next call,
+    // which draws into it again: only the places of the gauges drawn anew are composed again
+    // (the whole window on the first call and when the lighting changes).
     cairo_surface_t* draw(const lighting& light = {});
+    // The places of the window the last drawing composed again, in its pixels (they may reach
+    // a pixel past its edges); none when nothing changed.
+    const std::vector<cairo_rectangle_int_t>& damage() const {
+        return damage_;
+    }
+    // Makes the next drawing draw every gauge anew and compose the whole window again.
+    void invalidate();
 
     // Presses and releases a button at a point of the window, in its pixels: on the gauge on
     // top there, the point scaled back to the gauge's own pixels. Returns the area hit, or null.
@@ -88,6 +97,9 @@ class window_composer {
     std::vector<placed_gauge> gauges_;
     std::vector<std::string> reports_;
     surface_handle image_;
+    lighting shown_light_;
+    bool compose_whole_ = true;
+    std::vector<cairo_rectangle_int_t> damage_;
 };
 
 }  // namespace bench::render

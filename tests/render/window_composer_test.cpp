@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "bench/panel/panel_reader.h"
+#include "bench/render/contact_sheet.h"
 #include "tests/support/images.h"
 #include "tests/support/panel_test.h"
 
@@ -101,6 +102,22 @@ TEST_F(BundledPanel, GaugesAreDrawnWhereTheirLinesPlaceThem) {
                                                  static_cast<int>(gauge.y + gauge.height / 2));
         EXPECT_TRUE(p.r != bare.r || p.g != bare.g || p.b != bare.b) << gauge.placement->name();
     }
+}
+
+// Frames of the flight compose again only the gauges that changed; the window they leave is the
+// window composed whole.
+TEST_F(BundledPanel, FramesComposedInPartsShowTheWholeWindow) {
+    window_composer composer = compose(0);
+    panel.aircraft().start_flight(bench::flight_moments::lift_off);
+    for (int frame = 0; frame < 4; ++frame) {
+        panel.run_frames(1);
+        composer.draw();
+    }
+    ASSERT_FALSE(composer.damage().empty());
+    const auto parts = bench::render::copy_image(composer.draw());
+    EXPECT_TRUE(composer.damage().empty());
+    composer.invalidate();
+    EXPECT_EQ(testing_support::differing_share(composer.draw(), parts.get(), 0), 0.0);
 }
 
 TEST_F(BundledPanel, AnotherModulesGaugeIsReportedAndTheRestDrawn) {
