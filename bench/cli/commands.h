@@ -23,6 +23,7 @@ extern const command resources_command;
 extern const command render_command;
 extern const command contact_sheet_command;
 extern const command panel_command;
+extern const command soak_command;
 
 // Every command, in the order the help lists them.
 std::span<const command* const> commands();

@@ -11,8 +11,8 @@ namespace bench::cli {
 namespace {
 
 const std::array all_commands = {
-    &catalog_command, &eval_command,          &resources_command,
-    &render_command,  &contact_sheet_command, &panel_command,
+    &catalog_command,       &eval_command,  &resources_command, &render_command,
+    &contact_sheet_command, &panel_command, &soak_command,
 };
 
 void print_help(std::ostream& out) {
