@@ -36,8 +36,9 @@ void flight_dynamics_system::advance(simulated_aircraft& aircraft, double second
     const double pitch = aircraft.token_value(ATTITUDE_INDICATOR_PITCH_DEGREES);
     const double speed = aircraft.token_value(AIRSPEED) * metres_per_knot;
 
-    // A coordinated turn: the rate follows bank and speed, the ball stays in the middle.
-    const double rate = speed > flying_speed ? gravity * std::tan(radians(bank)) / speed : 0.0;
+    // A coordinated turn: the rate follows bank and speed, the ball stays in the middle. The
+    // host's bank is positive to the left; the heading grows in a right turn.
+    const double rate = speed > flying_speed ? -gravity * std::tan(radians(bank)) / speed : 0.0;
     aircraft.update(DELTA_HEADING_RATE, rate * turn_units_per_rad_s);
     aircraft.update(TURN_COORDINATOR_BALL_POS, 0.0);
     const double heading = std::fmod(

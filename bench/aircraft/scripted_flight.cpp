@@ -118,7 +118,7 @@ const std::array actions = {
 // back, the visual-flight squawk.
 void tune_radios(simulated_aircraft& aircraft) {
     aircraft.update(COM_FREQUENCY, 0x1218);     // 121.80 MHz
-    aircraft.update(NAV1_FREQUENCY, 0x1139);    // 113.90 MHz
+    aircraft.update(NAV1_FREQUENCY, 0x1360);    // 113.60 MHz, the field's VOR
     aircraft.update(ADF_FREQUENCY, 0x0345);     // 345 kHz
     aircraft.update(TRANSPONDER_CODE, 0x1200);  // 1200
 }
@@ -154,11 +154,12 @@ motion motion_at(double time) {
     return m;
 }
 
-// The bank of a coordinated turn at this rate and speed, and the nose above the horizon: the
-// flight path's angle plus the wing's angle of attack, raised through the rotation.
+// The bank of a coordinated turn at this rate and speed (positive to the left, so a right turn
+// banks negative), and the nose above the horizon: the flight path's angle plus the wing's
+// angle of attack, raised through the rotation.
 double bank_of(const motion& m) {
     const double speed = m.airspeed_kt * metres_per_second_per_knot;
-    return std::atan(speed * m.turn_rate / degrees / gravity) * degrees;
+    return -std::atan(speed * m.turn_rate / degrees / gravity) * degrees;
 }
 
 double pitch_of(const motion& m, double time) {

@@ -83,6 +83,12 @@ class panel_report {
                 std::cout << "  " << panel_.name << ":" << f.line << ": " << f.text << "\n";
             }
         }
+        if (!beyond_edges_.empty()) {
+            std::cout << "\nbeyond the window's edge (cut off when drawn):\n";
+            for (const std::string& line : beyond_edges_) {
+                std::cout << "  " << line << "\n";
+            }
+        }
         std::vector<std::string> unused;
         for (std::size_t i = 0; i < module_.names.size(); ++i) {
             if (!placed_.contains(i)) {
@@ -135,12 +141,46 @@ class panel_report {
             std::cout << "  (" << format_number(*scale) << " pixels a unit)";
         }
         std::cout << "\n";
+        const auto extent = window_extent(window, background, scale);
         for (const gauge_line& gauge : window.gauges) {
-            print_gauge(gauge, scale);
+            print_gauge(gauge, scale, extent);
         }
     }
 
-    void print_gauge(const gauge_line& gauge, std::optional<double> scale) {
+    // The window's width and height in its size_mm units: size_mm's own height, or the
+    // background's proportions when size_mm gives only a width.
+    static std::optional<std::pair<double, double>> window_extent(
+        const window_section& window, std::optional<pixel_size> background,
+        std::optional<double> scale) {
+        if (!window.size_mm) {
+            return std::nullopt;
+        }
+        if (window.size_mm->height) {
+            return std::pair<double, double>(window.size_mm->width, *window.size_mm->height);
+        }
+        if (background && scale) {
+            return std::pair<double, double>(window.size_mm->width, background->height / *scale);
+        }
+        return std::nullopt;
+    }
+
+    void check_inside(const gauge_line& gauge, const placed_size& size,
+                      std::pair<double, double> extent) {
+        const auto past = [&](std::string_view edge, double from, double length, double limit) {
+            if (from + length > limit + 0.5) {
+                beyond_edges_.push_back(panel_.name + ":" + std::to_string(gauge.line) + ": " +
+                                        text(gauge.gauge) + " runs past the window's " +
+                                        std::string(edge) + " edge (" + format_number(from) +
+                                        " + " + format_number(length) + " > " +
+                                        format_number(limit) + ")");
+            }
+        };
+        past("right", gauge.x, size.width, extent.first);
+        past("bottom", gauge.y, size.height, extent.second);
+    }
+
+    void print_gauge(const gauge_line& gauge, std::optional<double> scale,
+                     std::optional<std::pair<double, double>> extent) {
         std::cout << "  gauge" << two_digits(gauge.number) << "  " << text(gauge.module) << "!"
                   << text(gauge.gauge) << "  at " << gauge.x << "," << gauge.y;
         const auto found = look_up_gauge(gauge, module_name_, module_.names, panel_.encoding);
@@ -157,6 +197,9 @@ class panel_report {
             return;
         }
         const placed_size size = resolve_size(gauge, root.value_or(pixel_size{}), scale);
+        if (extent) {
+            check_inside(gauge, size, *extent);
+        }
         std::cout << "  size " << pair_text(size.width, size.height);
         if (size.width_from_bitmap) {
             std::cout << " (width from its bitmap)";
@@ -178,6 +221,7 @@ class panel_report {
     const published_gauges& module_;
     std::set<std::size_t> placed_;
     std::vector<std::string> missing_;
+    std::vector<std::string> beyond_edges_;
 };
 
 }  // namespace

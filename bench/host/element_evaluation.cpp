@@ -68,7 +68,10 @@ void evaluate_sprite(element_reading& r, ELEMENT_SPRITE& sprite, const simulatio
     }
     r.shift_x = r.values[0] * sprite.scale_x;
     r.shift_y = r.values[1] * sprite.scale_y;
-    r.angle = r.values[2] * sprite.scale_0;
+    // The host turns a sprite counter-clockwise by angle value × scale degrees (a heading card
+    // turned by the heading brings that heading to the top); the reading keeps its angle
+    // clockwise on the screen, like a needle's.
+    r.angle = -(r.values[2] * sprite.scale_0);
     const gauge_point middle = sprite_middle(sprite.header.ofs, r.shift_x, r.shift_y, r.angle);
     r.placed_x = middle.x;
     r.placed_y = middle.y;

@@ -26,7 +26,8 @@ struct element_reading {
     // needle, icon, string: the value; slider, moving image: x and y; sprite: x, y and angle.
     std::array<double, 3> values{};
     int value_count = 0;
-    // needle: the angle its table gives for the value; sprite: its turn (angle value × scale).
+    // Degrees clockwise on the screen. needle: the angle its table gives for the value; sprite:
+    // its turn, angle value × scale counter-clockwise, so the negated product.
     double angle = 0.0;
     // slider and sprite: the shift in gauge pixels (value × scale on each axis).
     double shift_x = 0.0;
@@ -59,9 +60,9 @@ int icon_index_of(double value);
 
 // How the host draws a sprite: the texture, scaled by its texture scales about its middle, is
 // laid with its middle on the texture centre (a point of the gauge), moved by the shift, and
-// the whole is turned by the angle about the texture centre; the mask at the element's position
-// shows it. The shift therefore turns with the texture, as a gyro sphere's pitch travel turns
-// with its bank. Returns where the texture's middle lands on the gauge.
+// the whole is turned by the reading's (clockwise) angle about the texture centre; the mask at the
+// element's position shows it. The shift therefore turns with the texture, as a gyro sphere's pitch
+// travel turns with its bank. Returns where the texture's middle lands on the gauge.
 struct gauge_point {
     double x = 0.0;
     double y = 0.0;

@@ -155,9 +155,9 @@ TEST(GaugeBenchEval, JsonPlacesSpritesAndSliders) {
     // The record's single-precision scale, as the decimal that gives it.
     EXPECT_EQ(sphere["texture_scale"], nlohmann::json({1.0, 0.7}));
     EXPECT_NEAR(sphere["shift"][1].get<double>(), -14.7, 1e-9);
-    EXPECT_NEAR(sphere["angle"].get<double>(), -90, 1e-9);
-    // The pitch travel turns with the sphere: a quarter turn counter-clockwise.
-    EXPECT_NEAR(sphere["texture_middle_at"][0].get<double>(), 142 - 14.7, 1e-9);
+    EXPECT_NEAR(sphere["angle"].get<double>(), 90, 1e-9);
+    // The pitch travel turns with the sphere: a quarter turn clockwise.
+    EXPECT_NEAR(sphere["texture_middle_at"][0].get<double>(), 142 + 14.7, 1e-9);
     EXPECT_NEAR(sphere["texture_middle_at"][1].get<double>(), 101, 1e-9);
     const auto& ball = report["elements"][5];
     EXPECT_EQ(ball["kind"], "slider");

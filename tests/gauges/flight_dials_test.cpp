@@ -72,8 +72,9 @@ const card_row card_rows[] = {
 
 using GyroCard = panel_table_test<card_row>;
 
-// The card of the mode turns by the heading; the British pointer turns with it to the course,
-// while the metric arrow stays at the course on the case.
+// The card of the mode turns counter-clockwise by the heading, bringing the heading to the top
+// index; the British pointer turns with it and points where the card carries the course, while
+// the metric arrow stays at the course on the case.
 TEST_P(GyroCard, TurnsWithTheHeadingAndCarriesTheCourse) {
     const card_row& row = GetParam();
     constexpr double course = 45;
@@ -84,9 +85,11 @@ TEST_P(GyroCard, TurnsWithTheHeadingAndCarriesTheCourse) {
     const std::size_t card = row.units == 0 ? 2 : 1;
     const std::size_t course_needle = row.units == 0 ? 4 : 3;
     ASSERT_TRUE(r.at(card).drawn());
-    EXPECT_DOUBLE_EQ(r.at(card).angle, row.heading);
-    const double on_case = row.units == 0 ? course : course - row.heading;
-    EXPECT_NEAR(std::remainder(r.at(course_needle).angle - (on_case - 90.0), 360.0), 0, 1e-6);
+    EXPECT_DOUBLE_EQ(r.at(card).angle, -row.heading);
+    // Screen angles from pointing right: the card's course mark, and the course on the case.
+    const double course_on_card = course - 90.0 + r.at(card).angle;
+    const double pointed = row.units == 0 ? course - 90.0 : course_on_card;
+    EXPECT_NEAR(std::remainder(r.at(course_needle).angle - pointed, 360.0), 0, 1e-6);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, GyroCard, ::testing::ValuesIn(card_rows), row_name);
@@ -283,15 +286,15 @@ INSTANTIATE_TEST_SUITE_P(Rows, DecisionHeightKnob, ::testing::ValuesIn(setting_r
 
 // ---- The aircraft's own motion ---------------------------------------------------------------
 
-// In a 45-degree bank at 500 km/h the turn pointer reaches its 45 mark and the accelerometer
-// reads 1/cos 45; the heading of both heading dials moves on with the turn.
+// In a 45-degree right bank at 500 km/h the turn pointer reaches its right 45 mark and the
+// accelerometer reads 1/cos 45; the heading of both heading dials moves on with the turn.
 class FlightMotion : public panel_test {};
 
 TEST_F(FlightMotion, BankedTurnAgreesAcrossTheDials) {
     auto& turn = panel.place("Turn_Coordinator");
     auto& meter = panel.place("Accelerometer");
     panel.aircraft().set(AIRSPEED, 500 / 1.852);
-    panel.aircraft().set(ATTITUDE_INDICATOR_BANK_DEGREES, 45);
+    panel.aircraft().set(ATTITUDE_INDICATOR_BANK_DEGREES, -45);
     panel.run_frames(18);
     EXPECT_NEAR(turn.readings().at(3).values[0], 4.5, 1e-4);
     EXPECT_NEAR(meter.readings().at(1).values[0], 624 * std::sqrt(2.0), 1e-6);

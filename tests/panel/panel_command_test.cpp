@@ -54,6 +54,7 @@ TEST_F(PanelCommand, TheRepositorysPanelReadsCleanly) {
     const auto result = run_bench("panel " + module);
     ASSERT_EQ(result.status, 0) << result.output;
     EXPECT_EQ(result.output.find("malformed"), std::string::npos) << result.output;
+    EXPECT_EQ(result.output.find("runs past"), std::string::npos) << result.output;
     EXPECT_NE(result.output.find("[Window01] \"Radio Stack\"  ident RADIO_STACK_PANEL  closed"),
               std::string::npos)
         << result.output;
@@ -66,7 +67,8 @@ TEST_F(PanelCommand, SizesInPixelsAndGaugesItCannotPlace) {
                                     "size_mm=400\nident=MAIN_PANEL\n"
                                     "gauge00=Varek_Instr!Airspeed, 10, 20, 50\n"
                                     "gauge01=Other!Airspeed, 1, 1\n"
-                                    "gauge02=Varek_Instr!Nothing, 1, 1\n");
+                                    "gauge02=Varek_Instr!Nothing, 1, 1\n"
+                                    "gauge03=Varek_Instr!Airspeed, 380, 180, 50\n");
     const auto result = run_bench("panel " + module + " " + panel);
     ASSERT_EQ(result.status, 0) << result.output;
     EXPECT_NE(result.output.find("(2 pixels a unit)"), std::string::npos) << result.output;
@@ -74,6 +76,12 @@ TEST_F(PanelCommand, SizesInPixelsAndGaugesItCannotPlace) {
                                  "20,40"),
               std::string::npos)
         << result.output;
+    // 400 units wide and, from the background's proportions, 200 high.
+    for (const std::string edge : {"right edge (380 + 50 > 400)", "bottom edge (180 + 50 > 200)"}) {
+        EXPECT_NE(result.output.find(panel + ":10: Airspeed runs past the window's " + edge),
+                  std::string::npos)
+            << result.output;
+    }
     EXPECT_NE(result.output.find(panel + ":8: Other!Airspeed is a gauge of another module"),
               std::string::npos)
         << result.output;

@@ -323,7 +323,9 @@ TEST_P(SpriteMiddle, LandsOnTheTextureCentreMovedByTheTurnedShift) {
                                      .angle = {.source = AIRSPEED, .scale = c.angle}});
     one_element_gauge gauge(background, element);
     cairo_surface_t* image = gauge.draw(1);
-    const bench::gauge_point middle = bench::sprite_middle({50, 50}, c.shift_x, c.shift_y, c.angle);
+    // The host turns the sprite counter-clockwise by its angle: clockwise by the negated angle.
+    const bench::gauge_point middle =
+        bench::sprite_middle({50, 50}, c.shift_x, c.shift_y, -c.angle);
     EXPECT_TRUE(is_red(pixel_at(image, static_cast<int>(middle.x), static_cast<int>(middle.y))))
         << middle.x << "," << middle.y;
     // Nothing else of the texture is red.

@@ -20,7 +20,9 @@ constexpr std::size_t hundreds_pointer = 6;
 
 constexpr PIXPOINT knob_lower_half{22, 259};
 constexpr PIXPOINT knob_upper_half{48, 259};
-constexpr double metric_disc_degrees_per_inch = -91.430661;
+// Disc turns as the screen shows them, clockwise: the metric disc's scale is −91.430661 degrees
+// an inch, which the host turns counter-clockwise.
+constexpr double metric_disc_degrees_per_inch = 91.430661;
 
 class AltimeterTest : public testing_support::panel_test {
   protected:
@@ -100,13 +102,13 @@ TEST_P(AltimeterPressureDisc, TurnsInPlaceWithTheSettingUpToItsStops) {
 INSTANTIATE_TEST_SUITE_P(
     Settings, AltimeterPressureDisc,
     ::testing::Values(
-        disc_case{"british_29_90", 1, 29.9, 0}, disc_case{"british_30_40", 1, 30.4, 45},
-        disc_case{"british_29_40", 1, 29.4, -45}, disc_case{"british_31_50", 1, 31.5, 144},
-        disc_case{"british_above", 1, 33.0, 144}, disc_case{"british_27_90", 1, 27.9, -180},
-        disc_case{"british_below", 1, 20.0, -180}, disc_case{"metric_29_92", 0, 29.92, 0},
-        disc_case{"metric_one_mm_up", 0, 29.92 + 1 / 25.4, -3.6},
-        disc_case{"metric_31_89", 0, 31.89, -180.12}, disc_case{"metric_above", 0, 35.0, -180.12},
-        disc_case{"metric_27_96", 0, 27.96, 179.20}, disc_case{"metric_below", 0, 0.0, 179.20}),
+        disc_case{"british_29_90", 1, 29.9, 0}, disc_case{"british_30_40", 1, 30.4, -45},
+        disc_case{"british_29_40", 1, 29.4, 45}, disc_case{"british_31_50", 1, 31.5, -144},
+        disc_case{"british_above", 1, 33.0, -144}, disc_case{"british_27_90", 1, 27.9, 180},
+        disc_case{"british_below", 1, 20.0, 180}, disc_case{"metric_29_92", 0, 29.92, 0},
+        disc_case{"metric_one_mm_up", 0, 29.92 + 1 / 25.4, 3.6},
+        disc_case{"metric_31_89", 0, 31.89, 180.12}, disc_case{"metric_above", 0, 35.0, 180.12},
+        disc_case{"metric_27_96", 0, 27.96, -179.20}, disc_case{"metric_below", 0, 0.0, -179.20}),
     testing_support::row_name);
 
 TEST_F(AltimeterTest, PitotStaticFailureLeavesTheDiscTurning) {
@@ -146,7 +148,7 @@ TEST_F(AltimeterTest, KnobHeldDownToTheStopLeavesTheDiscThere) {
     panel.pointer().release();
     EXPECT_NEAR(setting(), 27.90, 1e-9);
     panel.run_frames(1);
-    EXPECT_NEAR(altimeter.readings()[british_disc].angle, -180.0, 1e-6);
+    EXPECT_NEAR(altimeter.readings()[british_disc].angle, 180.0, 1e-6);
 }
 
 }  // namespace

@@ -75,12 +75,13 @@ struct bank_case {
 
 class AttitudeBank : public AttitudeTest, public ::testing::WithParamInterface<bank_case> {};
 
-TEST_P(AttitudeBank, TurnsBothSpheresAgainstTheBank) {
+// The bank is positive to the left; in a left bank the horizon turns clockwise on the dial.
+TEST_P(AttitudeBank, TurnsTheShownSphereWithTheHorizon) {
     const bank_case c = GetParam();
     set(80, c.bank);
     frame(c.units_mode);
     const std::size_t shown = c.units_mode == 0 ? metric_sphere : british_sphere;
-    EXPECT_NEAR(reading(shown).angle, -c.bank, 1e-9);
+    EXPECT_NEAR(reading(shown).angle, c.bank, 1e-9);
     EXPECT_NEAR(reading(shown).values[2], c.bank, 1e-9);
 }
 
@@ -91,17 +92,17 @@ INSTANTIATE_TEST_SUITE_P(Banks, AttitudeBank,
                              const int bank = static_cast<int>(info.param.bank);
                              return std::string(info.param.units_mode == 0 ? "metric_"
                                                                            : "british_") +
-                                    (bank < 0 ? "left_" : "right_") +
+                                    (bank < 0 ? "right_" : "left_") +
                                     std::to_string(std::abs(bank));
                          });
 
 TEST_F(AttitudeTest, PitchTravelTurnsWithTheBank) {
-    // British, 10 degrees nose up and 90 degrees of bank: the sphere turns a quarter turn
-    // counter-clockwise, so its 14.7 pixels of travel point to the right of the window.
+    // British, 10 degrees nose up and 90 degrees of left bank: the sphere turns a quarter turn
+    // clockwise, so its 14.7 pixels of travel point to the left of the window.
     set(78, 10);
     set(80, 90);
     frame(1);
-    EXPECT_NEAR(reading(british_sphere).placed_x, 142.0 + 14.7, 1e-9);
+    EXPECT_NEAR(reading(british_sphere).placed_x, 142.0 - 14.7, 1e-9);
     EXPECT_NEAR(reading(british_sphere).placed_y, 101.0, 1e-9);
 }
 
