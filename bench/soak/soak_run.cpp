@@ -119,6 +119,7 @@ class soak_driver {
         }
         if (!settings_.windows.empty() && chance(0.01)) {
             bench_.aircraft().windows().toggle(pick_of(settings_.windows));
+            ++report_.window_toggles;
         }
         if (chance(0.002)) {
             bench_.reinstall(any_placement());

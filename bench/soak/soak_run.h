@@ -23,7 +23,7 @@ struct soak_report {
     long frames = 0;
     long clicks = 0;
     long key_events = 0;
-    long window_toggles = 0;
+    long window_toggles = 0;  // the run's own and those the gauges ask for
     long sounds = 0;
     long values_set = 0;
     long failures_changed = 0;
