@@ -40,6 +40,13 @@ decoded_bitmap::decoded_bitmap(std::span<const std::uint8_t> dib) {
     if (pixels == nullptr) {
         throw bench_error(std::string("cannot decode a bitmap resource: ") + stbi_failure_reason());
     }
+    // cairo's image surfaces, which the bitmap is painted through, hold at most 32767 pixels a
+    // side; a larger one would give a surface without pixels.
+    constexpr int largest_side = 32767;
+    if (width_ > largest_side || height_ > largest_side) {
+        throw bench_error("a bitmap resource of " + std::to_string(width_) + " x " +
+                          std::to_string(height_) + " pixels is larger than the renderer draws");
+    }
     const std::size_t bytes = static_cast<std::size_t>(width_) * height_ * 3;
     rgb_ = std::make_unique<std::uint8_t[]>(bytes);
     std::copy_n(pixels.get(), bytes, rgb_.get());
