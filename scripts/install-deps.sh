@@ -11,9 +11,8 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   fonts-dejavu-core fonts-liberation fontconfig
   clang-format
-  # The fuzz build: the module's records take subobjects as template arguments, which clang
-  # compiles from version 19 on.
-  clang-19 libclang-rt-19-dev
+  # The fuzz build: clang with libFuzzer and its sanitizers.
+  clang libclang-rt-14-dev
 )
 
 for option in "$@"; do
