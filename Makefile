@@ -7,8 +7,8 @@ JOBS ?= $(shell nproc)
 BENCH := build/linux/bench/gauge-bench
 MODULE := build/linux/Varek_Instr.so
 
-.PHONY: all deps build run test test-linux test-asan gau panel golden contact-sheet perf format tidy \
-	screenshot clean
+.PHONY: all deps build run test test-linux test-asan fuzz soak gau panel golden contact-sheet perf \
+	format tidy screenshot clean
 
 all: build
 
@@ -33,6 +33,26 @@ test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# Every fuzz target of tests/fuzz for FUZZ_SECONDS each, under AddressSanitizer and
+# UndefinedBehaviorSanitizer, from its seed corpus and with a fixed seed (FUZZ_SEED).
+FUZZ_SECONDS ?= 60
+FUZZ_SEED ?= 1
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	scripts/run-fuzz.sh build/fuzz $(FUZZ_SECONDS) $(FUZZ_SEED)
+
+# The whole panel driven for SOAK_FRAMES random frames in the sanitizer build, which also stops
+# at any float converted to an integer it does not fit.
+SOAK_FRAMES ?= 1000000
+SOAK_SEED ?= 1
+soak: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan_suppressions.txt \
+		build/asan/bench/gauge-bench soak build/asan/Varek_Instr.so \
+		--frames $(SOAK_FRAMES) --seed $(SOAK_SEED)
 
 # The golden drawings the rendering tests compare with, and the README's contact sheet: both
 # committed, both drawn again by these targets after a change to the art or the renderer.

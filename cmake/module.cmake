@@ -18,7 +18,11 @@ set_target_properties(varek_module_objects PROPERTIES
   VISIBILITY_INLINES_HIDDEN ON)
 target_compile_options(varek_module_objects PRIVATE -fno-exceptions -fno-rtti)
 
-if(NOT WIN32)
+if(VAREK_FUZZ)
+  add_library(varek_module STATIC $<TARGET_OBJECTS:varek_module_objects>)
+  target_include_directories(varek_module PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(varek_module PUBLIC varek_platform)
+elseif(NOT WIN32)
   # Exports Linkage, ImportTable and ResourceDirectory only; -Bsymbolic binds the module's own
   # references to its own records even when the loading program has symbols of the same names.
   add_library(Varek_Instr SHARED $<TARGET_OBJECTS:varek_module_objects>

@@ -1,14 +1,15 @@
 #include "frame/course_knob.h"
 
+#include "frame/whole_number.h"
+
 namespace {
 
-// The whole degrees of a course setting, truncated toward zero.
+// The whole degrees of a course setting, truncated toward zero; 0 for a value that is not a
+// number or lies beyond any course.
 SINT32 whole_degrees(FLOAT64 course) {
-    constexpr FLOAT64 beyond_any_course = 1.0e9;
-    if (!(course > -beyond_any_course && course < beyond_any_course)) {
-        return 0;
-    }
-    return static_cast<SINT32>(course);
+    constexpr SINT32 beyond_any_course = 1000000000;
+    return whole_number(course, -beyond_any_course + 1, beyond_any_course - 1, 0,
+                        beyond_range::fallback);
 }
 
 }  // namespace

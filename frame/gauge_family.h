@@ -7,7 +7,8 @@
 //   extern std::array<switch_records, N> switches;      // declared first: the tree can be
 //                                                       // written root first
 //   constinit std::array<GAUGEHDR, N> switch_gauges = gauge_family<N>([](auto row) {
-//       return gauge_header({.name = rows[row].name, .elements = element_list<switches[row].base>,
+//       return gauge_header({.name = rows[row].name,
+//                            .elements = row_element_list<switches, row, &switch_records::base>,
 //                            ...});
 //   });
 //   constinit std::array<switch_records, N> switches = family_records<switch_records, N>(

@@ -261,6 +261,13 @@ constexpr ELEMENT_STRING string_element(const string_spec& s) {
 template <auto&... Elements>
 constinit PELEMENT_HEADER element_list[] = {&Elements.header..., nullptr};
 
+// The one-element list of row I of a family's records (frame/gauge_family.h): the element
+// `Records[I]`, or its member that `Members` name, as in
+// `row_element_list<plates, row, &plate_records::base>`. The family and the row are passed
+// apart because a subobject as a template argument is beyond clang before version 18.
+template <auto& Records, std::size_t I, auto... Members>
+constinit PELEMENT_HEADER row_element_list[] = {&(Records[I].*....*Members).header, nullptr};
+
 // The element builders of one gauge: each sets the element's back pointer to `gauge`, so a
 // gauge file names its header once:
 //   constexpr gauge_elements altimeter{&gauge_altimeter};

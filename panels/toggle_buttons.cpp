@@ -111,7 +111,7 @@ constinit std::array<GAUGEHDR, button_count> toggle_buttons =
         return gauge_header({
             .name = toggle_rows[row].name,
             .width_mm = 19,
-            .elements = element_list<button_faces[row]>,
+            .elements = row_element_list<button_faces, row>,
             .mouse = button_mouse<row>.data(),
             .callback = is_fixed(toggle_rows[row]) ? nullptr : toggle_gauge_callback,
         });

@@ -11,7 +11,10 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   fonts-dejavu-core fonts-liberation fontconfig
   clang-format
+  # The browser tests: headless Chromium driven by Selenium.
   chromium chromium-driver python3-selenium
+  # The fuzz build: clang with libFuzzer and its sanitizers.
+  clang libclang-rt-14-dev
 )
 
 for option in "$@"; do

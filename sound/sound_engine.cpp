@@ -59,8 +59,10 @@ bool has_char_at(const char* name, std::size_t position, char wanted) {
 }
 
 // Finds the format chunk and then, after it, the data chunk of the RIFF wave, and reads both:
-// the format into its record and the samples into a new scratch block.
-bool read_chunks(HMMIO file, wave_data& wave) {
+// the format into its record and the samples into a new scratch block. A data chunk that claims
+// more bytes than the file of `file_size` bytes holds after its start is refused, before any
+// block is asked for its size.
+bool read_chunks(HMMIO file, DWORD file_size, wave_data& wave) {
     MMCKINFO riff{};
     riff.fccType = wave_form;
     if (mmioDescend(file, &riff, nullptr, MMIO_FINDRIFF) != MMSYSERR_NOERROR) {
@@ -74,7 +76,8 @@ bool read_chunks(HMMIO file, wave_data& wave) {
         return false;
     }
     chunk.ckid = data_chunk;
-    if (mmioDescend(file, &chunk, &riff, MMIO_FINDCHUNK) != MMSYSERR_NOERROR) {
+    if (mmioDescend(file, &chunk, &riff, MMIO_FINDCHUNK) != MMSYSERR_NOERROR ||
+        chunk.dwDataOffset > file_size || chunk.cksize > file_size - chunk.dwDataOffset) {
         return false;
     }
     wave.size = chunk.cksize;
@@ -94,7 +97,7 @@ bool read_wave(void* bytes, DWORD size, wave_data& wave) {
     if (file == nullptr) {
         return false;
     }
-    const bool read = read_chunks(file, wave);
+    const bool read = read_chunks(file, size, wave);
     mmioClose(file, 0);
     return read;
 }

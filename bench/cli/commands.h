@@ -24,6 +24,7 @@ extern const command render_command;
 extern const command contact_sheet_command;
 extern const command panel_command;
 extern const command serve_command;
+extern const command soak_command;
 
 // Every command, in the order the help lists them.
 std::span<const command* const> commands();

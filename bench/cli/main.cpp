@@ -12,7 +12,7 @@ namespace {
 
 const std::array all_commands = {
     &catalog_command,       &eval_command,  &resources_command, &render_command,
-    &contact_sheet_command, &panel_command, &serve_command,
+    &contact_sheet_command, &panel_command, &serve_command,     &soak_command,
 };
 
 void print_help(std::ostream& out) {

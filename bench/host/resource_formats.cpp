@@ -1,6 +1,7 @@
 #include "bench/host/resource_formats.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <string_view>
@@ -100,6 +101,9 @@ bitmap_description describe_bitmap(std::span<const std::uint8_t> dib) {
     bitmap_description bitmap;
     bitmap.width = read_le<std::int32_t>(dib, 4);
     const std::int32_t height = read_le<std::int32_t>(dib, 8);
+    if (height == INT32_MIN) {  // a count of rows no int holds, either way they run
+        throw bench_error("a bitmap of 2147483648 rows");
+    }
     bitmap.height = height < 0 ? -height : height;  // negative: rows run top-down
     bitmap.bits_per_pixel = read_le<std::uint16_t>(dib, 14);
     return bitmap;

@@ -10,7 +10,10 @@ namespace bench {
 void store_variable(MODULE_VAR& variable, double value) {
     variable.var_value = {};
     if (is_integer_token(variable.id)) {
-        const auto whole = std::isfinite(value) ? static_cast<std::int64_t>(value) : 0;
+        // Kept to its low 32 bits; a value that is not a number or does not fit 64 bits (which
+        // no conversion could hold) stores 0.
+        constexpr double beyond_64_bits = 9.2e18;
+        const auto whole = std::abs(value) < beyond_64_bits ? static_cast<std::int64_t>(value) : 0;
         variable.var_value.d = static_cast<VAR32>(whole);
         variable.var_type = TYPE_UINT32;
     } else {

@@ -1,6 +1,7 @@
 #include "bench/render/bitmap_cache.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -29,9 +30,28 @@ void store_pixel(unsigned char* row, int x, std::uint32_t argb) {
     std::copy_n(reinterpret_cast<const unsigned char*>(&argb), 4, row + 4 * x);
 }
 
+// A bitmap larger than cairo's image surfaces (at most 32767 pixels a side), or whose rows need
+// more bytes than the resource holds after its header, is refused before anything is decoded: the
+// decoder would make up the missing rows, and the surfaces would have no pixels.
+void refuse_beyond_its_bytes(const bitmap_description& bitmap, std::size_t resource_bytes) {
+    constexpr int largest_side = 32767;
+    constexpr std::size_t header_bytes = 40;  // at least, as describe_bitmap has made sure
+    const auto row_bytes =
+        (static_cast<std::uint64_t>(bitmap.width) * bitmap.bits_per_pixel + 31) / 32 * 4;
+    if (bitmap.width <= 0 || bitmap.width > largest_side || bitmap.height > largest_side ||
+        row_bytes * static_cast<std::uint64_t>(bitmap.height) > resource_bytes - header_bytes) {
+        throw bench_error("a bitmap resource of " + std::to_string(bitmap.width) + " x " +
+                          std::to_string(bitmap.height) + " pixels at " +
+                          std::to_string(bitmap.bits_per_pixel) + " bits, in " +
+                          std::to_string(resource_bytes) + " bytes, is more than it holds or " +
+                          "the renderer draws");
+    }
+}
+
 }  // namespace
 
 decoded_bitmap::decoded_bitmap(std::span<const std::uint8_t> dib) {
+    refuse_beyond_its_bytes(describe_bitmap(dib), dib.size());
     // stb_image reads .bmp files: give the resource back the file header it does without.
     const std::vector<std::uint8_t> file = bmp_file(dib);
     int channels = 0;

@@ -49,7 +49,7 @@ constinit std::array<GAUGEHDR, plate_count> label_plates = gauge_family<plate_co
     return gauge_header({
         .name = plate_rows[row].name,
         .width_mm = 30,
-        .elements = element_list<plates[row].russian>,
+        .elements = row_element_list<plates, row, &plate_records::russian>,
         .mouse = plates[row].mouse,
         .callback = sound_owner_callback<click_slot<row>, WAVE_UNITS_CLICK>,
     });
@@ -66,7 +66,7 @@ constinit std::array<plate_records, plate_count> plates =
                 .bitmap = plate_rows[row].russian,
                 .position = {0, 0},
                 .flags = image_plain,
-                .links = {.children = element_list<plates[row].english>},
+                .links = {.children = row_element_list<plates, row, &plate_records::english>},
             }),
             // 2
             .english = of_plate.icon({

@@ -61,7 +61,7 @@ constinit std::array<GAUGEHDR, switch_count> switch_gauges =
         return gauge_header({
             .name = switch_rows[row].name,
             .width_mm = 25,
-            .elements = element_list<switches[row].base>,
+            .elements = row_element_list<switches, row, &switch_records::base>,
             .mouse = switches[row].mouse,
             .callback = sound_owner_callback<click_slot<row>, WAVE_SWITCH_CLICK>,
         });
@@ -92,7 +92,7 @@ constinit std::array<switch_records, switch_count> switches =
                 .bitmap = BMP_SWITCH_BASE,
                 .position = {0, 0},
                 .flags = image_plain,
-                .links = {.children = element_list<switches[row].lever>},
+                .links = {.children = row_element_list<switches, row, &switch_records::lever>},
             }),
             // 2
             .lever = of_switch.icon({

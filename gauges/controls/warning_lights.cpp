@@ -262,7 +262,7 @@ constinit std::array<GAUGEHDR, light_count> warning_lights =
         return gauge_header({
             .name = light_rows[row].name,
             .width_mm = light_rows[row].width_mm,
-            .elements = element_list<lights[row].dark_lamp>,
+            .elements = row_element_list<lights, row, &light_records::dark_lamp>,
             .mouse = lights[row].mouse,
             .callback = light_rows[row].gauge_callback,
         });
@@ -280,7 +280,7 @@ constinit std::array<light_records, light_count> lights =
                 .bitmap = light_rows[row].dark_lamp,
                 .position = {0, 0},
                 .flags = image_plain,
-                .links = {.children = element_list<lights[row].lit_lamp>},
+                .links = {.children = row_element_list<lights, row, &light_records::lit_lamp>},
             }),
             // 2
             .lit_lamp = of_light.icon({

@@ -8,6 +8,7 @@
 #include "frame/key_events.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
+#include "frame/whole_number.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -38,24 +39,20 @@ void FSAPI save_header_callback(PGAUGEHDR gauge, SINT32, UINT32) {
 constexpr int lever_area = 2;
 
 // The throttle's full travel in the key event's unit.
-constexpr FLOAT64 full_throttle = 16384.0;
+constexpr SINT32 full_throttle = 16384;
 
 // The throttle at the pointer's height: 1 - y / h of full travel, within 0 and full travel, so a
-// drag above the area gives full throttle and below it closes the throttle.
+// drag above the area gives full throttle and below it closes the throttle (as does a height of
+// 0, which gives no number).
 BOOL FSAPI throttle_mouse_function(PIXPOINT* click, FLAGS32) {
     if (saved_header == nullptr) {
         return 0;
     }
     const FLOAT64 height = saved_header->mouse_rect[lever_area].relative_box.size_y;
     const FLOAT64 y = click->y;
-    FLOAT64 fraction = 1.0 - y / height;
-    if (!(fraction > 0.0)) {  // also a height of 0, which gives no number
-        fraction = 0.0;
-    } else if (fraction >= 1.0) {
-        fraction = 1.0;
-    }
+    const FLOAT64 setting = full_throttle * (1.0 - y / height);
     trigger_key_event(KEY_THROTTLE1_SET,
-                      static_cast<UINT32>(static_cast<SINT32>(full_throttle * fraction)));
+                      static_cast<UINT32>(whole_number(setting, 0, full_throttle, 0)));
     return 0;
 }
 

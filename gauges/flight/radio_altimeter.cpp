@@ -64,7 +64,8 @@ FLOAT64 FSAPI flag_callback(ELEMENT_ICON* flag) {
     if (radio_altimeter_power == 0) {
         return 0.0;
     }
-    return static_cast<FLOAT64>(static_cast<SINT32>(flag->source_var.var_value.d) - 1);
+    // Subtracted as a float: the lowest 32-bit integer less 1 does not fit 32 bits.
+    return static_cast<FLOAT64>(static_cast<SINT32>(flag->source_var.var_value.d)) - 1.0;
 }
 
 // The lamp lights at the decision height while the set is on, unless the host's variable 60

@@ -210,7 +210,7 @@ struct lamp_row {
     bool on;
     double decision_feet;
     double altitude_feet;
-    bool failed = false;  // the host reports the instrument failed
+    double failed = 0;  // the host's instrument state: 1 reports it failed
     bool lit;
 };
 
@@ -220,7 +220,9 @@ const lamp_row lamp_rows[] = {
     {"above_decision_height", true, 200, 250, false, false},
     {"on_the_ground", true, 200, 0, false, false},
     {"switched_off", false, 200, 150, false, false},
-    {"failed_still_lights", true, 200, 150, true, true},
+    {"failed_still_lights", true, 200, 150, 1, true},
+    // The lowest 32-bit state, less 1, does not fit 32 bits: no flag, and nothing undefined.
+    {"lowest_state_is_not_failed", true, 200, 150, 2147483648.0, true},
 };
 
 using DecisionHeightLamp = panel_table_test<lamp_row>;
@@ -230,13 +232,13 @@ TEST_P(DecisionHeightLamp, LightsAtTheDecisionHeight) {
     auto& set = panel.place("Radio_Altimeter");
     panel.aircraft().set(DECISION_HEIGHT, row.decision_feet * metres_per_foot);
     panel.aircraft().set(ALT_FROM_BAROMETRIC_PRESSURE, row.altitude_feet);
-    panel.aircraft().set(PP_ELECT, row.failed ? 1 : 0);
+    panel.aircraft().set(PP_ELECT, row.failed);
     if (row.on) {
         panel.click(set, knob_lower, bench::mouse_button::right);
     }
     const auto& r = frame(set, 1);
     EXPECT_EQ(r.at(lamp).drawn(), row.lit);
-    EXPECT_EQ(r.at(flag).drawn(), !row.on || row.failed);
+    EXPECT_EQ(r.at(flag).drawn(), !row.on || row.failed == 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, DecisionHeightLamp, ::testing::ValuesIn(lamp_rows), row_name);

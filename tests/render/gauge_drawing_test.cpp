@@ -3,12 +3,16 @@
 // pixel, the warning flag at -1 draws nothing, the panel lights light the dials, and the
 // registration plate's text is written in its colour.
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "bench/host/bench_error.h"
+#include "bench/render/bitmap_cache.h"
 #include "bench/render/contact_sheet.h"
 #include "bench/render/gauge_renderer.h"
 #include "frame/tokens.h"
@@ -20,6 +24,21 @@ namespace {
 
 using namespace testing_support;
 using bench::render::gauge_renderer;
+
+// A 2-pixel-wide 24-bit bitmap of 2 rows' bytes decodes; one that claims more rows than its
+// bytes hold, or more than cairo's surfaces hold, is refused with an error.
+TEST(DecodedBitmap, RefusesRowsBeyondItsBytes) {
+    for (const std::int32_t rows : {2, 3, -3, 40000, INT32_MIN}) {
+        std::vector<std::uint8_t> dib(40 + 2 * 8, 0x80);
+        const std::int32_t header[] = {40, 2, rows, 24 << 16 | 1, 0, 0, 0, 0, 0, 0};
+        std::memcpy(dib.data(), header, sizeof header);
+        if (rows == 2) {
+            EXPECT_NO_THROW(bench::render::decoded_bitmap{dib});
+        } else {
+            EXPECT_THROW(bench::render::decoded_bitmap{dib}, bench::bench_error) << rows;
+        }
+    }
+}
 
 class DrawnGauge : public panel_test {
   protected:

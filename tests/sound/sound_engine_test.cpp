@@ -3,6 +3,7 @@
 // and what playing and releasing do once a slot is emptied or sound is disabled.
 #include "sound/sound_engine.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -231,6 +232,24 @@ INSTANTIATE_TEST_SUITE_P(
         chunk_case{
             "format_the_buffers_refuse", "WAVE", {pcm_format(1, 22050, 24), sample_data(600)}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A data chunk that claims more bytes than its file holds, by one byte or by 4 GB, does not load
+// (and no block of the claimed size is asked for).
+TEST_F(SoundEngine, ADataChunkLongerThanItsFileDoesNotLoad) {
+    using testing_support::put_u32;
+    ASSERT_EQ(sound_create_device(find_host_window(), &first.device), 1);
+    for (const std::uint32_t claimed : {601u, 0xFFFFFFF0u}) {
+        testing_support::bytes file =
+            testing_support::riff_file("WAVE", {pcm_format(1, 22050, 16), sample_data(600)});
+        testing_support::bytes size_field;
+        put_u32(size_field, claimed);
+        std::copy(size_field.begin(), size_field.end(), file.end() - 600 - 4);
+        testing_support::scratch_module waves({{"WAVE", 0, 78, file}});
+        sound_enabled = 1;
+        EXPECT_EQ(sound_load_wave(&first.device, &first.buffer, 78, waves.handle()), 0) << claimed;
+        EXPECT_EQ(first.buffer, nullptr);
+    }
+}
 
 // ---- Every step failing in turn ---------------------------------------------------------------
 
