@@ -1,5 +1,7 @@
 #include "bench/serve/http_server.h"
 
+#include <thread>
+
 #include <httplib.h>
 
 #include "bench/host/bench_error.h"
@@ -109,11 +111,19 @@ int http_server::bind(int port) {
 }
 
 void http_server::run() {
-    server_->listen_after_bind();
+    run_started_ = true;
+    if (!stopping_) {
+        server_->listen_after_bind();
+    }
+    run_ended_ = true;
 }
 
 void http_server::stop() {
+    stopping_ = true;
     panel_.changes().close();
+    while (run_started_ && !run_ended_ && !server_->is_running()) {
+        std::this_thread::yield();
+    }
     server_->stop();
 }
 

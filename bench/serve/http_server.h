@@ -2,6 +2,7 @@
 // (handle_request), and the change stream as server-sent events.
 #pragma once
 
+#include <atomic>
 #include <memory>
 
 #include "bench/serve/live_panel.h"
@@ -35,6 +36,11 @@ class http_server {
   private:
     live_panel& panel_;
     std::unique_ptr<httplib::Server> server_;
+    // A stop that comes while run() is starting must not be lost: stop() waits until the server
+    // listens (or run() has returned), and run() does not start listening once stop() came.
+    std::atomic<bool> stopping_ = false;
+    std::atomic<bool> run_started_ = false;
+    std::atomic<bool> run_ended_ = false;
 };
 
 }  // namespace bench::serve
