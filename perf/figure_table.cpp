@@ -132,7 +132,7 @@ std::string padded(const std::string& text, std::size_t width) {
 }  // namespace
 
 void print_figure_table(std::ostream& out, const measurements& runs) {
-    const std::vector<std::size_t> widths = {30, 14, 42, 8, 15, 6};
+    const std::vector<std::size_t> widths = {31, 14, 42, 8, 15, 6};
     const auto row = [&](const std::vector<std::string>& cells) {
         out << "|";
         for (std::size_t i = 0; i < cells.size(); ++i) {
