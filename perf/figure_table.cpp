@@ -31,6 +31,24 @@ constexpr figure figures[] = {
      .limit = "main_window_memcpy",
      .target = {kind::at_most_times_limit, 1.5}},
     {.title = "Installation, 60 gauges", .benchmark = "place_every_gauge_of_the_panel"},
+    {.title = "Page, frames delivered",
+     .benchmark = "page_frames_delivered",
+     .target = {kind::at_least, 30.0},
+     .counter = "frames_per_second",
+     .unit = "frames/s"},
+    {.title = "Page, frames at the 18 Hz cycle",
+     .benchmark = "page_frames_delivered_real_time",
+     .counter = "frames_per_second",
+     .unit = "frames/s"},
+    {.title = "Page, click to its frame",
+     .benchmark = "page_click_to_frame",
+     .target = {kind::at_most, 2.0},
+     .counter = "frames",
+     .unit = "frames"},
+    {.title = "Page, click to its frame, time",
+     .benchmark = "page_click_to_frame",
+     .counter = "milliseconds",
+     .unit = "ms"},
 };
 
 std::string format_time(double seconds) {
@@ -114,7 +132,7 @@ std::string padded(const std::string& text, std::size_t width) {
 }  // namespace
 
 void print_figure_table(std::ostream& out, const measurements& runs) {
-    const std::vector<std::size_t> widths = {26, 10, 42, 8, 15, 6};
+    const std::vector<std::size_t> widths = {31, 14, 42, 8, 15, 6};
     const auto row = [&](const std::vector<std::string>& cells) {
         out << "|";
         for (std::size_t i = 0; i < cells.size(); ++i) {

@@ -33,6 +33,9 @@ class simulated_aircraft final : public simulation_view {
 
     double token_value(GAUGE_TOKEN token) const override;
     bool failure_active(FAILURE_KEY key) const override;
+    bool any_failure_active() const override {
+        return !failures_.empty();
+    }
 
     // Sets a variable as the pilot or the simulator's own key handling does: the value holds
     // until it is set again, whatever the aircraft's systems would make of it.

@@ -119,6 +119,9 @@ std::string_view failure_effect_name(failure_effect effect) {
 
 failure_effect active_failure(const ELEMENT_HEADER& element, const simulation_view& simulation) {
     const FAILURE_RECORD* record = element.failure_systems;
+    if (record == nullptr || !simulation.any_failure_active()) {
+        return failure_effect::none;
+    }
     for (int i = 0; record != nullptr && i < max_failure_records && record[i].key != FAIL_NONE;
          ++i) {
         if (!simulation.failure_active(record[i].key)) {
@@ -169,6 +172,10 @@ int icon_index_of(double value) {
 
 gauge_point sprite_middle(PIXPOINT texture_centre, double shift_x, double shift_y,
                           double angle_degrees) {
+    // Unshifted, the middle is the centre whatever the turn (most sprites turn only).
+    if (shift_x == 0.0 && shift_y == 0.0) {
+        return {static_cast<double>(texture_centre.x), static_cast<double>(texture_centre.y)};
+    }
     // Clockwise on the screen, whose y axis points down.
     const double turn = angle_degrees * std::numbers::pi / 180.0;
     const double c = std::cos(turn);

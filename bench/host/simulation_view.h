@@ -13,6 +13,8 @@ class simulation_view {
     virtual double token_value(GAUGE_TOKEN token) const = 0;
     // Whether the simulator's failure with this key is active.
     virtual bool failure_active(FAILURE_KEY key) const = 0;
+    // Whether any failure is active: when none is, no element's failure list needs reading.
+    virtual bool any_failure_active() const = 0;
 };
 
 }  // namespace bench

@@ -32,10 +32,6 @@ std::span<const token_info> known_tokens() {
     return tokens;
 }
 
-bool is_host_token(GAUGE_TOKEN token) {
-    return token > MODULE_VAR_NONE && token < C_GAUGE_TOKEN;
-}
-
 bool is_integer_token(GAUGE_TOKEN token) {
     return is_host_token(token) && integer_tokens[token];
 }

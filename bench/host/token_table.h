@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "frame/host_abi.h"
+#include "frame/tokens.h"
 
 namespace bench {
 
@@ -28,7 +29,9 @@ struct token_info {
 std::span<const token_info> known_tokens();
 
 // Whether `token` is a token variable of the host (1 to 908).
-bool is_host_token(GAUGE_TOKEN token);
+inline bool is_host_token(GAUGE_TOKEN token) {
+    return token > MODULE_VAR_NONE && token < C_GAUGE_TOKEN;
+}
 
 // Whether the host hands this token to gauges as a 32-bit integer (packed frequencies and
 // codes, flag states) rather than as a 64-bit float.
