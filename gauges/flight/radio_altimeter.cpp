@@ -3,6 +3,8 @@
 // bezel. An amber lamp at the upper right lights at the decision height; a red flag shows while
 // the set is switched off or failed. The set has its own power switch, a right click on either
 // half of the knob, and starts switched off. Metric face in metres, British face in feet.
+#include <cstdint>
+
 #include "frame/catalog.h"
 #include "frame/faces.h"
 #include "frame/help_ids.h"
@@ -11,6 +13,7 @@
 #include "frame/module_state.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
+#include "frame/whole_number.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -64,8 +67,10 @@ FLOAT64 FSAPI flag_callback(ELEMENT_ICON* flag) {
     if (radio_altimeter_power == 0) {
         return 0.0;
     }
-    // Subtracted as a float: the lowest 32-bit integer less 1 does not fit 32 bits.
-    return static_cast<FLOAT64>(static_cast<SINT32>(flag->source_var.var_value.d)) - 1.0;
+    // The state as a 32-bit integer (nothing shown for a value that is not a number), less 1
+    // as a float: the lowest 32-bit integer less 1 does not fit 32 bits.
+    const SINT32 state = whole_number(flag->source_var.var_value.d, INT32_MIN, INT32_MAX, 0);
+    return static_cast<FLOAT64>(state) - 1.0;
 }
 
 // The lamp lights at the decision height while the set is on, unless the host's variable 60
