@@ -119,6 +119,13 @@ json window(live_panel& panel, const json& body) {
 }
 
 json flight(live_panel& panel, const json& body) {
+    // Every field is optional, so a misspelt one would otherwise be a silent no-op.
+    for (const auto& field : body.items()) {
+        if (field.key() != "paused" && field.key() != "rate" && field.key() != "at") {
+            throw refusal{
+                400, "'" + field.key() + "' is not one of the flight's 'paused', 'rate', 'at'"};
+        }
+    }
     if (body.contains("paused")) {
         panel.pause(flag_field(body, "paused"));
     }
@@ -167,7 +174,7 @@ constexpr std::array post_routes{
 };
 
 api_reply json_reply(const json& value) {
-    return {200, "application/json", value.dump()};
+    return {200, "application/json", json_text(value)};
 }
 
 api_reply get(live_panel& panel, const api_request& request) {
@@ -201,7 +208,7 @@ api_reply get(live_panel& panel, const api_request& request) {
 }  // namespace
 
 api_reply error_reply(int status, const std::string& message) {
-    return {status, "application/json", json{{"error", message}}.dump()};
+    return {status, "application/json", json_text(json{{"error", message}})};
 }
 
 api_reply handle_request(live_panel& panel, const api_request& request) {

@@ -33,7 +33,8 @@ void answer(httplib::Response& response, const api_reply& reply) {
 // line now and then so that a closed page is noticed.
 void stream_changes(live_panel& panel, httplib::Response& response) {
     auto [first, last] = panel.snapshot();
-    auto pending = std::make_shared<std::string>(server_sent_event({last, "frame", first.dump()}));
+    auto pending =
+        std::make_shared<std::string>(server_sent_event({last, "frame", json_text(first)}));
     auto seen = std::make_shared<std::uint64_t>(last);
     response.set_header("Cache-Control", "no-store");
     response.set_chunked_content_provider(

@@ -52,6 +52,10 @@ GAUGE_TOKEN token_named(std::string_view name) {
 
 }  // namespace
 
+std::string json_text(const json& value) {
+    return value.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
 live_panel::live_panel(live_panel_options options)
     : options_(std::move(options)),
       scene_(std::make_unique<panel_scene>(options_.module, options_.panel, options_.start_at)) {
@@ -73,7 +77,7 @@ void live_panel::step() {
     bench.run_frames(1);
     ++frames_;
     const json message = frame_message(false);
-    stream_.publish("frame", message.dump());
+    stream_.publish("frame", json_text(message));
 }
 
 json live_panel::frame_message(bool whole) {

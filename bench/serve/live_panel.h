@@ -28,6 +28,11 @@ struct live_panel_options {
 
 enum class mouse_action { press, move, release };
 
+// A JSON value as the text the page reads. Names come from files (panel.cfg, the module's
+// strings) and requests, and may hold bytes that are not UTF-8: those become U+FFFD instead of
+// stopping the reply or the frame.
+std::string json_text(const nlohmann::json& value);
+
 class live_panel {
   public:
     explicit live_panel(live_panel_options options);

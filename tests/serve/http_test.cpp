@@ -1,8 +1,10 @@
-// The live panel's HTTP interface on a real socket: every route, what a bad request gets, the
-// loopback-only binding and the port search, the change stream, the panel read again from disk.
+// The live panel's HTTP interface on a real socket: every route, what a bad request gets, ten
+// thousand malformed ones, the loopback-only binding and the port search, the change stream, the
+// panel read again from disk.
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <random>
 #include <thread>
 
 #include <arpa/inet.h>
@@ -10,6 +12,9 @@
 #include <httplib.h>
 #include <ifaddrs.h>
 #include <nlohmann/json.hpp>
+#include <sys/inotify.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "bench/serve/http_server.h"
 
@@ -119,6 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "left, right or middle"},
         request_row{"UnknownVariable", "POST", "/api/variable", R"({"name":"WARP","value":1})", 400,
                     "unknown variable 'WARP'"},
+        request_row{"MisspeltFlightField", "POST", "/api/flight", R"({"pause":true})", 400,
+                    "'pause' is not one of"},
         request_row{"RateTooHigh", "POST", "/api/flight", R"({"rate":100})", 400, "at most 16"},
         request_row{"MomentAfterTheFlight", "POST", "/api/flight", R"({"at":1e9})", 400,
                     "from 0 to 600"},
@@ -128,8 +135,125 @@ INSTANTIATE_TEST_SUITE_P(
                     "'x' must be a number"},
         request_row{"NoSuchWave", "GET", "/api/wave?id=99", "", 404, "no wave 99"},
         request_row{"HugeBody", "POST", "/api/variable", std::string(100000, ' '), 413,
-                    "too large"}),
+                    "too large"},
+        request_row{"PathNotUtf8", "GET", "/api/w\xa4ve", "", 404, "nothing is served at"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A request a page would never send: random bytes, a request cut short, headers or a target
+// beyond the server's limits, an unknown method, a path out of the page's files towards `file`,
+// a broken JSON body, a point outside every window, a body that is not the length it claims.
+std::string malformed_request(std::mt19937& random, int kind, const std::string& file) {
+    const auto pick = [&random](std::initializer_list<std::string> choices) {
+        return *(choices.begin() + random() % choices.size());
+    };
+    const std::string click = R"({"window":0,"x":700,"y":300,"action":"press"})";
+    const std::string route = pick({"/api/mouse", "/api/window", "/api/flight", "/api/variable",
+                                    "/api/failure", "/api/lighting"});
+    const auto post = [&route](const std::string& body, const std::string& path = "") {
+        return "POST " + (path.empty() ? route : path) +
+               " HTTP/1.1\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+    };
+    switch (kind) {
+        case 0: {
+            std::string bytes(1 + random() % 512, '\0');
+            for (char& byte : bytes) {
+                byte = static_cast<char>(random());
+            }
+            return bytes;
+        }
+        case 1:
+            return post(click).substr(0, random() % (post(click).size() - 1) + 1);
+        case 2:
+            return pick(
+                {"GET /" + std::string(9000 + random() % 60000, 'a') + " HTTP/1.1\r\n\r\n",
+                 "GET / HTTP/1.1\r\nX: " + std::string(9000 + random() % 60000, 'b') + "\r\n\r\n"});
+        case 3:
+            return pick({"PUT", "DELETE", "PATCH", "OPTIONS", "TRACE", "BREW", "get", "POST\tX"}) +
+                   " " + route + " HTTP/1.1\r\nContent-Length: 2\r\n\r\n{}";
+        case 4:
+            return "GET " +
+                   pick({"/../../../../../.." + file, "/%2e%2e/%2e%2e/%2e%2e/%2e%2e/%2e%2e" + file,
+                         "/..%2f..%2f..%2f..%2f..%2f.." + file, "/" + file, "//" + file,
+                         "/index.html/../../../../.." + file, "/api/wave?id=../../.." + file,
+                         "/api/wave?id=%2e%2e" + file, "/api/hover?window=" + file}) +
+                   " HTTP/1.1\r\n\r\n";
+        case 5:
+            return post(pick({click.substr(0, random() % click.size()), "[]", "null", "\"x\"",
+                              std::string(5000, '[') + std::string(5000, ']'),
+                              R"({"window":"0","x":{},"y":[],"action":7})"}));
+        case 6: {
+            const std::string x = pick({"-1", "1400.5", "1e9", "-1e308", "1e308", "9e999"});
+            return pick(
+                {post(R"({"window":0,"x":)" + x + R"(,"y":300,"action":"press"})", "/api/mouse"),
+                 "GET /api/hover?window=" + pick({"0", "-1", "100", "1e10", "0.5"}) + "&x=" + x +
+                     "&y=5 HTTP/1.1\r\n\r\n"});
+        }
+        default:
+            return "POST " + route +
+                   " HTTP/1.1\r\nContent-Length: " + pick({"-5", "99999999999", "12", "1x", ""}) +
+                   "\r\n\r\n{\"window\":0}";
+    }
+}
+
+// Sends a request on a connection of its own, ends the sending side, and reads what comes back
+// until the server closes. None when the server still holds the connection after 5 s.
+std::optional<std::string> exchange(int port, const std::string& request) {
+    const int connection = socket(AF_INET, SOCK_STREAM, 0);
+    const timeval wait{5, 0};
+    setsockopt(connection, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    std::optional<std::string> reply;
+    if (connect(connection, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+        send(connection, request.data(), request.size(), MSG_NOSIGNAL);
+        shutdown(connection, SHUT_WR);
+        reply.emplace();
+        char part[4096];
+        ssize_t got = 0;
+        while ((got = recv(connection, part, sizeof part, 0)) > 0) {
+            reply->append(part, static_cast<std::size_t>(got));
+        }
+        if (got < 0 && errno == EAGAIN) {
+            reply.reset();
+        }
+    }
+    close(connection);
+    return reply;
+}
+
+// Each is answered with a 4xx or its connection closed; a file beside the server's (watched) is
+// never opened, whatever path names it; and the server answers the next good request.
+TEST_F(LivePanelHttp, RefusesTenThousandMalformedRequests) {
+    const auto outside = std::filesystem::temp_directory_path() / "varek_serve_outside";
+    std::filesystem::create_directories(outside);
+    const std::string secret = "not the page's own";
+    std::ofstream(outside / "secret.txt") << secret;
+    const int watch = inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(inotify_add_watch(watch, outside.c_str(), IN_OPEN | IN_ACCESS), 0);
+    std::mt19937 random(2026);
+    int wrong = 0;
+    std::string first_wrong;
+    for (int i = 0; i < 10000; ++i) {
+        const std::string request =
+            malformed_request(random, i % 8, (outside / "secret.txt").string());
+        const auto reply = exchange(served->port, request);
+        const bool refused =
+            reply && (reply->empty() || (reply->starts_with("HTTP/1.1 4") &&
+                                         reply->find(secret) == std::string::npos));
+        if (!refused && wrong++ == 0) {
+            first_wrong =
+                request.substr(0, 120) + "\n -> " + reply.value_or("(held)").substr(0, 120);
+        }
+    }
+    EXPECT_EQ(wrong, 0) << first_wrong;
+    char events[4096];
+    EXPECT_LE(read(watch, events, sizeof events), 0) << "a request opened a file outside";
+    close(watch);
+    std::filesystem::remove_all(outside);
+    EXPECT_EQ(client().Get("/api/layout")->status, 200);
+}
 
 // A click on the battery switch through the interface reaches the aircraft, and the next frame
 // on the change stream carries its key event, its click and a picture of the switch.
@@ -174,9 +298,13 @@ TEST_F(LivePanelHttp, StreamStartsWithTheWholePanel) {
     EXPECT_EQ(first["open"], json::array({0}));
 }
 
-TEST_F(LivePanelHttp, TakenPortGivesTheNext) {
+// The port asked for is taken, so a later one is bound (the very next may belong to another
+// program's connection).
+TEST_F(LivePanelHttp, TakenPortGivesALaterOne) {
     http_server second(served->panel);
-    EXPECT_EQ(second.bind(served->port), served->port + 1);
+    const int bound = second.bind(served->port);
+    EXPECT_GT(bound, served->port);
+    EXPECT_LT(bound, served->port + bench::serve::ports_tried);
 }
 
 // The server cannot be reached on the machine's other addresses.
