@@ -18,18 +18,18 @@ set_target_properties(varek_module_objects PROPERTIES
   VISIBILITY_INLINES_HIDDEN ON)
 target_compile_options(varek_module_objects PRIVATE -fno-exceptions -fno-rtti)
 
-if(VAREK_FUZZ)
-  add_library(varek_module STATIC $<TARGET_OBJECTS:varek_module_objects>)
-  target_include_directories(varek_module PUBLIC ${PROJECT_SOURCE_DIR})
-  target_link_libraries(varek_module PUBLIC varek_platform)
-elseif(NOT WIN32)
+if(NOT WIN32)
   # Exports Linkage, ImportTable and ResourceDirectory only; -Bsymbolic binds the module's own
   # references to its own records even when the loading program has symbols of the same names.
   add_library(Varek_Instr SHARED $<TARGET_OBJECTS:varek_module_objects>
                                  $<TARGET_OBJECTS:varek_resources>)
   set_target_properties(Varek_Instr PROPERTIES PREFIX "" OUTPUT_NAME Varek_Instr)
   target_link_libraries(Varek_Instr PRIVATE varek_platform)
-  target_link_options(Varek_Instr PRIVATE -Wl,-Bsymbolic -Wl,--no-undefined)
+  target_link_options(Varek_Instr PRIVATE -Wl,-Bsymbolic)
+  # Under clang's sanitizers a shared library leaves the runtime's symbols to the program.
+  if(NOT VAREK_FUZZ)
+    target_link_options(Varek_Instr PRIVATE -Wl,--no-undefined)
+  endif()
   add_dependencies(Varek_Instr varek_resources)
 
   add_library(varek_module STATIC $<TARGET_OBJECTS:varek_module_objects>)

@@ -134,7 +134,7 @@ void sphere_mask(cairo_t* cr, module_records&) {
 // triangle at the bottom, and the labels of the 30 and 60 marks, left to right.
 void ring(cairo_t* cr, const std::array<const char*, 4>& labels) {
     const point centre{ring_side / 2.0, ring_side / 2.0};
-    const double down = 90;
+    constexpr double down = 90;
     for (double bank : {10.0, 20.0, 45.0}) {
         for (int side : {-1, 1}) {
             cairo_move_to(cr, polar(centre, window_radius + 2, down + side * bank).x,
