@@ -15,7 +15,8 @@ namespace bench {
 // The altimeter setting of the standard atmosphere, inches of mercury.
 constexpr double standard_pressure_setting = 29.92;
 
-simulated_aircraft::simulated_aircraft() : systems_(make_aircraft_systems()) {
+simulated_aircraft::simulated_aircraft()
+    : simulation_view(host_tokens_), systems_(make_aircraft_systems()) {
     host_tokens_[KOHLSMAN_SETTING_HG] = standard_pressure_setting;
     radios_at_rest(*this);
     // The systems put their variables in place before any gauge is installed.
@@ -24,10 +25,7 @@ simulated_aircraft::simulated_aircraft() : systems_(make_aircraft_systems()) {
 
 simulated_aircraft::~simulated_aircraft() = default;
 
-double simulated_aircraft::token_value(GAUGE_TOKEN token) const {
-    if (is_host_token(token)) {
-        return host_tokens_[static_cast<std::size_t>(token)];
-    }
+double simulated_aircraft::other_token_value(GAUGE_TOKEN token) const {
     const auto found = other_tokens_.find(token);
     return found == other_tokens_.end() ? 0.0 : found->second;
 }

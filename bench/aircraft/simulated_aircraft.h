@@ -31,7 +31,6 @@ class simulated_aircraft final : public simulation_view {
     simulated_aircraft(const simulated_aircraft&) = delete;
     simulated_aircraft& operator=(const simulated_aircraft&) = delete;
 
-    double token_value(GAUGE_TOKEN token) const override;
     bool failure_active(FAILURE_KEY key) const override;
     bool any_failure_active() const override {
         return !failures_.empty();
@@ -96,6 +95,7 @@ class simulated_aircraft final : public simulation_view {
     static constexpr std::size_t max_atc_id_length = 31;
 
   private:
+    double other_token_value(GAUGE_TOKEN token) const override;
     double& value_slot(GAUGE_TOKEN token);
 
     // The host's tokens by number, read by every element on every frame; any other number a

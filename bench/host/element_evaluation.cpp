@@ -29,10 +29,15 @@ void evaluate_needle(element_reading& r, ELEMENT_NEEDLE& needle, const simulatio
     if (r.failure == failure_effect::zeroed) {
         r.values[0] = 0.0;
     }
-    r.angle =
-        needle.nonlinearity_table == nullptr
-            ? r.values[0]
-            : table_angle({needle.nonlinearity_table, needle.nonlinearity_table_size}, r.values[0]);
+    if (needle.nonlinearity_table == nullptr) {
+        r.angle = r.values[0];
+        r.angle_table = nullptr;
+    } else if (r.angle_table != needle.nonlinearity_table || r.angle_value != r.values[0]) {
+        r.angle =
+            table_angle({needle.nonlinearity_table, needle.nonlinearity_table_size}, r.values[0]);
+        r.angle_table = needle.nonlinearity_table;
+        r.angle_value = r.values[0];
+    }
 }
 
 void evaluate_icon(element_reading& r, ELEMENT_ICON& icon, const simulation_view& sim) {
@@ -184,9 +189,10 @@ gauge_point sprite_middle(PIXPOINT texture_centre, double shift_x, double shift_
             texture_centre.y + shift_x * s + shift_y * c};
 }
 
-void evaluate_element(element_reading& reading, const simulation_view& simulation) {
+void evaluate_element(element_reading& reading, const simulation_view& simulation,
+                      bool failures_active) {
     ELEMENT_HEADER& element = *reading.element;
-    reading.failure = active_failure(element, simulation);
+    reading.failure = failures_active ? active_failure(element, simulation) : failure_effect::none;
     if (reading.failure == failure_effect::frozen && reading.evaluated) {
         return;
     }

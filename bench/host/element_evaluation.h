@@ -42,6 +42,11 @@ struct element_reading {
     std::string text;
     failure_effect failure = failure_effect::none;
     bool evaluated = false;
+    // needle: the table and the value its angle was last worked out from, so that a value that
+    // has not moved takes the same angle without interpolating again. A null table is no angle
+    // worked out (none yet, or the table prepared anew).
+    const NONLINEARITY* angle_table = nullptr;
+    double angle_value = 0.0;
 
     bool hidden() const {
         return (element->image_flags & IMAGE_HIDDEN) != 0;
@@ -71,6 +76,12 @@ gauge_point sprite_middle(PIXPOINT texture_centre, double shift_x, double shift_
                           double angle_degrees);
 
 // Evaluates the reading's element for this frame. A frozen element keeps its last reading.
-void evaluate_element(element_reading& reading, const simulation_view& simulation);
+// `failures_active` is the simulation's any_failure_active() for the frame: asked once for all
+// the elements of a frame, since no element's failure list needs reading while it is false.
+void evaluate_element(element_reading& reading, const simulation_view& simulation,
+                      bool failures_active);
+inline void evaluate_element(element_reading& reading, const simulation_view& simulation) {
+    evaluate_element(reading, simulation, simulation.any_failure_active());
+}
 
 }  // namespace bench

@@ -45,9 +45,11 @@ void gauge_placement::send_service(PANEL_SERVICE service, UINT32 extra) {
 }
 
 void gauge_placement::install(UINT32 module_handle) {
-    for (const element_reading& reading : readings_) {
+    for (element_reading& reading : readings_) {
         if (reading.element->element_type == ELEMENT_TYPE_NEEDLE) {
             prepare_needle(*reading.element);
+            // Angles worked out on the table as it was prepared before are worked out anew.
+            reading.angle_table = nullptr;
         }
     }
     for (const service_call& call : install_services) {
@@ -60,8 +62,9 @@ void gauge_placement::run_frame(const simulation_view& simulation) {
     for (const PANEL_SERVICE service : frame_services_before_elements) {
         send_service(service);
     }
+    const bool failures_active = simulation.any_failure_active();
     for (element_reading& reading : readings_) {
-        evaluate_element(reading, simulation);
+        evaluate_element(reading, simulation, failures_active);
     }
     for (const PANEL_SERVICE service : frame_services_after_elements) {
         send_service(service);

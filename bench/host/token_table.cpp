@@ -1,7 +1,6 @@
 #include "bench/host/token_table.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 
 #include "frame/tokens.h"
@@ -17,23 +16,10 @@ constexpr token_info tokens[] = {VAREK_TOKENS(VAREK_TOKEN_INFO)};
 static_assert(std::ranges::is_sorted(tokens, {}, &token_info::token),
               "frame/tokens.h lists the tokens in number order");
 
-// Looked up on every refresh of a variable, so indexed by number.
-constexpr auto integer_tokens = [] {
-    std::array<bool, C_GAUGE_TOKEN> integer{};
-    for (const token_info& info : tokens) {
-        integer[info.token] = info.delivery == token_delivery::INT32;
-    }
-    return integer;
-}();
-
 }  // namespace
 
 std::span<const token_info> known_tokens() {
     return tokens;
-}
-
-bool is_integer_token(GAUGE_TOKEN token) {
-    return is_host_token(token) && integer_tokens[token];
 }
 
 std::optional<GAUGE_TOKEN> parse_token(std::string_view text) {

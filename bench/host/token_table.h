@@ -3,6 +3,7 @@
 // the host delivers each to a gauge.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -33,9 +34,22 @@ inline bool is_host_token(GAUGE_TOKEN token) {
     return token > MODULE_VAR_NONE && token < C_GAUGE_TOKEN;
 }
 
+// Which host tokens the host hands to gauges as 32-bit integers, indexed by number: looked up on
+// every refresh of a variable.
+inline constexpr auto integer_tokens = [] {
+    std::array<bool, C_GAUGE_TOKEN> integer{};
+#define VAREK_INTEGER_TOKEN(name, number, delivery, unit) \
+    integer[name] = token_delivery::delivery == token_delivery::INT32;
+    VAREK_TOKENS(VAREK_INTEGER_TOKEN)
+#undef VAREK_INTEGER_TOKEN
+    return integer;
+}();
+
 // Whether the host hands this token to gauges as a 32-bit integer (packed frequencies and
 // codes, flag states) rather than as a 64-bit float.
-bool is_integer_token(GAUGE_TOKEN token);
+inline bool is_integer_token(GAUGE_TOKEN token) {
+    return is_host_token(token) && integer_tokens[static_cast<std::size_t>(token)];
+}
 
 // A token given by host number or by name (case-sensitive, as the host names it).
 std::optional<GAUGE_TOKEN> parse_token(std::string_view text);
