@@ -133,8 +133,19 @@ surface_handle decoded_bitmap::place(cairo_surface_t* surface, cairo_format_t fo
     return placed;
 }
 
+// A placement draws its bitmaps at one scale at a time: the surfaces of another are let go.
+void decoded_bitmap::keep_scale(const pixel_phase& phase) {
+    if (phase.scale_x != placed_scale_x_ || phase.scale_y != placed_scale_y_) {
+        placed_pictures_.clear();
+        placed_masks_.clear();
+        placed_scale_x_ = phase.scale_x;
+        placed_scale_y_ = phase.scale_y;
+    }
+}
+
 cairo_surface_t* decoded_bitmap::placed_picture(bool transparent, const tint& t,
                                                 const pixel_phase& phase) {
+    keep_scale(phase);
     const auto key = std::make_tuple(transparent, t, phase);
     auto found = placed_pictures_.find(key);
     if (found == placed_pictures_.end()) {
@@ -146,6 +157,7 @@ cairo_surface_t* decoded_bitmap::placed_picture(bool transparent, const tint& t,
 }
 
 cairo_surface_t* decoded_bitmap::placed_mask(const pixel_phase& phase) {
+    keep_scale(phase);
     auto found = placed_masks_.find(phase);
     if (found == placed_masks_.end()) {
         found = placed_masks_.emplace(phase, place(mask(), CAIRO_FORMAT_A8, phase)).first;

@@ -56,6 +56,7 @@ class decoded_bitmap {
   private:
     surface_handle place(cairo_surface_t* surface, cairo_format_t format,
                          const pixel_phase& phase) const;
+    void keep_scale(const pixel_phase& phase);
 
     int width_ = 0;
     int height_ = 0;
@@ -64,6 +65,8 @@ class decoded_bitmap {
     surface_handle mask_;
     std::map<std::tuple<bool, tint, pixel_phase>, surface_handle> placed_pictures_;
     std::map<pixel_phase, surface_handle> placed_masks_;
+    double placed_scale_x_ = 0.0;
+    double placed_scale_y_ = 0.0;
 };
 
 class bitmap_cache {
