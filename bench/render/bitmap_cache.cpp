@@ -1,6 +1,7 @@
 #include "bench/render/bitmap_cache.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -108,6 +109,60 @@ cairo_surface_t* decoded_bitmap::mask() {
     }
     cairo_surface_mark_dirty(mask_.get());
     return mask_.get();
+}
+
+// The bilinear filter reaches half a source pixel past the bitmap's edges: the margin holds that
+// for scales up to twice the bitmap's size (larger scales are drawn without placing).
+surface_handle decoded_bitmap::place(cairo_surface_t* surface, cairo_format_t format,
+                                     const pixel_phase& phase) const {
+    const double offset_x = placed_margin + phase.quarter_x / 4.0;
+    const double offset_y = placed_margin + phase.quarter_y / 4.0;
+    const int width =
+        static_cast<int>(std::ceil(offset_x + width_ * phase.scale_x)) + placed_margin;
+    const int height =
+        static_cast<int>(std::ceil(offset_y + height_ * phase.scale_y)) + placed_margin;
+    surface_handle placed(cairo_image_surface_create(format, width, height));
+    context_handle cr = new_context(placed.get());
+    cairo_translate(cr.get(), offset_x, offset_y);
+    cairo_scale(cr.get(), phase.scale_x, phase.scale_y);
+    cairo_set_source_surface(cr.get(), surface, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr.get()), CAIRO_FILTER_BILINEAR);
+    cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cr.get());
+    cairo_surface_flush(placed.get());
+    return placed;
+}
+
+// A placement draws its bitmaps at one scale at a time: the surfaces of another are let go.
+void decoded_bitmap::keep_scale(const pixel_phase& phase) {
+    if (phase.scale_x != placed_scale_x_ || phase.scale_y != placed_scale_y_) {
+        placed_pictures_.clear();
+        placed_masks_.clear();
+        placed_scale_x_ = phase.scale_x;
+        placed_scale_y_ = phase.scale_y;
+    }
+}
+
+cairo_surface_t* decoded_bitmap::placed_picture(bool transparent, const tint& t,
+                                                const pixel_phase& phase) {
+    keep_scale(phase);
+    const auto key = std::make_tuple(transparent, t, phase);
+    auto found = placed_pictures_.find(key);
+    if (found == placed_pictures_.end()) {
+        found = placed_pictures_
+                    .emplace(key, place(picture(transparent, t), CAIRO_FORMAT_ARGB32, phase))
+                    .first;
+    }
+    return found->second.get();
+}
+
+cairo_surface_t* decoded_bitmap::placed_mask(const pixel_phase& phase) {
+    keep_scale(phase);
+    auto found = placed_masks_.find(phase);
+    if (found == placed_masks_.end()) {
+        found = placed_masks_.emplace(phase, place(mask(), CAIRO_FORMAT_A8, phase)).first;
+    }
+    return found->second.get();
 }
 
 bitmap_cache::bitmap_cache(HMODULE module) {

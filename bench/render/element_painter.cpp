@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
+#include <optional>
 #include <string>
 
 #include "bench/host/element_bitmaps.h"
@@ -42,10 +43,66 @@ void paint_at(cairo_t* cr, cairo_surface_t* surface, double x, double y) {
     cairo_paint(cr);
 }
 
-void paint_plain(const paint_context& c, const ELEMENT_HEADER& e, ID id, double x, double y) {
-    if (decoded_bitmap* b = bitmap(c, id)) {
-        paint_at(c.cr, picture(c, *b, e), x, y);
+// Where a point of the current user space falls on the device when user space is only scaled
+// (within what a placed surface's margin holds) and moved: the whole device pixel, and the
+// phase of the point within it.
+struct device_spot {
+    int x = 0;
+    int y = 0;
+    pixel_phase phase;
+};
+
+std::optional<device_spot> spot_of(cairo_t* cr, double x, double y) {
+    cairo_matrix_t m;
+    cairo_get_matrix(cr, &m);
+    const auto placeable = [](double scale) { return scale > 0.0 && scale <= 2.0; };
+    if (m.xy != 0.0 || m.yx != 0.0 || !placeable(m.xx) || !placeable(m.yy)) {
+        return std::nullopt;
     }
+    constexpr double farthest = 1 << 24;  // far past any surface, well inside an int
+    const double quarters_x = std::round((m.xx * x + m.x0) * 4.0);
+    const double quarters_y = std::round((m.yy * y + m.y0) * 4.0);
+    if (!(std::abs(quarters_x) < farthest && std::abs(quarters_y) < farthest)) {
+        return std::nullopt;
+    }
+    const double whole_x = std::floor(quarters_x / 4.0);
+    const double whole_y = std::floor(quarters_y / 4.0);
+    return device_spot{static_cast<int>(whole_x),
+                       static_cast<int>(whole_y),
+                       {m.xx, m.yy, static_cast<int>(quarters_x - 4.0 * whole_x),
+                        static_cast<int>(quarters_y - 4.0 * whole_y)}};
+}
+
+// A placed surface as a source (or mask) pattern in device space, its drawing's top-left
+// corner at the spot: copied pixel for pixel.
+cairo_pattern_t* placed_pattern(cairo_surface_t* placed, const device_spot& at) {
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(placed);
+    cairo_matrix_t m;
+    cairo_matrix_init_translate(&m, decoded_bitmap::placed_margin - at.x,
+                                decoded_bitmap::placed_margin - at.y);
+    cairo_pattern_set_matrix(pattern, &m);
+    cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
+    return pattern;
+}
+
+void paint_plain(const paint_context& c, const ELEMENT_HEADER& e, ID id, double x, double y) {
+    decoded_bitmap* b = bitmap(c, id);
+    if (b == nullptr) {
+        return;
+    }
+    const auto at = spot_of(c.cr, x, y);
+    if (!at) {
+        paint_at(c.cr, picture(c, *b, e), x, y);
+        return;
+    }
+    cairo_pattern_t* source = placed_pattern(
+        b->placed_picture(transparent(e), element_tint(e.image_flags, c.light), at->phase), *at);
+    cairo_save(c.cr);
+    cairo_identity_matrix(c.cr);
+    cairo_set_source(c.cr, source);
+    cairo_paint(c.cr);
+    cairo_restore(c.cr);
+    cairo_pattern_destroy(source);
 }
 
 void paint_needle(const paint_context& c, const element_reading& r) {
@@ -73,8 +130,25 @@ void paint_moving_image(const paint_context& c, const element_reading& r) {
         strip_offset(r.values[0], image.min_x, image.max_x, strip->width() - window->width());
     const double dy =
         strip_offset(r.values[1], image.min_y, image.max_y, strip->height() - window->height());
-    cairo_set_source_surface(c.cr, picture(c, *strip, e), e.position.x - dx, e.position.y - dy);
-    cairo_mask_surface(c.cr, window->mask(), e.position.x, e.position.y);
+    const auto strip_at = spot_of(c.cr, e.position.x - dx, e.position.y - dy);
+    const auto window_at = spot_of(c.cr, e.position.x, e.position.y);
+    if (!strip_at || !window_at) {
+        cairo_set_source_surface(c.cr, picture(c, *strip, e), e.position.x - dx, e.position.y - dy);
+        cairo_mask_surface(c.cr, window->mask(), e.position.x, e.position.y);
+        return;
+    }
+    cairo_pattern_t* source =
+        placed_pattern(strip->placed_picture(transparent(e), element_tint(e.image_flags, c.light),
+                                             strip_at->phase),
+                       *strip_at);
+    cairo_pattern_t* mask = placed_pattern(window->placed_mask(window_at->phase), *window_at);
+    cairo_save(c.cr);
+    cairo_identity_matrix(c.cr);
+    cairo_set_source(c.cr, source);
+    cairo_mask(c.cr, mask);
+    cairo_restore(c.cr);
+    cairo_pattern_destroy(mask);
+    cairo_pattern_destroy(source);
 }
 
 // Where a sprite's texture pixels land on the gauge: the texture, scaled by its texture scales
@@ -97,16 +171,35 @@ void paint_sprite(const paint_context& c, const element_reading& r) {
     if (texture == nullptr || window == nullptr) {
         return;
     }
-    cairo_matrix_t to_gauge =
+    const cairo_matrix_t to_gauge =
         sprite_transform(element_record<ELEMENT_SPRITE>(e), r, texture->width(), texture->height());
-    if (cairo_matrix_invert(&to_gauge) != CAIRO_STATUS_SUCCESS) {
+    // The mask is copied at whole pixels where it can be; the texture, turned, is filtered.
+    const auto window_at = spot_of(c.cr, e.position.x, e.position.y);
+    cairo_matrix_t to_space = to_gauge;
+    if (window_at) {
+        cairo_matrix_t to_device;
+        cairo_get_matrix(c.cr, &to_device);
+        cairo_matrix_multiply(&to_space, &to_gauge, &to_device);
+    }
+    if (cairo_matrix_invert(&to_space) != CAIRO_STATUS_SUCCESS) {
         return;  // a texture scale of 0 draws nothing
     }
     cairo_pattern_t* pattern = cairo_pattern_create_for_surface(picture(c, *texture, e));
-    cairo_pattern_set_matrix(pattern, &to_gauge);
+    cairo_pattern_set_matrix(pattern, &to_space);
     cairo_pattern_set_filter(pattern, CAIRO_FILTER_BILINEAR);
+    cairo_save(c.cr);
+    if (window_at) {
+        cairo_identity_matrix(c.cr);
+    }
     cairo_set_source(c.cr, pattern);
-    cairo_mask_surface(c.cr, window->mask(), e.position.x, e.position.y);
+    if (window_at) {
+        cairo_pattern_t* mask = placed_pattern(window->placed_mask(window_at->phase), *window_at);
+        cairo_mask(c.cr, mask);
+        cairo_pattern_destroy(mask);
+    } else {
+        cairo_mask_surface(c.cr, window->mask(), e.position.x, e.position.y);
+    }
+    cairo_restore(c.cr);
     cairo_pattern_destroy(pattern);
 }
 

@@ -45,9 +45,9 @@ std::vector<gauge_renderer::element_state> gauge_renderer::capture() const {
     return states;
 }
 
-void gauge_renderer::paint_elements(cairo_t* cr, double scale, const lighting& light,
-                                    std::size_t from, std::size_t to) {
-    cairo_scale(cr, scale, scale);
+void gauge_renderer::paint_elements(cairo_t* cr, const lighting& light, std::size_t from,
+                                    std::size_t to) {
+    cairo_scale(cr, scale_x_, scale_y_);
     const paint_context context{cr, bitmaps_, light, missing_};
     const auto& readings = placement_.readings();
     for (std::size_t i = from; i < to; ++i) {
@@ -76,21 +76,29 @@ void gauge_renderer::start_image(surface_handle& image, int width, int height) {
 }
 
 cairo_surface_t* gauge_renderer::draw(const lighting& light, double scale) {
-    if (!(scale > 0.0) || !std::isfinite(scale)) {
+    return draw(light, scale, scale);
+}
+
+cairo_surface_t* gauge_renderer::draw(const lighting& light, double scale_x, double scale_y) {
+    if (!(scale_x > 0.0) || !std::isfinite(scale_x) || !(scale_y > 0.0) ||
+        !std::isfinite(scale_y)) {
         throw bench_error("the scale of a drawing must be a positive number");
     }
     std::vector<element_state> states = capture();
-    const bool same_setting = image_ && light == shown_light_ && scale == shown_scale_;
+    const bool same_size = scale_x == scale_x_ && scale_y == scale_y_;
+    const bool same_setting = image_ && light == shown_light_ && same_size;
     if (same_setting && states == shown_) {
         return image_.get();
     }
-    const int width = std::max(1, static_cast<int>(std::lround(width_ * scale)));
-    const int height = std::max(1, static_cast<int>(std::lround(height_ * scale)));
     // The base holds the leading elements as they last drew; it serves while they draw alike.
-    if (!base_ || light != base_light_ || scale != base_scale_) {
+    if (!base_ || light != base_light_ || !same_size) {
         base_.reset();
         base_states_.clear();
     }
+    scale_x_ = scale_x;
+    scale_y_ = scale_y;
+    const int pixel_width = std::max(1, static_cast<int>(std::lround(width_ * scale_x)));
+    const int pixel_height = std::max(1, static_cast<int>(std::lround(height_ * scale_y)));
     std::size_t kept = 0;
     while (kept < base_states_.size() && kept < states.size() &&
            states[kept] == base_states_[kept]) {
@@ -115,21 +123,18 @@ cairo_surface_t* gauge_renderer::draw(const lighting& light, double scale) {
     }
     if (still > kept) {
         if (!base_) {
-            base_ = new_image(width, height);
+            base_ = new_image(pixel_width, pixel_height);
         }
-        paint_elements(new_context(base_.get()).get(), scale, light, kept, still);
+        paint_elements(new_context(base_.get()).get(), light, kept, still);
         cairo_surface_flush(base_.get());
         base_states_.assign(states.begin(), states.begin() + static_cast<std::ptrdiff_t>(still));
         base_light_ = light;
-        base_scale_ = scale;
     }
-    start_image(image_, width, height);
-    paint_elements(new_context(image_.get()).get(), scale, light, base_states_.size(),
-                   states.size());
+    start_image(image_, pixel_width, pixel_height);
+    paint_elements(new_context(image_.get()).get(), light, base_states_.size(), states.size());
     cairo_surface_flush(image_.get());
     shown_ = std::move(states);
     shown_light_ = light;
-    shown_scale_ = scale;
     ++redraws_;
     return image_.get();
 }

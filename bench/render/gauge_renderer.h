@@ -26,6 +26,8 @@ class gauge_renderer {
     // The gauge at `scale` times its size in pixels; transparent where nothing is drawn. The
     // image stays valid until the next call.
     cairo_surface_t* draw(const lighting& light = {}, double scale = 1.0);
+    // The gauge stretched by its own scale along each axis, as a window places it.
+    cairo_surface_t* draw(const lighting& light, double scale_x, double scale_y);
     // Makes the next drawing draw the gauge anew, as if its readings had changed; the base is
     // still used for the leading elements that draw as it shows them.
     void invalidate() {
@@ -70,8 +72,7 @@ class gauge_renderer {
 
   private:
     std::vector<element_state> capture() const;
-    void paint_elements(cairo_t* cr, double scale, const lighting& light, std::size_t from,
-                        std::size_t to);
+    void paint_elements(cairo_t* cr, const lighting& light, std::size_t from, std::size_t to);
     void start_image(surface_handle& image, int width, int height);
 
     const gauge_placement& placement_;
@@ -81,14 +82,14 @@ class gauge_renderer {
     surface_handle image_;
     std::vector<element_state> shown_;
     lighting shown_light_;
-    double shown_scale_ = 0.0;
+    double scale_x_ = 0.0;
+    double scale_y_ = 0.0;
     std::uint64_t redraws_ = 0;
     // The leading elements that drew alike from one drawing to the next (the dial's face, say),
     // painted once into an image of their own that each drawing starts from.
     surface_handle base_;
     std::vector<element_state> base_states_;
     lighting base_light_;
-    double base_scale_ = 0.0;
     std::set<ID> missing_;
 };
 

@@ -107,12 +107,13 @@ void window_composer::place(const panel::gauge_line& line, std::optional<double>
 
 namespace {
 
-// The window's pixels a gauge covers, with a pixel more on each side for the filter's reach.
+// The window's whole pixels a gauge is drawn over: its place, its corner and size rounded to
+// the nearest pixel as its drawing's are, so that the drawing is copied in pixel for pixel.
 cairo_rectangle_int_t covered(const window_composer::placed_gauge& gauge) {
-    const int left = static_cast<int>(std::floor(gauge.x)) - 1;
-    const int top = static_cast<int>(std::floor(gauge.y)) - 1;
-    return {left, top, static_cast<int>(std::ceil(gauge.x + gauge.width)) + 1 - left,
-            static_cast<int>(std::ceil(gauge.y + gauge.height)) + 1 - top};
+    const auto pixel = [](double edge) { return static_cast<int>(std::lround(edge)); };
+    const int left = pixel(gauge.x);
+    const int top = pixel(gauge.y);
+    return {left, top, std::max(1, pixel(gauge.width)), std::max(1, pixel(gauge.height))};
 }
 
 bool overlap(const cairo_rectangle_int_t& a, const cairo_rectangle_int_t& b) {
@@ -133,7 +134,8 @@ cairo_surface_t* window_composer::draw(const lighting& light) {
             continue;
         }
         const std::uint64_t redraws = gauge.renderer->redraws();
-        pictures.push_back(gauge.renderer->draw(light, gauge.width / gauge.renderer->width()));
+        pictures.push_back(gauge.renderer->draw(light, gauge.width / gauge.renderer->width(),
+                                                gauge.height / gauge.renderer->height()));
         if (gauge.renderer->redraws() != redraws) {
             damage_.push_back(covered(gauge));
         }
@@ -181,14 +183,10 @@ cairo_surface_t* window_composer::draw(const lighting& light) {
             })) {
             continue;
         }
-        cairo_save(cr.get());
-        cairo_translate(cr.get(), gauge.x, gauge.y);
-        cairo_scale(cr.get(), gauge.width / cairo_image_surface_get_width(picture),
-                    gauge.height / cairo_image_surface_get_height(picture));
-        cairo_set_source_surface(cr.get(), picture, 0, 0);
-        cairo_pattern_set_filter(cairo_get_source(cr.get()), CAIRO_FILTER_BILINEAR);
+        const cairo_rectangle_int_t place = covered(gauge);
+        cairo_set_source_surface(cr.get(), picture, place.x, place.y);
+        cairo_pattern_set_filter(cairo_get_source(cr.get()), CAIRO_FILTER_NEAREST);
         cairo_paint(cr.get());
-        cairo_restore(cr.get());
     }
     cairo_surface_flush(image_.get());
     return image_.get();
