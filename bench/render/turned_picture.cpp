@@ -234,15 +234,13 @@ bool draw_turned_picture(cairo_t* cr, cairo_surface_t* picture,
                     static_cast<std::uint64_t>(source.height)) {
                 continue;
             }
+            const unsigned coverage = mask_row == nullptr ? 0xFFu : mask_row[x - mask->x];
+            if (coverage == 0) {
+                continue;
+            }
             std::uint32_t s = sample(source, fx, fy);
-            if (mask_row != nullptr) {
-                const unsigned char coverage = mask_row[x - mask->x];
-                if (coverage == 0) {
-                    continue;
-                }
-                if (coverage != 0xFF) {
-                    s = times(s, coverage);
-                }
+            if (coverage != 0xFF) {
+                s = times(s, coverage);
             }
             const std::uint32_t alpha = s >> 24;
             if (alpha == 0xFF) {
