@@ -9,6 +9,7 @@
 
 #include "bench/host/element_bitmaps.h"
 #include "bench/host/element_records.h"
+#include "bench/render/turned_picture.h"
 
 namespace bench::render {
 namespace {
@@ -114,7 +115,14 @@ void paint_needle(const paint_context& c, const element_reading& r) {
     cairo_save(c.cr);
     cairo_translate(c.cr, e.position.x, e.position.y);
     cairo_rotate(c.cr, radians(r.angle));
-    paint_at(c.cr, picture(c, *b, e), -e.ofs.x, -e.ofs.y);
+    cairo_translate(c.cr, -e.ofs.x, -e.ofs.y);
+    cairo_surface_t* needle = picture(c, *b, e);
+    cairo_matrix_t to_needle;
+    cairo_get_matrix(c.cr, &to_needle);
+    if (cairo_matrix_invert(&to_needle) != CAIRO_STATUS_SUCCESS ||
+        !draw_turned_picture(c.cr, needle, to_needle, nullptr)) {
+        paint_at(c.cr, needle, 0, 0);
+    }
     cairo_restore(c.cr);
 }
 
@@ -184,7 +192,16 @@ void paint_sprite(const paint_context& c, const element_reading& r) {
     if (cairo_matrix_invert(&to_space) != CAIRO_STATUS_SUCCESS) {
         return;  // a texture scale of 0 draws nothing
     }
-    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(picture(c, *texture, e));
+    cairo_surface_t* turned = picture(c, *texture, e);
+    if (window_at) {
+        const mask_at placed{window->placed_mask(window_at->phase),
+                             window_at->x - decoded_bitmap::placed_margin,
+                             window_at->y - decoded_bitmap::placed_margin};
+        if (draw_turned_picture(c.cr, turned, to_space, &placed)) {
+            return;
+        }
+    }
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(turned);
     cairo_pattern_set_matrix(pattern, &to_space);
     cairo_pattern_set_filter(pattern, CAIRO_FILTER_BILINEAR);
     cairo_save(c.cr);

@@ -2,6 +2,9 @@
 // hidden elements and icons at -1 leave nothing, a digit drum shows the cell of its value, a
 // sprite stays inside its mask and turns about its texture centre, a needle turns about its
 // pivot, a slider moves by its offset, and a gauge is drawn anew only when it changed.
+#include <algorithm>
+#include <cstdlib>
+#include <numbers>
 #include <optional>
 #include <vector>
 
@@ -11,6 +14,7 @@
 #include "bench/host/gauge_placement.h"
 #include "bench/render/contact_sheet.h"
 #include "bench/render/gauge_renderer.h"
+#include "bench/render/turned_picture.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
 #include "resources/art/primitives.h"
@@ -431,6 +435,82 @@ TEST(Redrawing, DrawsAgainOnlyWhenSomethingShownChangedAndDecodesEachBitmapOnce)
     gauge.renderer().draw({.night = true}, 2.0);
     EXPECT_EQ(gauge.renderer().redraws(), 6u);
 }
+
+// ---- Turned pictures ----------------------------------------------------------------------------
+
+struct turn_case {
+    double angle;
+    double scale;
+    double shift;  // of the picture on the device, a fraction of a pixel along both axes
+    bool masked;
+};
+
+class TurnedPicture : public ::testing::TestWithParam<turn_case> {};
+
+// The turned picture drawn in the target's pixels matches cairo's bilinear drawing of it (over
+// a half-transparent ground, through a soft mask or none) within two levels a channel.
+TEST_P(TurnedPicture, MatchesCairosBilinearDrawing) {
+    const turn_case c = GetParam();
+    using bench::render::new_context;
+    using bench::render::new_image;
+    const auto picture = new_image(30, 12);
+    const auto mask =
+        bench::render::surface_handle(cairo_image_surface_create(CAIRO_FORMAT_A8, 40, 40));
+    {
+        const auto p = new_context(picture.get());
+        cairo_set_source_rgba(p.get(), 0.9, 0.5, 0.2, 0.7);
+        cairo_arc(p.get(), 15, 6, 5.5, 0, 7);
+        cairo_fill(p.get());
+        const auto m = new_context(mask.get());
+        cairo_arc(m.get(), 20, 20, 17.5, 0, 7);
+        cairo_fill(m.get());
+    }
+    bench::render::surface_handle drawn[2];
+    for (int way = 0; way < 2; ++way) {
+        drawn[way] = new_image(50, 50);
+        const auto cr = new_context(drawn[way].get());
+        cairo_set_source_rgba(cr.get(), 0.2, 0.3, 0.6, 0.5);
+        cairo_paint(cr.get());
+        cairo_translate(cr.get(), 25 + c.shift, 25 + c.shift);
+        cairo_rotate(cr.get(), c.angle * std::numbers::pi / 180);
+        cairo_scale(cr.get(), c.scale, c.scale);
+        cairo_translate(cr.get(), -15, -6);
+        cairo_matrix_t to_picture;
+        cairo_get_matrix(cr.get(), &to_picture);
+        cairo_matrix_invert(&to_picture);
+        const bench::render::mask_at placed{mask.get(), 4, 6};
+        if (way == 0) {
+            ASSERT_TRUE(bench::render::draw_turned_picture(cr.get(), picture.get(), to_picture,
+                                                           c.masked ? &placed : nullptr));
+            continue;
+        }
+        cairo_set_source_surface(cr.get(), picture.get(), 0, 0);
+        cairo_pattern_set_filter(cairo_get_source(cr.get()), CAIRO_FILTER_BILINEAR);
+        cairo_identity_matrix(cr.get());
+        c.masked ? cairo_mask_surface(cr.get(), mask.get(), 4, 6) : cairo_paint(cr.get());
+    }
+    int worst = 0;
+    for (int y = 0; y < 50; ++y) {
+        const unsigned char* rows[2];
+        for (int way = 0; way < 2; ++way) {
+            cairo_surface_flush(drawn[way].get());
+            rows[way] =
+                cairo_image_surface_get_data(drawn[way].get()) +
+                static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(drawn[way].get());
+        }
+        for (int i = 0; i < 50 * 4; ++i) {
+            worst = std::max(worst, std::abs(rows[0][i] - rows[1][i]));
+        }
+    }
+    EXPECT_LE(worst, 2);
+    EXPECT_GT(count_pixels(drawn[0].get(), 0, 0, 50, 50, [](const rgba& q) { return q.r > 150; }),
+              20);
+}
+
+INSTANTIATE_TEST_SUITE_P(Turns, TurnedPicture,
+                         ::testing::Values(turn_case{0, 1, 0, false}, turn_case{30, 1, 0.25, false},
+                                           turn_case{-127, 1.6, 0.5, true},
+                                           turn_case{200, 0.7, 0.75, true}));
 
 TEST(MissingBitmaps, AreNotDrawnAndAreReported) {
     ELEMENT_STATIC_IMAGE face =
