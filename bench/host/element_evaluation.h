@@ -80,8 +80,5 @@ gauge_point sprite_middle(PIXPOINT texture_centre, double shift_x, double shift_
 // the elements of a frame, since no element's failure list needs reading while it is false.
 void evaluate_element(element_reading& reading, const simulation_view& simulation,
                       bool failures_active);
-inline void evaluate_element(element_reading& reading, const simulation_view& simulation) {
-    evaluate_element(reading, simulation, simulation.any_failure_active());
-}
 
 }  // namespace bench

@@ -60,10 +60,10 @@ std::optional<device_spot> spot_of(cairo_t* cr, double x, double y) {
     if (m.xy != 0.0 || m.yx != 0.0 || !placeable(m.xx) || !placeable(m.yy)) {
         return std::nullopt;
     }
-    constexpr double farthest = 1 << 24;  // far past any surface, well inside an int
     const double quarters_x = std::round((m.xx * x + m.x0) * 4.0);
     const double quarters_y = std::round((m.yy * y + m.y0) * 4.0);
-    if (!(std::abs(quarters_x) < farthest && std::abs(quarters_y) < farthest)) {
+    if (!(std::abs(quarters_x) < farthest_device_pixel &&
+          std::abs(quarters_y) < farthest_device_pixel)) {
         return std::nullopt;
     }
     const double whole_x = std::floor(quarters_x / 4.0);

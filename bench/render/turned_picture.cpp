@@ -96,8 +96,9 @@ box reach(const cairo_matrix_t& device_to_picture, int width, int height) {
             y1 = std::max(y1, y);
         }
     }
-    static constexpr double farthest = 1 << 24;
-    const auto held = [](double v) { return std::clamp(v, -farthest, farthest); };
+    const auto held = [](double v) {
+        return std::clamp(v, -farthest_device_pixel, farthest_device_pixel);
+    };
     return {static_cast<int>(std::floor(held(x0))), static_cast<int>(std::floor(held(y0))),
             static_cast<int>(std::ceil(held(x1))) + 1, static_cast<int>(std::ceil(held(y1))) + 1};
 }

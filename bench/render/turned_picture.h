@@ -8,6 +8,10 @@
 
 namespace bench::render {
 
+// A device coordinate far past any surface, well inside an int: coordinates beyond it are not
+// drawn by whole pixels.
+inline constexpr double farthest_device_pixel = 1 << 24;
+
 // An A8 mask whose pixel (0, 0) lies on device pixel (x, y).
 struct mask_at {
     cairo_surface_t* mask = nullptr;
