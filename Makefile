@@ -81,7 +81,7 @@ panel: build
 
 # The README's picture of the live panel, taken in headless Chromium.
 screenshot: build
-	/usr/bin/python3 tests/serve/browser_test.py $(BENCH) $(MODULE) --screenshot docs/live-panel.png
+	/usr/bin/python3 tests/bench/serve/browser_test.py $(BENCH) $(MODULE) --screenshot docs/live-panel.png
 
 # The benchmarks, then the table of figures against their limits and goals (README,
 # Performance). They run in the one optimised tree that `make run` uses too: the linux preset is

@@ -5,8 +5,8 @@
 #include <variant>
 
 #include "bench/host/bench_error.h"
-#include "bench/panel/gauge_lookup.h"
-#include "bench/panel/panel_reader.h"
+#include "bench/panel_config/gauge_lookup.h"
+#include "bench/panel_config/panel_reader.h"
 
 namespace perf {
 
@@ -14,13 +14,13 @@ std::filesystem::path bundled_panel_path() {
     return std::filesystem::exists(VAREK_BUILT_PANEL) ? VAREK_BUILT_PANEL : VAREK_DEFAULT_PANEL;
 }
 
-const bench::panel::panel_file& bundled_panel() {
-    static const bench::panel::panel_file panel =
-        bench::panel::read_panel_file(bundled_panel_path());
+const bench::panel_config::panel_file& bundled_panel() {
+    static const bench::panel_config::panel_file panel =
+        bench::panel_config::read_panel_file(bundled_panel_path());
     return panel;
 }
 
-const bench::panel::window_section& main_window() {
+const bench::panel_config::window_section& main_window() {
     const auto& windows = bundled_panel().windows;
     if (windows.empty()) {
         throw bench::bench_error("the bundled panel has no windows");
@@ -39,8 +39,8 @@ std::vector<bench::gauge_placement*> place_every_gauge(bench::session& bench) {
     const std::string module = std::filesystem::path(VAREK_MODULE_PATH).stem().string();
     for (const auto& window : bundled_panel().windows) {
         for (const auto& line : window.gauges) {
-            const auto found =
-                bench::panel::look_up_gauge(line, module, published, bundled_panel().encoding);
+            const auto found = bench::panel_config::look_up_gauge(line, module, published,
+                                                                  bundled_panel().encoding);
             const auto* index = std::get_if<std::size_t>(&found);
             if (index != nullptr && !named[*index]) {
                 named[*index] = true;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "bench/host/session.h"
-#include "bench/panel/panel_file.h"
+#include "bench/panel_config/panel_file.h"
 
 namespace perf {
 
@@ -15,8 +15,8 @@ namespace perf {
 inline constexpr double climb_seconds = 240.0;
 
 std::filesystem::path bundled_panel_path();
-const bench::panel::panel_file& bundled_panel();
-const bench::panel::window_section& main_window();
+const bench::panel_config::panel_file& bundled_panel();
+const bench::panel_config::window_section& main_window();
 
 // Places every gauge of the module's catalog in `bench`, once each, with the parameters of the
 // first line of the bundled panel that names it (none for a gauge no line can name).

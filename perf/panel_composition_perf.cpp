@@ -7,7 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench/panel/window_start_state.h"
+#include "bench/panel_config/window_start_state.h"
 #include "bench/render/window_composer.h"
 #include "perf/bundled_panel.h"
 #include "perf/thread_time.h"
@@ -18,7 +18,7 @@ namespace {
 struct composed_main_window {
     composed_main_window() {
         bench.aircraft().start_flight(climb_seconds);
-        bench.aircraft().windows() = bench::panel::start_windows(bundled_panel());
+        bench.aircraft().windows() = bench::panel_config::start_windows(bundled_panel());
         // The panel has been flying for a few frames: each gauge knows which of its elements
         // stay still.
         for (int frame = 0; frame < 3; ++frame) {

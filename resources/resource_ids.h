@@ -1,7 +1,7 @@
 // The module's resource identifiers: bitmaps (RT_BITMAP) and waves (type "WAVE"), by integer id.
 // A moving image's or a sprite's mask is the bitmap whose id follows the image's. A bitmap is
-// declared by this constant and its recipe alone (resources/art/<gauge>_art.cpp), which holds
-// its size and drawing; a wave by its row in the synthesiser's table (resources/wave_synth.cpp).
+// declared by this constant and its recipe alone (art/<gauge>_art.cpp), which holds
+// its size and drawing; a wave by its row in the synthesiser's table (art/wave_synth.cpp).
 #pragma once
 
 // ---- Registration plate ----

@@ -14,17 +14,17 @@
 #include "bench/host/bench_error.h"
 #include "bench/host/gauge_records.h"
 #include "bench/host/module_library.h"
-#include "bench/panel/background_size.h"
-#include "bench/panel/gauge_lookup.h"
-#include "bench/panel/panel_reader.h"
-#include "bench/panel/placed_size.h"
-#include "bench/panel/window_idents.h"
+#include "bench/panel_config/background_size.h"
+#include "bench/panel_config/gauge_lookup.h"
+#include "bench/panel_config/panel_reader.h"
+#include "bench/panel_config/placed_size.h"
+#include "bench/panel_config/window_idents.h"
 #include "bench/render/bitmap_cache.h"
 
 namespace bench::cli {
 namespace {
 
-using namespace bench::panel;
+using namespace bench::panel_config;
 
 // What the command knows of the module's gauges: names and root bitmap sizes.
 struct published_gauges {

@@ -11,10 +11,10 @@
 #include "bench/cli/report_format.h"
 #include "bench/host/bench_error.h"
 #include "bench/host/session.h"
-#include "bench/panel/config_lines.h"
-#include "bench/panel/panel_reader.h"
-#include "bench/panel/window_idents.h"
-#include "bench/panel/window_start_state.h"
+#include "bench/panel_config/config_lines.h"
+#include "bench/panel_config/panel_reader.h"
+#include "bench/panel_config/window_idents.h"
+#include "bench/panel_config/window_start_state.h"
 #include "bench/pilot/units_selection.h"
 #include "bench/render/gauge_renderer.h"
 #include "bench/render/png_file.h"
@@ -24,7 +24,7 @@
 namespace bench::cli {
 namespace {
 
-using panel::finding;
+using panel_config::finding;
 
 // Drawings larger than this many times a gauge's size are taken as typing errors.
 constexpr double max_scale = 16.0;
@@ -95,8 +95,8 @@ struct render_settings {
 };
 
 // The window the user named: by ident name or number, by its section's number, or by title.
-const panel::window_section& chosen_window(const panel::panel_file& file,
-                                           const std::optional<std::string>& name) {
+const panel_config::window_section& chosen_window(const panel_config::panel_file& file,
+                                                  const std::optional<std::string>& name) {
     if (file.windows.empty()) {
         throw bench_error(file.name + " has no windows");
     }
@@ -108,12 +108,12 @@ const panel::window_section& chosen_window(const panel::panel_file& file,
         number = parse_int(*name, "--window", 0, 0xFFFF);
     } catch (const bench_error&) {
     }
-    const auto ident = number ? std::nullopt : panel::window_ident_named(*name);
-    const auto found = [&](auto matches) -> const panel::window_section* {
+    const auto ident = number ? std::nullopt : panel_config::window_ident_named(*name);
+    const auto found = [&](auto matches) -> const panel_config::window_section* {
         const auto window = std::ranges::find_if(file.windows, matches);
         return window == file.windows.end() ? nullptr : &*window;
     };
-    const panel::window_section* window =
+    const panel_config::window_section* window =
         ident    ? found([&](const auto& w) { return w.ident == ident; })
         : number ? found([&](const auto& w) { return w.number == *number; })
                  : nullptr;
@@ -121,8 +121,9 @@ const panel::window_section& chosen_window(const panel::panel_file& file,
         window = found([&](const auto& w) { return w.ident == number; });
     }
     if (window == nullptr) {
-        window =
-            found([&](const auto& w) { return panel::folded(w.title) == panel::folded(*name); });
+        window = found([&](const auto& w) {
+            return panel_config::folded(w.title) == panel_config::folded(*name);
+        });
     }
     if (window != nullptr) {
         return *window;
@@ -144,9 +145,9 @@ int render_window(command_line& words, const render_settings& settings) {
 
     session bench(module_library::open(module_path));
     settings.prepare(bench, true);
-    const panel::panel_file file = panel::read_panel_file(panel_path);
-    const panel::window_section& window = chosen_window(file, window_name);
-    bench.aircraft().windows() = panel::start_windows(file);
+    const panel_config::panel_file file = panel_config::read_panel_file(panel_path);
+    const panel_config::window_section& window = chosen_window(file, window_name);
+    bench.aircraft().windows() = panel_config::start_windows(file);
     render::window_composer composer(bench, file, window, panel_path.parent_path(),
                                      module_path.stem().string());
     bench.run_frames(1);

@@ -12,9 +12,9 @@
 #include "bench/cli/commands.h"
 #include "bench/host/bench_error.h"
 #include "bench/host/session.h"
-#include "bench/panel/gauge_lookup.h"
-#include "bench/panel/panel_reader.h"
-#include "bench/panel/window_start_state.h"
+#include "bench/panel_config/gauge_lookup.h"
+#include "bench/panel_config/panel_reader.h"
+#include "bench/panel_config/window_start_state.h"
 #include "bench/soak/soak_run.h"
 
 namespace bench::cli {
@@ -24,19 +24,19 @@ namespace {
 std::vector<UINT32> place_every_gauge(session& bench, const std::string& module_name) {
     const std::filesystem::path panel_path =
         std::filesystem::exists(VAREK_BUILT_PANEL) ? VAREK_BUILT_PANEL : VAREK_DEFAULT_PANEL;
-    const panel::panel_file file = panel::read_panel_file(panel_path);
+    const panel_config::panel_file file = panel_config::read_panel_file(panel_path);
     std::vector<std::string> names;
     for (const GAUGEHDR* gauge : bench.module().gauges()) {
         names.emplace_back(gauge->gauge_name == nullptr ? "" : gauge->gauge_name);
     }
     std::set<std::size_t> placed;
     std::vector<UINT32> windows;
-    for (const panel::window_section& window : file.windows) {
+    for (const panel_config::window_section& window : file.windows) {
         if (window.ident) {
             windows.push_back(static_cast<UINT32>(*window.ident));
         }
-        for (const panel::gauge_line& line : window.gauges) {
-            const auto found = panel::look_up_gauge(line, module_name, names, file.encoding);
+        for (const panel_config::gauge_line& line : window.gauges) {
+            const auto found = panel_config::look_up_gauge(line, module_name, names, file.encoding);
             if (const auto* position = std::get_if<std::size_t>(&found)) {
                 bench.place(*bench.module().gauges()[*position], line.parameters);
                 placed.insert(*position);
@@ -48,7 +48,7 @@ std::vector<UINT32> place_every_gauge(session& bench, const std::string& module_
             bench.place(*bench.module().gauges()[i]);
         }
     }
-    bench.aircraft().windows() = panel::start_windows(file);
+    bench.aircraft().windows() = panel_config::start_windows(file);
     return windows;
 }
 

@@ -7,28 +7,28 @@
 #include <variant>
 
 #include "bench/host/bench_error.h"
-#include "bench/panel/background_size.h"
-#include "bench/panel/gauge_lookup.h"
-#include "bench/panel/placed_size.h"
+#include "bench/panel_config/background_size.h"
+#include "bench/panel_config/gauge_lookup.h"
+#include "bench/panel_config/placed_size.h"
 
 namespace bench::render {
 namespace {
 
 constexpr std::size_t bmp_file_header_bytes = 14;
 // A window without a background colour of its own is the simulator's dark grey.
-constexpr panel::colour default_background{40, 40, 40};
+constexpr panel_config::colour default_background{40, 40, 40};
 // At night the panel's metal falls into shadow, or takes the panel lights' warm glow.
 constexpr double night_shadow = 0.72;
 constexpr double panel_lit_shadow = 0.45;
 
-std::string where(const panel::panel_file& panel, int line) {
+std::string where(const panel_config::panel_file& panel, int line) {
     return panel.name + ":" + std::to_string(line) + ": ";
 }
 
 }  // namespace
 
-window_composer::window_composer(session& bench, const panel::panel_file& panel,
-                                 const panel::window_section& window,
+window_composer::window_composer(session& bench, const panel_config::panel_file& panel,
+                                 const panel_config::window_section& window,
                                  const std::filesystem::path& folder, std::string_view module_name)
     : bench_(bench), panel_(panel), window_(window), module_name_(module_name) {
     for (const GAUGEHDR* gauge : bench.module().gauges()) {
@@ -39,7 +39,7 @@ window_composer::window_composer(session& bench, const panel::panel_file& panel,
     if (background_ && window.size_mm) {
         scale = static_cast<double>(width_) / window.size_mm->width;
     }
-    for (const panel::gauge_line& line : window.gauges) {
+    for (const panel_config::gauge_line& line : window.gauges) {
         place(line, scale);
     }
 }
@@ -52,7 +52,7 @@ window_composer::~window_composer() {
 }
 
 void window_composer::load_background(const std::filesystem::path& folder) {
-    const auto file = panel::find_panel_file(folder, window_.file);
+    const auto file = panel_config::find_panel_file(folder, window_.file);
     if (file) {
         std::ifstream in(*file, std::ios::binary);
         const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
@@ -82,8 +82,9 @@ void window_composer::load_background(const std::filesystem::path& folder) {
     }
 }
 
-void window_composer::place(const panel::gauge_line& line, std::optional<double> pixels_per_unit) {
-    const auto found = panel::look_up_gauge(line, module_name_, published_, panel_.encoding);
+void window_composer::place(const panel_config::gauge_line& line,
+                            std::optional<double> pixels_per_unit) {
+    const auto found = panel_config::look_up_gauge(line, module_name_, published_, panel_.encoding);
     if (const auto* why = std::get_if<std::string>(&found)) {
         reports_.push_back(where(panel_, line.line) + *why);
         return;
@@ -98,8 +99,8 @@ void window_composer::place(const panel::gauge_line& line, std::optional<double>
         bench_.remove(placement);
         return;
     }
-    const panel::placed_size size =
-        panel::resolve_size(line, {renderer->width(), renderer->height()}, pixels_per_unit);
+    const panel_config::placed_size size =
+        panel_config::resolve_size(line, {renderer->width(), renderer->height()}, pixels_per_unit);
     const double scale = pixels_per_unit.value_or(1.0);
     gauges_.push_back({&placement, std::move(renderer), line.line, line.x * scale, line.y * scale,
                        size.width * scale, size.height * scale});
@@ -161,7 +162,7 @@ cairo_surface_t* window_composer::draw(const lighting& light) {
     if (background_) {
         cairo_set_source_surface(cr.get(), background_->picture(false, full_colour), 0, 0);
     } else {
-        const panel::colour c = window_.background_color.value_or(default_background);
+        const panel_config::colour c = window_.background_color.value_or(default_background);
         cairo_set_source_rgb(cr.get(), c.red / 255.0, c.green / 255.0, c.blue / 255.0);
     }
     cairo_paint(cr.get());

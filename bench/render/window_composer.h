@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "bench/host/session.h"
-#include "bench/panel/panel_file.h"
+#include "bench/panel_config/panel_file.h"
 #include "bench/render/bitmap_cache.h"
 #include "bench/render/gauge_renderer.h"
 
@@ -36,8 +36,8 @@ class window_composer {
     // Places the window's gauges in `bench`, a session of the module `module_name` (the module
     // file's name without its extension). `folder` is the panel's folder, where the background
     // is looked for.
-    window_composer(session& bench, const panel::panel_file& panel,
-                    const panel::window_section& window, const std::filesystem::path& folder,
+    window_composer(session& bench, const panel_config::panel_file& panel,
+                    const panel_config::window_section& window, const std::filesystem::path& folder,
                     std::string_view module_name);
     ~window_composer();
     window_composer(const window_composer&) = delete;
@@ -83,12 +83,12 @@ class window_composer {
     }
 
   private:
-    void place(const panel::gauge_line& line, std::optional<double> pixels_per_unit);
+    void place(const panel_config::gauge_line& line, std::optional<double> pixels_per_unit);
     void load_background(const std::filesystem::path& folder);
 
     session& bench_;
-    const panel::panel_file& panel_;
-    const panel::window_section& window_;
+    const panel_config::panel_file& panel_;
+    const panel_config::window_section& window_;
     std::string module_name_;
     std::vector<std::string> published_;
     std::unique_ptr<decoded_bitmap> background_;

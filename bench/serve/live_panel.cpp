@@ -191,7 +191,7 @@ json live_panel::layout_locked() const {
         if (!window.composer) {
             continue;
         }
-        const panel::window_section& section = *window.section;
+        const panel_config::window_section& section = *window.section;
         const screen_rect at =
             place_on_screen(section, window.composer->width(), window.composer->height(), screen);
         json gauges = json::array();

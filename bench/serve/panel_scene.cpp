@@ -1,9 +1,9 @@
 #include "bench/serve/panel_scene.h"
 
 #include "bench/host/bench_error.h"
-#include "bench/panel/background_size.h"
-#include "bench/panel/panel_reader.h"
-#include "bench/panel/window_start_state.h"
+#include "bench/panel_config/background_size.h"
+#include "bench/panel_config/panel_reader.h"
+#include "bench/panel_config/window_start_state.h"
 
 namespace bench::serve {
 
@@ -26,20 +26,20 @@ void panel_scene::read_panel() {
     windows_.clear();
     reports_.clear();
     try {
-        file_ = panel::read_panel_file(panel_);
+        file_ = panel_config::read_panel_file(panel_);
     } catch (const bench_error& error) {
         file_ = {};
         reports_.push_back(error.what());
         return;
     }
-    for (const panel::finding& f : file_.findings) {
-        if (f.what == panel::finding::kind::malformed) {
+    for (const panel_config::finding& f : file_.findings) {
+        if (f.what == panel_config::finding::kind::malformed) {
             reports_.push_back(file_.name + ":" + std::to_string(f.line) + ": " + f.text);
         }
     }
     // Windows keep their state across a reading; a window new to the aircraft starts as its
     // `visible` key says.
-    panel_windows windows = panel::start_windows(file_);
+    panel_windows windows = panel_config::start_windows(file_);
     for (const auto& [ident, open] : session_->aircraft().windows().windows()) {
         if (open) {
             windows.open(ident);
@@ -48,7 +48,7 @@ void panel_scene::read_panel() {
         }
     }
     session_->aircraft().windows() = windows;
-    for (const panel::window_section& section : file_.windows) {
+    for (const panel_config::window_section& section : file_.windows) {
         window_view view{&section, nullptr, {}};
         try {
             view.composer = std::make_unique<render::window_composer>(
@@ -68,8 +68,8 @@ void panel_scene::read_panel() {
 
 std::vector<std::filesystem::path> panel_scene::watched_files() const {
     std::vector<std::filesystem::path> files{panel_};
-    for (const panel::window_section& window : file_.windows) {
-        if (const auto found = panel::find_panel_file(panel_.parent_path(), window.file)) {
+    for (const panel_config::window_section& window : file_.windows) {
+        if (const auto found = panel_config::find_panel_file(panel_.parent_path(), window.file)) {
             files.push_back(*found);
         } else if (!window.file.empty()) {
             files.push_back(panel_.parent_path() / window.file);

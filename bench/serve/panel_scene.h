@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "bench/host/session.h"
-#include "bench/panel/panel_file.h"
+#include "bench/panel_config/panel_file.h"
 #include "bench/render/window_composer.h"
 #include "bench/serve/window_changes.h"
 
@@ -18,7 +18,7 @@ namespace bench::serve {
 class panel_scene {
   public:
     struct window_view {
-        const panel::window_section* section = nullptr;
+        const panel_config::window_section* section = nullptr;
         // Null when the window cannot be drawn (its reason is among the reports).
         std::unique_ptr<render::window_composer> composer;
         window_changes changes;
@@ -42,7 +42,7 @@ class panel_scene {
     const session& bench() const {
         return *session_;
     }
-    const panel::panel_file& file() const {
+    const panel_config::panel_file& file() const {
         return file_;
     }
     std::vector<window_view>& windows() {
@@ -64,7 +64,7 @@ class panel_scene {
     std::filesystem::path module_;
     std::filesystem::path panel_;
     std::unique_ptr<session> session_;
-    panel::panel_file file_;
+    panel_config::panel_file file_;
     std::vector<window_view> windows_;
     std::vector<std::string> reports_;
 };

@@ -6,8 +6,8 @@ screen_size screen_for(double widest_window) {
     return {widest_window, widest_window * 3.0 / 4.0};
 }
 
-screen_rect place_on_screen(const panel::window_section& window, int image_width, int image_height,
-                            screen_size screen) {
+screen_rect place_on_screen(const panel_config::window_section& window, int image_width,
+                            int image_height, screen_size screen) {
     screen_rect rect{0.0, 0.0, static_cast<double>(image_width), static_cast<double>(image_height)};
     if (window.window_size) {
         rect.width = (*window.window_size)[0] * screen.width;

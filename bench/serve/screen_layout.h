@@ -4,7 +4,7 @@
 // the browser's window.
 #pragma once
 
-#include "bench/panel/panel_file.h"
+#include "bench/panel_config/panel_file.h"
 
 namespace bench::serve {
 
@@ -25,7 +25,7 @@ struct screen_size {
 screen_size screen_for(double widest_window);
 
 // A window whose image is `image_width` x `image_height` pixels, on the screen.
-screen_rect place_on_screen(const panel::window_section& window, int image_width, int image_height,
-                            screen_size screen);
+screen_rect place_on_screen(const panel_config::window_section& window, int image_width,
+                            int image_height, screen_size screen);
 
 }  // namespace bench::serve

@@ -2,11 +2,11 @@
 // `Flaps_Lever`: its upper half sends the event that raises the flaps and its lower half the one
 // that lowers them, repeated while the button is held; the host sends them itself.
 #include "frame/catalog.h"
-#include "frame/flaps_steps.h"
 #include "frame/help_ids.h"
 #include "frame/key_events.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
+#include "gauges/shared/flaps_steps.h"
 #include "resources/resource_ids.h"
 
 namespace {

@@ -2,11 +2,11 @@
 // of its three legs. The green lamp lights with its leg down and locked; the red one blinks while
 // the leg travels, the three red lamps each at a slightly different rate, so that they drift in
 // and out of step.
-#include "frame/blink_phase.h"
 #include "frame/catalog.h"
 #include "frame/help_ids.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
+#include "gauges/shared/blink_phase.h"
 #include "resources/resource_ids.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <cstddef>
 
 #include "frame/catalog.h"
-#include "frame/faces.h"
-#include "frame/gauge_family.h"
 #include "frame/records.h"
-#include "frame/units_switch.h"
+#include "gauges/shared/faces.h"
+#include "gauges/shared/gauge_family.h"
+#include "gauges/shared/units_switch.h"
 #include "resources/resource_ids.h"
 #include "sound/sound_slot.h"
 

@@ -8,16 +8,16 @@
 // (gauges/controls/gear_lamps.cpp).
 #include <cstddef>
 
-#include "frame/blink_phase.h"
 #include "frame/catalog.h"
-#include "frame/flaps_steps.h"
-#include "frame/fuel_capacity.h"
-#include "frame/gauge_family.h"
 #include "frame/help_ids.h"
 #include "frame/lookup_value.h"
-#include "frame/press_to_test.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
+#include "gauges/shared/blink_phase.h"
+#include "gauges/shared/flaps_steps.h"
+#include "gauges/shared/fuel_capacity.h"
+#include "gauges/shared/gauge_family.h"
+#include "gauges/shared/press_to_test.h"
 #include "resources/resource_ids.h"
 #include "sound/sound_slot.h"
 

@@ -2,9 +2,9 @@
 // fraction of the full tank; the gauge reads the tank's capacity once, when it is installed,
 // and shows capacity x level in litres.
 #include "frame/catalog.h"
-#include "frame/fuel_capacity.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
+#include "gauges/shared/fuel_capacity.h"
 #include "resources/resource_ids.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "frame/key_events.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
-#include "frame/whole_number.h"
+#include "gauges/shared/whole_number.h"
 #include "resources/resource_ids.h"
 
 namespace {

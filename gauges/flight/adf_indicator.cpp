@@ -4,13 +4,13 @@
 // lower left, whose halves send the card's key events. With the ADF set switched off the
 // needle lies across the dial at three o'clock.
 #include "frame/catalog.h"
-#include "frame/faces.h"
 #include "frame/help_ids.h"
 #include "frame/host_services.h"
 #include "frame/key_events.h"
 #include "frame/module_state.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
+#include "gauges/shared/faces.h"
 #include "resources/resource_ids.h"
 
 namespace {

@@ -2,10 +2,10 @@
 // knots, one needle for each, both driven by the indicated airspeed in knots. The units mode
 // shows one face with its needle; only the metric needle converts the airspeed.
 #include "frame/catalog.h"
-#include "frame/faces.h"
 #include "frame/help_ids.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
+#include "gauges/shared/faces.h"
 #include "resources/resource_ids.h"
 
 namespace {

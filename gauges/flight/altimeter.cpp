@@ -4,11 +4,11 @@
 // millimetres of mercury on the metric face and in inches of mercury on the British face. The
 // knob at the lower left steps the setting; the host sends its key events itself.
 #include "frame/catalog.h"
-#include "frame/faces.h"
 #include "frame/help_ids.h"
 #include "frame/key_events.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
+#include "gauges/shared/faces.h"
 #include "resources/resource_ids.h"
 
 namespace {

@@ -4,12 +4,12 @@
 // and the bank-scale ring: metric shows the ground on top moving against the pitch, British the
 // sky on top moving with it. The knob's two halves send their key events through the host.
 #include "frame/catalog.h"
-#include "frame/faces.h"
 #include "frame/help_ids.h"
 #include "frame/host_services.h"
 #include "frame/key_events.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
+#include "gauges/shared/faces.h"
 #include "resources/resource_ids.h"
 
 namespace {

@@ -3,13 +3,13 @@
 // Russian with a long double-ended arrow fixed to the case at the set course, or the British
 // card with a dark centre and a pointer that turns with the card.
 #include "frame/catalog.h"
-#include "frame/course_knob.h"
-#include "frame/faces.h"
 #include "frame/help_ids.h"
 #include "frame/host_services.h"
 #include "frame/key_events.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
+#include "gauges/shared/course_knob.h"
+#include "gauges/shared/faces.h"
 #include "resources/resource_ids.h"
 
 namespace {

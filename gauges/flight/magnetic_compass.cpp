@@ -2,10 +2,10 @@
 // heading changes. The strip reads from right to left, as a card seen from behind; the units
 // mode chooses the strip lettered in Russian or the one lettered N, E, S, W.
 #include "frame/catalog.h"
-#include "frame/faces.h"
 #include "frame/help_ids.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
+#include "gauges/shared/faces.h"
 #include "resources/resource_ids.h"
 
 namespace {

@@ -6,14 +6,14 @@
 #include <cstdint>
 
 #include "frame/catalog.h"
-#include "frame/faces.h"
 #include "frame/help_ids.h"
 #include "frame/host_services.h"
 #include "frame/key_events.h"
 #include "frame/module_state.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
-#include "frame/whole_number.h"
+#include "gauges/shared/faces.h"
+#include "gauges/shared/whole_number.h"
 #include "resources/resource_ids.h"
 
 namespace {

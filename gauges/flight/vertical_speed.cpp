@@ -4,11 +4,11 @@
 // that unit, so neither needle converts. The screw at the foot of the bezel is a units switch:
 // a click turns the units mode over for every dial and clicks through the gauge's sound slot.
 #include "frame/catalog.h"
-#include "frame/faces.h"
 #include "frame/help_ids.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
-#include "frame/units_switch.h"
+#include "gauges/shared/faces.h"
+#include "gauges/shared/units_switch.h"
 #include "resources/resource_ids.h"
 #include "sound/sound_slot.h"
 

@@ -6,13 +6,13 @@
 #include <cmath>
 
 #include "frame/catalog.h"
-#include "frame/course_knob.h"
 #include "frame/help_ids.h"
 #include "frame/host_services.h"
 #include "frame/key_events.h"
 #include "frame/module_state.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
+#include "gauges/shared/course_knob.h"
 #include "resources/resource_ids.h"
 
 namespace {

@@ -13,7 +13,7 @@
 
 #include "frame/host_abi.h"
 #include "frame/host_services.h"
-#include "frame/radio_display.h"
+#include "gauges/shared/radio_display.h"
 #include "resources/resource_ids.h"
 #include "sound/sound_slot.h"
 

@@ -4,12 +4,12 @@
 #include <string>
 #include <string_view>
 
-#include "bench/panel/gauge_lookup.h"
-#include "bench/panel/panel_reader.h"
-#include "bench/panel/window_start_state.h"
+#include "bench/panel_config/gauge_lookup.h"
+#include "bench/panel_config/panel_reader.h"
+#include "bench/panel_config/window_start_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace bench::panel;
+    using namespace bench::panel_config;
     const panel_file panel =
         read_panel(std::string_view(reinterpret_cast<const char*>(data), size), "fuzzed.cfg");
     start_windows(panel);

@@ -2,7 +2,7 @@
 // the units each face reads and the failures of a needle. A new dial adds rows: the gauge, the
 // units mode, the variable and its value, the needle's element index, what the needle reads and
 // where it points. The marks between the ends are not restated here: the needles are checked
-// against the marks drawn on their faces in tests/render/gauge_drawing_test.cpp.
+// against the marks drawn on their faces in tests/bench/render/gauge_drawing_test.cpp.
 #include <cmath>
 #include <limits>
 #include <string>

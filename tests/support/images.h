@@ -10,7 +10,7 @@
 
 #include <cairo.h>
 
-#include "resources/art/canvas.h"
+#include "art/canvas.h"
 
 namespace testing_support {
 

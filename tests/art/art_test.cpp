@@ -1,0 +1,145 @@
+// The module's bitmaps as the art generator made them: each at its recipe's size, every
+// bitmap an element names carried (masks and icon images included), and the art written the
+// way the simulator reads it (24-bit colour, pure black only where nothing is painted).
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "art/canvas.h"
+#include "art/primitives.h"
+#include "art/recipes.h"
+#include "bench/host/element_records.h"
+#include "bench/host/resource_formats.h"
+#include "resources/resource_ids.h"
+#include "tests/support/module_under_test.h"
+
+namespace {
+
+// Every bitmap the module carries, with the resource's bytes, by number or by name.
+std::map<std::string, std::span<const std::uint8_t>> carried_bitmaps(
+    const bench::module_library& module) {
+    std::map<std::string, std::span<const std::uint8_t>> bitmaps;
+    for (const auto& r : platform_control::module_resources(module.handle())) {
+        if (r.type.text.empty() && r.type.id == 2) {
+            bitmaps.emplace(r.name.text.empty() ? std::to_string(r.name.id) : r.name.text, r.bytes);
+        }
+    }
+    return bitmaps;
+}
+
+// The recipes are the one list of the module's bitmaps: the module carries each at its size, as
+// 24-bit art, and no bitmap besides.
+TEST(CarriedBitmaps, AreTheRecipesAtTheirSizesAndNoOthers) {
+    const bench::module_library module = testing_support::module_file();
+    const auto bitmaps = carried_bitmaps(module);
+    const std::vector<art::recipe> recipes = art::all_recipes();
+    for (const art::recipe& r : recipes) {
+        const auto found = bitmaps.find(r.key());
+        ASSERT_NE(found, bitmaps.end()) << "bitmap " << r.key() << " is not carried";
+        const bench::bitmap_description d = bench::describe_bitmap(found->second);
+        EXPECT_EQ(d.width, r.width) << r.key();
+        EXPECT_EQ(d.height, r.height) << r.key();
+        EXPECT_EQ(d.bits_per_pixel, 24u) << r.key();
+    }
+    EXPECT_EQ(bitmaps.size(), recipes.size());
+}
+
+TEST(CarriedBitmaps, EveryBitmapAnElementNamesIsCarriedAndMasksMatchTheirWindows) {
+    const bench::module_library module = testing_support::module_file();
+    const auto bitmaps = carried_bitmaps(module);
+    bench::session panel(testing_support::module_file());
+    for (const GAUGEHDR* gauge : panel.module().gauges()) {
+        const bench::gauge_placement& placed = panel.place(*gauge);
+        for (const auto& r : placed.readings()) {
+            const ELEMENT_HEADER& e = *r.element;
+            std::set<ID> named;
+            switch (e.element_type) {
+                case ELEMENT_TYPE_STRING:
+                    break;
+                case ELEMENT_TYPE_ICON: {
+                    // An icon with neither a variable nor a callback only ever shows image 0.
+                    const auto& icon = bench::element_record<ELEMENT_ICON>(e);
+                    const bool fixed = icon.update_cb == nullptr && icon.source_var.id == 0;
+                    for (int k = 0; k < (fixed ? 1 : icon.num_icons); ++k) {
+                        named.insert(e.resource_id + k);
+                    }
+                    break;
+                }
+                case ELEMENT_TYPE_SPRITE:
+                case ELEMENT_TYPE_MOVING_IMAGE:
+                    named.insert(e.resource_id + 1);
+                    [[fallthrough]];
+                default:
+                    named.insert(e.resource_id);
+            }
+            for (ID id : named) {
+                EXPECT_TRUE(bitmaps.contains(std::to_string(id)))
+                    << placed.name() << " names bitmap " << id << ", which is not carried";
+            }
+        }
+    }
+}
+
+TEST(Masks, AreWhiteWhereTheImageShowsAndBlackElsewhere) {
+    const bench::module_library module = testing_support::module_file();
+    const auto bitmaps = carried_bitmaps(module);
+    for (ID mask : {BMP_ATTITUDE_METRIC_SPHERE_MASK, BMP_ATTITUDE_BRITISH_SPHERE_MASK,
+                    BMP_ALTIMETER_BRITISH_DISC_MASK, BMP_ALTIMETER_METRIC_DISC_MASK,
+                    BMP_COM_CHANNEL_DIGITS_MASK, BMP_NAV_TENS_DIGITS_MASK, BMP_ADF_DIGITS_MASK,
+                    BMP_XPDR_DIGITS_MASK}) {
+        const auto dib = bitmaps.at(std::to_string(mask));
+        const bench::bitmap_description d = bench::describe_bitmap(dib);
+        const std::size_t row_bytes = (3 * static_cast<std::size_t>(d.width) + 3) & ~std::size_t{3};
+        int white = 0;
+        for (int row = 0; row < d.height; ++row) {
+            for (int x = 0; x < d.width; ++x) {
+                const std::uint8_t* p = dib.data() + 40 + row * row_bytes + 3 * x;
+                const bool is_white = p[0] == 255 && p[1] == 255 && p[2] == 255;
+                const bool is_black = p[0] == 0 && p[1] == 0 && p[2] == 0;
+                EXPECT_TRUE(is_white || is_black) << "bitmap " << mask << " at " << x << "," << row;
+                white += is_white ? 1 : 0;
+            }
+        }
+        EXPECT_GT(white, d.width * d.height / 2) << mask;
+    }
+}
+
+// ---- How art becomes a bitmap -------------------------------------------------------------------
+
+TEST(KeyedArt, PaintsBlackAsTheDarkestVisibleGreyAndLeavesUnpaintedPixelsTransparent) {
+    art::canvas c(4, 2);
+    cairo_rectangle(c.cr(), 0, 0, 2, 2);
+    art::set_colour(c.cr(), {0, 0, 0});
+    cairo_fill(c.cr());
+    cairo_rectangle(c.cr(), 2, 0, 1, 2);
+    art::set_colour(c.cr(), art::rgb(200, 100, 50));
+    cairo_fill(c.cr());
+    const art::rgb_bitmap b = c.to_bitmap(art::paint_mode::keyed);
+    using pixel = art::rgb_bitmap::pixel;
+    EXPECT_EQ(b.at(0, 0), (pixel{8, 8, 8}));
+    EXPECT_EQ(b.at(1, 1), (pixel{8, 8, 8}));
+    EXPECT_EQ(b.at(2, 1), (pixel{200, 100, 50}));
+    EXPECT_EQ(b.at(3, 0), (pixel{0, 0, 0}));
+    const art::rgb_bitmap mask = c.to_bitmap(art::paint_mode::mask);
+    EXPECT_EQ(mask.at(0, 0), (pixel{255, 255, 255}));
+    EXPECT_EQ(mask.at(3, 1), (pixel{0, 0, 0}));
+}
+
+TEST(BmpFile, HoldsTheRowsBottomUpPaddedToFourBytes) {
+    art::rgb_bitmap b{3, 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}};
+    const std::vector<std::uint8_t> file = art::bmp_file(b);
+    ASSERT_EQ(file.size(), 14u + 40 + 2 * 12);
+    const std::span<const std::uint8_t> dib(file.data() + 14, file.size() - 14);
+    const bench::bitmap_description d = bench::describe_bitmap(dib);
+    EXPECT_EQ(d.width, 3);
+    EXPECT_EQ(d.height, 2);
+    EXPECT_EQ(d.bits_per_pixel, 24u);
+    // The bottom row first, each pixel blue, green, red.
+    const std::vector<std::uint8_t> first_row(file.begin() + 54, file.begin() + 66);
+    EXPECT_EQ(first_row, (std::vector<std::uint8_t>{12, 11, 10, 15, 14, 13, 18, 17, 16, 0, 0, 0}));
+}
+
+}  // namespace
