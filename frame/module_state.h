@@ -18,20 +18,5 @@ extern SINT32 adf_power;
 extern SINT32 adf_tone;
 extern SINT32 xpdr_power;
 
-// State that one gauge keeps for the module's life, read and written by that gauge alone.
-// The radio altimeter's own power switch (a right click on its knob), 0 off at every load.
-extern SINT32 radio_altimeter_power;
-// The accelerometer's memory hands: the lowest and highest load factor since the load or the
-// last reset, in the host's 1/624 g.
-extern FLOAT64 accelerometer_lowest;
-extern FLOAT64 accelerometer_highest;
-// The COM and NAV sets' frequencies as their gauge callbacks and knob clicks last read them:
-// whole megahertz, and the two decimals as a number 0 to 99. The displays and knobs of the sets
-// read only these.
-extern FLOAT64 com_mhz;
-extern FLOAT64 com_hundredths;
-extern FLOAT64 nav_mhz;
-extern FLOAT64 nav_hundredths;
-
 // Turns the units mode over: metric becomes British and British metric.
 void flip_units_mode();

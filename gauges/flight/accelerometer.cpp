@@ -5,7 +5,6 @@
 #include "frame/catalog.h"
 #include "frame/help_ids.h"
 #include "frame/host_services.h"
-#include "frame/module_state.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
 #include "resources/resource_ids.h"
@@ -24,28 +23,33 @@ constinit GAUGEHDR gauge_accelerometer = gauge_header({
 
 namespace {
 
+// The memory hands: the lowest and highest load factor since the load or the last reset, in
+// the host's 1/624 g.
+constinit FLOAT64 lowest_load = 0.0;
+constinit FLOAT64 highest_load = 0.0;
+
 // The memory hands keep the running extremes of the reading, each time the host evaluates
 // them; a reading equal to the kept one changes nothing.
 FLOAT64 FSAPI lowest_callback(ELEMENT_NEEDLE* hand) {
-    if (hand->source_var.var_value.n < accelerometer_lowest) {
-        accelerometer_lowest = hand->source_var.var_value.n;
+    if (hand->source_var.var_value.n < lowest_load) {
+        lowest_load = hand->source_var.var_value.n;
     }
-    return accelerometer_lowest;
+    return lowest_load;
 }
 
 FLOAT64 FSAPI highest_callback(ELEMENT_NEEDLE* hand) {
-    if (hand->source_var.var_value.n > accelerometer_highest) {
-        accelerometer_highest = hand->source_var.var_value.n;
+    if (hand->source_var.var_value.n > highest_load) {
+        highest_load = hand->source_var.var_value.n;
     }
-    return accelerometer_highest;
+    return highest_load;
 }
 
 // The knob: both memory hands back under the main pointer.
 BOOL FSAPI reset_mouse_function(PIXPOINT*, FLAGS32) {
     MODULE_VAR load = source(G_FORCE);
     lookup_var(&load);
-    accelerometer_lowest = load.var_value.n;
-    accelerometer_highest = load.var_value.n;
+    lowest_load = load.var_value.n;
+    highest_load = load.var_value.n;
     return 0;
 }
 

@@ -9,7 +9,6 @@
 #include "frame/help_ids.h"
 #include "frame/host_services.h"
 #include "frame/key_events.h"
-#include "frame/module_state.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
 #include "gauges/shared/faces.h"
@@ -30,6 +29,9 @@ constinit GAUGEHDR gauge_radio_altimeter = gauge_header({
 
 namespace {
 
+// The set's own power switch (a right click on its knob), 0 off at every load.
+constinit SINT32 power = 0;
+
 // Decision heights in metres, each a whole number of feet: the knob's upper end stop and the
 // setting below which it steps finely.
 constexpr FLOAT64 highest_setting = 761.9999756160008;  // 2500 ft
@@ -49,8 +51,7 @@ FLOAT64 FSAPI metric_set_point_callback(ELEMENT_NEEDLE* pointer) {
 
 // Switched off, the height pointer rests at 0.
 FLOAT64 height_reading(ELEMENT_NEEDLE* pointer, units_face face) {
-    return face_reading(pointer->header, face,
-                        radio_altimeter_power != 0 ? pointer->source_var.var_value.n : 0.0);
+    return face_reading(pointer->header, face, power != 0 ? pointer->source_var.var_value.n : 0.0);
 }
 
 FLOAT64 FSAPI british_height_callback(ELEMENT_NEEDLE* pointer) {
@@ -64,7 +65,7 @@ FLOAT64 FSAPI metric_height_callback(ELEMENT_NEEDLE* pointer) {
 // The flag shows while the set is off, and while on as long as the host reports the
 // instrument failed (1).
 FLOAT64 FSAPI flag_callback(ELEMENT_ICON* flag) {
-    if (radio_altimeter_power == 0) {
+    if (power == 0) {
         return 0.0;
     }
     // The state as a 32-bit integer (nothing shown for a value that is not a number), less 1
@@ -78,7 +79,7 @@ FLOAT64 FSAPI flag_callback(ELEMENT_ICON* flag) {
 FLOAT64 FSAPI lamp_callback(ELEMENT_ICON* lamp) {
     MODULE_VAR on_ground = source(AIRCRAFT_ON_GROUND);
     lookup_var(&on_ground);
-    if (radio_altimeter_power == 0 || on_ground.var_value.n == 1.0) {
+    if (power == 0 || on_ground.var_value.n == 1.0) {
         return -1.0;
     }
     return lamp->source_var.var_value.n - 1.0;
@@ -139,7 +140,7 @@ FLOAT64 decision_height() {
 }
 
 void toggle_power() {
-    radio_altimeter_power = radio_altimeter_power == 0 ? 1 : 0;
+    power = power == 0 ? 1 : 0;
 }
 
 // The right half: a left click raises the setting (finely below 300 ft), up to 2500 ft; a right

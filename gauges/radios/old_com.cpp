@@ -19,6 +19,11 @@ extern MOUSERECT mouse[];
 
 constinit sound_slot click_slot{};
 
+// The frequency as the gauge callback and the knob clicks last read it: whole megahertz, and
+// the two decimals as a number 0 to 99. The drums and knobs read only these.
+constinit FLOAT64 com_mhz = 0.0;
+constinit FLOAT64 com_hundredths = 0.0;
+
 void switch_off() {
     com_power = 0;
 }

@@ -20,6 +20,11 @@ extern MOUSERECT mouse[];
 
 constinit sound_slot click_slot{};
 
+// The frequency as the gauge callback and the knob clicks last read it: whole megahertz, and
+// the two decimals as a number 0 to 99. The drums and knobs read only these.
+constinit FLOAT64 nav_mhz = 0.0;
+constinit FLOAT64 nav_hundredths = 0.0;
+
 // Installation: both switches off, and the ident silenced.
 void switch_off() {
     nav_power = 0;

@@ -25,9 +25,6 @@ inline void reset_linked_module_state() {
     units_mode = 0;
     sound_enabled = 1;
     com_power = nav_power = nav_ident = adf_power = adf_tone = xpdr_power = 0;
-    radio_altimeter_power = 0;
-    accelerometer_lowest = 0.0;
-    accelerometer_highest = 0.0;
 }
 
 }  // namespace testing_support
