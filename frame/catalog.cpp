@@ -7,7 +7,6 @@ constexpr std::size_t listed_positions[] = {
 #define CATALOG_FAMILY(family, count)
 #define CATALOG_GAUGE(position, header) position,
 #define CATALOG_MEMBER(position, family, row) position,
-#define CATALOG_UNBUILT(position) position,
 #include "frame/catalog_list.h"
 };
 
@@ -37,7 +36,6 @@ VAREK_EXPORT constinit catalog_linkage Linkage = {
 #define CATALOG_FAMILY(family, count)
 #define CATALOG_GAUGE(position, header) &header,
 #define CATALOG_MEMBER(position, family, row) &family[row],
-#define CATALOG_UNBUILT(position)
 #include "frame/catalog_list.h"
         nullptr,
     },

@@ -37,5 +37,4 @@ extern "C" VAREK_EXPORT catalog_linkage Linkage;
 #define CATALOG_FAMILY(family, count) extern std::array<GAUGEHDR, count> family;
 #define CATALOG_GAUGE(position, header) extern GAUGEHDR header;
 #define CATALOG_MEMBER(position, family, row)
-#define CATALOG_UNBUILT(position)
 #include "frame/catalog_list.h"

@@ -2,15 +2,11 @@
 // only place that names the gauges' headers; `frame/catalog.h` turns it into their
 // declarations and `frame/catalog.cpp` into the gauge list of `Linkage`.
 //
-// The includer defines the four line kinds before including this file (it has no include
+// The includer defines the three line kinds before including this file (it has no include
 // guard, and each kind is undefined again at its end):
 //   CATALOG_FAMILY(family, count)          a family of gauges built from one table of rows
 //   CATALOG_GAUGE(position, header)        a gauge with a header of its own
 //   CATALOG_MEMBER(position, family, row)  the gauge built from row `row` of a family's table
-//   CATALOG_UNBUILT(position)              a published position whose gauge is not built yet
-// Building a gauge turns its CATALOG_UNBUILT line into a CATALOG_GAUGE or CATALOG_MEMBER line.
-// The unbuilt positions are left out of `Linkage`, so the built gauges keep the published
-// order and the list still ends at the first null entry.
 
 // clang-format off
 CATALOG_FAMILY(toggle_buttons, 14)  // panels/toggle_buttons.cpp
@@ -83,4 +79,3 @@ CATALOG_MEMBER(60, warning_lights, 6)        // Generator_Light
 #undef CATALOG_FAMILY
 #undef CATALOG_GAUGE
 #undef CATALOG_MEMBER
-#undef CATALOG_UNBUILT
