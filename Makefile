@@ -83,8 +83,8 @@ panel: build
 screenshot: build
 	/usr/bin/python3 tests/bench/serve/browser_test.py $(BENCH) $(MODULE) --screenshot docs/live-panel.png
 
-# The benchmarks, then the table of figures against their limits and goals (README,
-# Performance). They run in the one optimised tree that `make run` uses too: the linux preset is
+# The benchmarks, then the table of figures against their limits and goals
+# (docs/performance.md). They run in the one optimised tree that `make run` uses too: the linux preset is
 # the release build (RelWithDebInfo: -O2 and NDEBUG, with the symbols `perf report` needs).
 perf: build
 	build/linux/perf/varek_perf
