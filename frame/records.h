@@ -261,7 +261,7 @@ constexpr ELEMENT_STRING string_element(const string_spec& s) {
 template <auto&... Elements>
 constinit PELEMENT_HEADER element_list[] = {&Elements.header..., nullptr};
 
-// The one-element list of row I of a family's records (gauges/shared/gauge_family.h): the element
+// The one-element list of row I of a family's records (frame/gauge_family.h): the element
 // `Records[I]`, or its member that `Members` name, as in
 // `row_element_list<plates, row, &plate_records::base>`. The family and the row are passed
 // apart because a subobject as a template argument is beyond clang before version 18.

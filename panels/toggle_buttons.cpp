@@ -13,10 +13,10 @@
 #include <cstddef>
 
 #include "frame/catalog.h"
+#include "frame/gauge_family.h"
 #include "frame/help_ids.h"
 #include "frame/key_events.h"
 #include "frame/records.h"
-#include "gauges/shared/gauge_family.h"
 #include "panels/window_toggle.h"
 #include "resources/resource_ids.h"
 

@@ -7,9 +7,9 @@
 #include <cstddef>
 
 #include "frame/catalog.h"
+#include "frame/gauge_family.h"
 #include "frame/records.h"
 #include "gauges/shared/faces.h"
-#include "gauges/shared/gauge_family.h"
 #include "gauges/shared/units_switch.h"
 #include "resources/resource_ids.h"
 #include "sound/sound_slot.h"

@@ -9,12 +9,12 @@
 #include <cstddef>
 
 #include "frame/catalog.h"
+#include "frame/gauge_family.h"
 #include "frame/help_ids.h"
 #include "frame/host_services.h"
 #include "frame/key_events.h"
 #include "frame/records.h"
 #include "frame/tokens.h"
-#include "gauges/shared/gauge_family.h"
 #include "resources/resource_ids.h"
 #include "sound/sound_slot.h"
 

@@ -9,6 +9,7 @@
 #include <cstddef>
 
 #include "frame/catalog.h"
+#include "frame/gauge_family.h"
 #include "frame/help_ids.h"
 #include "frame/lookup_value.h"
 #include "frame/records.h"
@@ -16,7 +17,6 @@
 #include "gauges/shared/blink_phase.h"
 #include "gauges/shared/flaps_steps.h"
 #include "gauges/shared/fuel_capacity.h"
-#include "gauges/shared/gauge_family.h"
 #include "gauges/shared/press_to_test.h"
 #include "resources/resource_ids.h"
 #include "sound/sound_slot.h"
