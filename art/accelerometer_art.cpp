@@ -4,6 +4,7 @@
 #include <array>
 
 #include "art/recipes.h"
+#include "frame/units.h"
 #include "resources/resource_ids.h"
 
 namespace art {
@@ -12,13 +13,12 @@ namespace {
 constexpr std::string_view gauge = "Accelerometer";
 constexpr int side = 260;
 constexpr double face_radius = 118;
-constexpr double per_g = 624;  // the pointers' table unit
 constexpr point knob_centre{27, 235};
 
-// The face's graduation in g, through the pointers' table in 1/624 g.
+// The face's graduation in g, through the pointers' table in the host's load factor.
 dial_scale g_scale(module_records& records) {
     return records.needle_scale(gauge, BMP_ACCELEROMETER_POINTER, 0,
-                                [](double g) { return g * per_g; });
+                                [](double g) { return g * load_factor_units_per_g; });
 }
 
 void face(cairo_t* cr, module_records& records) {

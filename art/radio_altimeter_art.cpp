@@ -5,6 +5,7 @@
 #include <array>
 
 #include "art/recipes.h"
+#include "frame/units.h"
 #include "resources/resource_ids.h"
 
 namespace art {
@@ -13,7 +14,6 @@ namespace {
 constexpr std::string_view gauge = "Radio_Altimeter";
 constexpr int side = 304;
 constexpr double face_radius = 136;
-constexpr double feet_per_metre = 3.28084;
 constexpr colour amber = rgb(255, 176, 32);
 constexpr colour flag_red = rgb(210, 30, 26);
 

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "art/recipes.h"
+#include "frame/units.h"
 #include "resources/resource_ids.h"
 
 namespace art {
@@ -17,9 +18,10 @@ constexpr int british_height = 200;
 constexpr double face_radius = 88;
 constexpr point screw_centre{100, 214.5};
 
-// The needles read 1/256 metre per second.
-constexpr double table_per_metre_per_second = 256;
-constexpr double table_per_thousand_feet_per_minute = 1000 / 3.28084 / 60 * 256;
+// The needles read the host's vertical speed.
+constexpr double table_per_metre_per_second = vertical_speed_units_per_metre_per_second;
+constexpr double table_per_thousand_feet_per_minute =
+    1000 * metres_per_foot / 60 * vertical_speed_units_per_metre_per_second;
 
 constexpr tick_style major{61, 81, 2.6};
 constexpr tick_style medium{68, 81, 1.8};

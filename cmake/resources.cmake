@@ -1,5 +1,7 @@
-# The resources a module carries. A program that makes resources lists what it made, one line
-# of a resource script each:
+# Files a program carries inside itself, embedded by the assembler (.incbin) with a table of
+# them: the resources a module carries, and any other directory of files (the live panel's page,
+# the tests' fixtures). A program that makes resources lists what it made, one line of a
+# resource script each:
 #
 #   <id> <TYPE> "<file>"
 #
@@ -8,16 +10,18 @@
 #
 #   varek_resource_list(<list file> <target that writes it> [DIRECTORY <directory>])
 #
-# A resource may also be named here, one per call (the tests' own fixtures are):
+# A file may also be named here, one per call (the tests' fixtures and the page's files are):
 #
-#   varek_resource(<type> <id> <file> <target that makes the file> [DIRECTORY <directory>])
+#   varek_resource(<type> <id> <file> [MADE_BY <target that makes it>] [DIRECTORY <directory>])
 #
 # <type> is BITMAP (an RT_BITMAP resource: the .bmp file without its 14-byte file header, as a
 # Windows resource holds it) or a text type such as WAVE (the file as it stands). <id> is a
-# number or a name. Resources go to the module's directory `varek_resources` unless DIRECTORY
-# names another; each directory is an object library that embeds the files with the assembler
-# and exports the table of them under its symbol (`ResourceDirectory` for the module's, the
-# directory's own name for any other). Every resource of a directory is declared in the
+# number or a name, kept as written (a module's names are upper case, as the resource compiler
+# stores them; the page's are its paths, "/index.html"). Files go to the module's directory
+# `varek_resources` unless DIRECTORY names another; each directory is an object library that
+# embeds the files and exports the table of them under its symbol (`ResourceDirectory` for the
+# module's, the directory's own name for any other), in the form of
+# platform/posix/resource_directory.h. Every file of a directory is declared in the
 # CMakeLists.txt that declares its first one.
 #
 # From the lists the build writes the directory's table and a Windows resource script beside
@@ -38,31 +42,33 @@ function(_varek_resource_directory directory)
     "cmake_language(DEFER CALL _varek_write_resource_directory [[${directory}]])")
 endfunction()
 
-function(_varek_resource_target directory_var)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "DIRECTORY" "")
-  if(NOT arg_DIRECTORY)
-    set(arg_DIRECTORY varek_resources)
+function(_varek_resource_target directory_var name)
+  if(NOT name)
+    set(name varek_resources)
   endif()
-  if(NOT TARGET ${arg_DIRECTORY})
-    _varek_resource_directory(${arg_DIRECTORY})
+  if(NOT TARGET ${name})
+    _varek_resource_directory(${name})
   endif()
-  set(${directory_var} ${arg_DIRECTORY} PARENT_SCOPE)
+  set(${directory_var} ${name} PARENT_SCOPE)
 endfunction()
 
-function(varek_resource type id file producer)
-  _varek_resource_target(directory ${ARGN})
+function(varek_resource type id file)
+  cmake_parse_arguments(PARSE_ARGV 3 arg "" "MADE_BY;DIRECTORY" "")
+  _varek_resource_target(directory "${arg_DIRECTORY}")
   if(file MATCHES "[\"\\\\]")
     message(FATAL_ERROR "resource file path with a quote or backslash: ${file}")
   endif()
   string(TOUPPER "${type}" type)
-  string(TOUPPER "${id}" id)
   set_property(TARGET ${directory} APPEND PROPERTY VAREK_RESOURCE_LINES "${id} ${type} \"${file}\"")
   set_property(TARGET ${directory} APPEND PROPERTY VAREK_RESOURCE_FILES ${file})
-  add_dependencies(${directory} ${producer})
+  if(arg_MADE_BY)
+    add_dependencies(${directory} ${arg_MADE_BY})
+  endif()
 endfunction()
 
 function(varek_resource_list list producer)
-  _varek_resource_target(directory ${ARGN})
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "DIRECTORY" "")
+  _varek_resource_target(directory "${arg_DIRECTORY}")
   set_property(TARGET ${directory} APPEND PROPERTY VAREK_RESOURCE_LISTS ${list})
   add_dependencies(${directory} ${producer})
 endfunction()
@@ -127,7 +133,7 @@ function(_varek_write_resources directory symbol source script lists)
   foreach(list_file IN LISTS lists)
     file(STRINGS ${list_file} lines)
     foreach(line IN LISTS lines)
-      if(NOT line MATCHES "^([A-Za-z0-9_]+) ([A-Za-z0-9_]+) \"([^\"\\\\]+)\"$")
+      if(NOT line MATCHES "^([A-Za-z0-9_./-]+) ([A-Za-z0-9_]+) \"([^\"\\\\]+)\"$")
         message(FATAL_ERROR "${list_file}: not a resource line: ${line}")
       endif()
       set(id ${CMAKE_MATCH_1})

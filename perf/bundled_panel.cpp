@@ -4,6 +4,7 @@
 #include <string>
 #include <variant>
 
+#include "bench/cli/default_panel.h"
 #include "bench/host/bench_error.h"
 #include "bench/panel_config/gauge_lookup.h"
 #include "bench/panel_config/panel_reader.h"
@@ -11,7 +12,7 @@
 namespace perf {
 
 std::filesystem::path bundled_panel_path() {
-    return std::filesystem::exists(VAREK_BUILT_PANEL) ? VAREK_BUILT_PANEL : VAREK_DEFAULT_PANEL;
+    return bench::cli::default_panel_file();
 }
 
 const bench::panel_config::panel_file& bundled_panel() {

@@ -1,6 +1,6 @@
-// The bundled panel as the benchmarks use it: the panel file beside its drawn backgrounds (the
-// repository's own, drawn in the windows' colours, before the build has drawn them), and every
-// gauge of the module's catalog placed with the parameters of its first line in the panel.
+// The bundled panel as the benchmarks use it: the built Panel folder's panel file beside its
+// drawn backgrounds, found as gauge-bench finds it, and every gauge of the module's catalog
+// placed with the parameters of its first line in the panel.
 #pragma once
 
 #include <filesystem>

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make binutils git pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev libcpp-httplib-dev libcairo2-dev libpng-dev libstb-dev zlib1g-dev
+  nlohmann-json3-dev libcpp-httplib-dev libcli11-dev libcairo2-dev libpng-dev libstb-dev zlib1g-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   fonts-dejavu-core fonts-liberation fontconfig
   clang-format

@@ -5,11 +5,11 @@
 
 #include "bench/aircraft/simulated_aircraft.h"
 #include "frame/tokens.h"
+#include "frame/units.h"
 
 namespace bench {
 namespace {
 
-constexpr double feet_per_metre = 3.28084;
 constexpr double highest_decision_height = 2500.0;  // feet
 
 void step_decision_height(simulated_aircraft& aircraft, UINT32 fine, int direction) {

@@ -6,19 +6,17 @@
 
 #include "bench/aircraft/simulated_aircraft.h"
 #include "frame/tokens.h"
+#include "frame/units.h"
 
 namespace bench {
 namespace {
 
-constexpr double gravity = 9.80665;           // m/s²
-constexpr double metres_per_knot = 0.514444;  // m/s
-constexpr double metres_per_foot = 1 / 3.28084;
+constexpr double gravity = 9.80665;  // m/s²
 constexpr double degrees = 180.0 / std::numbers::pi;
 // The turn coordinator's unit: 4.5 units are the rate of a 45-degree bank turn at 500 km/h;
 // the host gives 256 per unit.
 constexpr double reference_rate = gravity / (500.0 / 3.6);  // rad/s
 constexpr double turn_units_per_rad_s = 256.0 * 4.5 / reference_rate;
-constexpr double load_units_per_g = 624.0;
 // Below this speed the aircraft does not fly, and does not turn by banking.
 constexpr double flying_speed = 1.0;  // m/s
 // Bank is taken no steeper than this, where a level turn would need an endless load.
@@ -34,14 +32,15 @@ void flight_dynamics_system::advance(simulated_aircraft& aircraft, double second
     const double bank = std::clamp(aircraft.token_value(ATTITUDE_INDICATOR_BANK_DEGREES),
                                    -steepest_bank, steepest_bank);
     const double pitch = aircraft.token_value(ATTITUDE_INDICATOR_PITCH_DEGREES);
-    const double speed = aircraft.token_value(AIRSPEED) * metres_per_knot;
+    const double speed = aircraft.token_value(AIRSPEED) * metres_per_second_per_knot;
 
     // A coordinated turn: the rate follows bank and speed, the ball stays in the middle. The
     // host's bank is positive to the left; the heading grows in a right turn.
     const double rate = speed > flying_speed ? -gravity * std::tan(radians(bank)) / speed : 0.0;
     aircraft.update(DELTA_HEADING_RATE, rate * turn_units_per_rad_s);
     aircraft.update(TURN_COORDINATOR_BALL_POS, 0.0);
-    aircraft.update(G_FORCE, load_units_per_g * std::cos(radians(pitch)) / std::cos(radians(bank)));
+    aircraft.update(G_FORCE,
+                    load_factor_units_per_g * std::cos(radians(pitch)) / std::cos(radians(bank)));
 
     if (aircraft.flight() == nullptr) {
         const double heading = std::fmod(

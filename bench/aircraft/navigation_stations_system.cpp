@@ -7,6 +7,7 @@
 
 #include "bench/aircraft/simulated_aircraft.h"
 #include "frame/tokens.h"
+#include "frame/units.h"
 
 namespace bench {
 namespace {
@@ -35,9 +36,6 @@ constexpr double glide_slope_full_scale_degrees = 0.7;
 constexpr double glide_path_sector = 35.0;
 // Where the ADF needle lies without a beacon: across the dial.
 constexpr double no_beacon_bearing = 90.0;
-
-constexpr double metres_per_mile = 1852.0;
-constexpr double metres_per_foot = 0.3048;
 
 constexpr int to_station = 1;
 constexpr int from_station = 2;
@@ -121,9 +119,9 @@ nav_reading nav_reading_at(const nav_station& station, ground_position aircraft,
     r.to_from = std::abs(off_course) < 90.0 ? to_station : from_station;
     r.course_deviation = scaled(off_course, localizer_full_scale_degrees, course_full_scale);
     if (station.glide_path > 0.0 && std::abs(off_course) < glide_path_sector) {
-        const double elevation =
-            std::atan2(feet * metres_per_foot, distance(aircraft, station.at) * metres_per_mile) *
-            180.0 / std::numbers::pi;
+        const double elevation = std::atan2(feet * metres_per_foot, distance(aircraft, station.at) *
+                                                                        metres_per_nautical_mile) *
+                                 180.0 / std::numbers::pi;
         r.glide_slope_flag = 1.0;
         r.glide_slope_deviation = scaled(elevation - station.glide_path,
                                          glide_slope_full_scale_degrees, glide_slope_full_scale);

@@ -10,6 +10,7 @@
 #include "bench/host/bench_error.h"
 #include "frame/key_events.h"
 #include "frame/tokens.h"
+#include "frame/units.h"
 
 namespace bench {
 namespace {
@@ -22,8 +23,6 @@ constexpr double start_clock_seconds = 10.0 * 3600.0;
 constexpr double standard_setting_hg = 29.92;
 constexpr double feet_per_inch_hg = 1000.0;
 
-constexpr double metres_per_foot = 0.3048;
-constexpr double metres_per_second_per_knot = 1852.0 / 3600.0;
 constexpr double gravity = 9.80665;
 constexpr double degrees = 180.0 / std::numbers::pi;
 // The wing meets the air this many degrees above the flight path in flight.
@@ -179,7 +178,8 @@ void write_motion(simulated_aircraft& aircraft, double time) {
                     m.altitude_ft + (setting - standard_setting_hg) * feet_per_inch_hg);
     aircraft.update(RADIO_HEIGHT, (m.altitude_ft - field_elevation_ft) * metres_per_foot);
     aircraft.update(AIRSPEED, m.airspeed_kt);
-    aircraft.update(VERTICAL_SPEED, m.vertical_speed_fpm * metres_per_foot / 60.0 * 256.0);
+    aircraft.update(VERTICAL_SPEED, m.vertical_speed_fpm * metres_per_foot / 60.0 *
+                                        vertical_speed_units_per_metre_per_second);
     aircraft.update(PLANE_HEADING_DEGREES_GYRO, m.heading);
     aircraft.update(WHISKEY_COMPASS_DEGREES, m.heading);
     aircraft.update(ATTITUDE_INDICATOR_BANK_DEGREES, bank_of(m));

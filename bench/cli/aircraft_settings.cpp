@@ -1,6 +1,6 @@
 #include "bench/cli/aircraft_settings.h"
 
-#include "bench/cli/command_line.h"
+#include "bench/cli/numbers.h"
 #include "bench/host/bench_error.h"
 #include "bench/host/token_table.h"
 

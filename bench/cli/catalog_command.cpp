@@ -1,18 +1,28 @@
 // gauge-bench catalog: the module's gauges in published order.
 #include <iostream>
+#include <memory>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "bench/cli/commands.h"
-#include "bench/cli/report_format.h"
 #include "bench/host/element_bitmaps.h"
 #include "bench/host/gauge_records.h"
 #include "bench/host/module_library.h"
 #include "bench/host/mouse_map.h"
+#include "bench/report/json_text.h"
+#include "bench/report/report_format.h"
 
 namespace bench::cli {
 namespace {
+
+using report::describe_mouse_area;
+using report::format_hex;
+
+struct catalog_words {
+    std::string module;
+    bool json = false;
+};
 
 nlohmann::json area_json(const mouse_area& area) {
     const MOUSERECT& rect = *area.rect;
@@ -37,14 +47,12 @@ nlohmann::json area_json(const mouse_area& area) {
     return json;
 }
 
-int run_catalog(command_line& words) {
-    const std::string path = words.positional("the module file");
-    const bool json = words.flag("json");
-    words.finish();
-
+int run_catalog(const catalog_words& words) {
+    const std::string& path = words.module;
+    const bool json = words.json;
     const module_library module = module_library::open(path);
     const auto gauges = module.gauges();
-    nlohmann::json report = nlohmann::json::array();
+    nlohmann::json listing = nlohmann::json::array();
     if (!json) {
         std::cout << path << ": module "
                   << format_hex(static_cast<unsigned>(module.linkage().ModuleID)) << ", version "
@@ -68,13 +76,13 @@ int run_catalog(command_line& words) {
             for (const mouse_area& area : mouse.areas()) {
                 areas.push_back(area_json(area));
             }
-            report.push_back({{number_name, number},
-                              {"name", name},
-                              {"width_mm", gauge->size_x_mm},
-                              {"elements", records.elements().size()},
-                              {"gauge_callback", gauge->gauge_callback != nullptr},
-                              {"bitmaps", bitmaps},
-                              {"mouse_areas", areas}});
+            listing.push_back({{number_name, number},
+                               {"name", name},
+                               {"width_mm", gauge->size_x_mm},
+                               {"elements", records.elements().size()},
+                               {"gauge_callback", gauge->gauge_callback != nullptr},
+                               {"bitmaps", bitmaps},
+                               {"mouse_areas", areas}});
             continue;
         }
         std::cout << number << "  " << name << "  " << gauge->size_x_mm << " mm  "
@@ -93,9 +101,16 @@ int run_catalog(command_line& words) {
         }
     }
     if (json) {
-        std::cout << report.dump(2) << "\n";
+        std::cout << report::json_text(listing, 2) << "\n";
     }
     return 0;
+}
+
+command_run declare_catalog(CLI::App& line) {
+    auto words = std::make_shared<catalog_words>();
+    add_module_argument(line, words->module);
+    line.add_flag("--json", words->json);
+    return [words] { return run_catalog(*words); };
 }
 
 }  // namespace
@@ -104,7 +119,7 @@ extern const command catalog_command = {
     "catalog",
     "catalog <module> [--json]",
     "the module's gauges in published order, with size, elements and mouse areas",
-    run_catalog,
+    declare_catalog,
 };
 
 }  // namespace bench::cli

@@ -1,126 +1,118 @@
 #include "bench/cli/command_line.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdint>
+#include <iostream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "bench/host/bench_error.h"
 
 namespace bench::cli {
 namespace {
 
-bool is_option(std::string_view word) {
-    return word.size() > 2 && word.starts_with("--");
+constexpr int failed = 1;
+constexpr int no_such_command = 2;
+
+void print_help(std::span<const command* const> all, std::ostream& out) {
+    out << "usage: gauge-bench <command> [arguments]\n\ncommands:\n";
+    for (const command* c : all) {
+        out << "  " << c->usage << "\n      " << c->summary << "\n";
+    }
+    out << "\nA gauge is named as in the catalog (the first of that name) or by its number in the "
+           "module's list (1 for the first): its published position once the list holds the "
+           "whole catalog.\n"
+           "A token is a host token number (61) or name (AIRSPEED); values may be hexadecimal "
+           "(0x1235).\n";
+}
+
+// What is wrong with a command's words, in one line and in the bench's own terms rather than
+// CLI11's.
+std::string what_is_wrong(const CLI::ParseError& error, const CLI::App& line, const CLI::App& words,
+                          std::string_view last_word) {
+    if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+        return "unexpected argument '" + line.remaining(true).front() + "'";
+    }
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+        // The words ran out before the value of the option given last.
+        return std::string(last_word.substr(0, last_word.find('='))) + " needs a value";
+    }
+    if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
+        for (const CLI::Option* option : words.get_options()) {
+            if (option->get_required() && option->count() == 0) {
+                return option->get_positional()
+                           ? "missing " + option->get_description()
+                           : "missing -" + option->get_snames().front() + " " +
+                                 option->get_type_name() + ", " + option->get_description();
+            }
+        }
+    }
+    return error.what();
 }
 
 }  // namespace
 
-std::string command_line::positional(std::string_view what) {
-    for (auto it = words_.begin(); it != words_.end(); ++it) {
-        if (!is_option(*it)) {
-            std::string word = std::move(*it);
-            words_.erase(it);
-            return word;
+void add_module_argument(CLI::App& words, std::string& path) {
+    words.add_option("module", path, "the module file")->required();
+}
+
+CLI::Option* add_repeated_option(CLI::App& words, const std::string& name,
+                                 std::vector<std::string>& values) {
+    return words.add_option(name, values)->allow_extra_args(false);
+}
+
+int run_command_line(std::span<const command* const> all, int argc, char** argv) {
+    CLI::App line("gauge-bench");
+    line.require_subcommand(1);
+    line.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    CLI::App* help = line.add_subcommand("help")->group("");
+    std::vector<std::pair<const command*, command_run>> runs;
+    for (const command* c : all) {
+        CLI::App* words = line.add_subcommand(std::string(c->name), std::string(c->summary));
+        runs.emplace_back(c, c->declare(*words));
+    }
+    try {
+        line.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        for (const CLI::App* words : line.get_subcommands()) {
+            for (const command* c : all) {
+                if (c->name == words->get_name()) {
+                    std::cout << "usage: gauge-bench " << c->usage << "\n      " << c->summary
+                              << "\n";
+                    return 0;
+                }
+            }
+        }
+        print_help(all, std::cout);
+        return 0;
+    } catch (const CLI::ParseError& error) {
+        if (line.get_subcommands().empty()) {
+            const auto words = line.remaining();
+            if (!words.empty()) {
+                std::cerr << "gauge-bench: unknown command '" << words.front() << "'\n";
+            }
+            print_help(all, std::cerr);
+            return no_such_command;
+        }
+        const CLI::App& words = *line.get_subcommands().front();
+        std::cerr << "gauge-bench " << words.get_name() << ": "
+                  << what_is_wrong(error, line, words, argv[argc - 1]) << "\n";
+        return failed;
+    }
+    if (help->parsed()) {
+        print_help(all, std::cout);
+        return 0;
+    }
+    for (const auto& [c, run] : runs) {
+        if (line.got_subcommand(std::string(c->name))) {
+            try {
+                return run();
+            } catch (const bench_error& error) {
+                std::cerr << "gauge-bench " << c->name << ": " << error.what() << "\n";
+                return failed;
+            }
         }
     }
-    throw bench_error("missing " + std::string(what));
-}
-
-std::optional<std::string> command_line::option(std::string_view name) {
-    auto values = repeated(name);
-    if (values.empty()) {
-        return std::nullopt;
-    }
-    return values.back();
-}
-
-std::optional<std::string> command_line::option(std::string_view name, char short_name) {
-    const std::string long_spelling = "--" + std::string(name);
-    const std::string short_spelling = {'-', short_name};
-    std::optional<std::string> value;
-    for (std::size_t i = 0; i < words_.size();) {
-        if (words_[i] != long_spelling && words_[i] != short_spelling) {
-            ++i;
-            continue;
-        }
-        if (i + 1 == words_.size()) {
-            throw bench_error(words_[i] + " needs a value");
-        }
-        value = std::move(words_[i + 1]);
-        words_.erase(words_.begin() + static_cast<std::ptrdiff_t>(i),
-                     words_.begin() + static_cast<std::ptrdiff_t>(i) + 2);
-    }
-    return value;
-}
-
-std::vector<std::string> command_line::repeated(std::string_view name) {
-    std::vector<std::string> values;
-    const std::string option = "--" + std::string(name);
-    for (std::size_t i = 0; i < words_.size();) {
-        if (words_[i] != option) {
-            ++i;
-            continue;
-        }
-        if (i + 1 == words_.size()) {
-            throw bench_error(option + " needs a value");
-        }
-        values.push_back(std::move(words_[i + 1]));
-        words_.erase(words_.begin() + static_cast<std::ptrdiff_t>(i),
-                     words_.begin() + static_cast<std::ptrdiff_t>(i) + 2);
-    }
-    return values;
-}
-
-bool command_line::flag(std::string_view name) {
-    const std::string option = "--" + std::string(name);
-    return std::erase(words_, option) > 0;
-}
-
-void command_line::finish() const {
-    if (!words_.empty()) {
-        throw bench_error("unexpected argument '" + words_.front() + "'");
-    }
-}
-
-int parse_int(std::string_view text, std::string_view what, int minimum, int maximum) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc{} || stop != end || value < minimum || value > maximum) {
-        throw bench_error(std::string(what) + " must be a whole number from " +
-                          std::to_string(minimum) + " to " + std::to_string(maximum) + ", not '" +
-                          std::string(text) + "'");
-    }
-    return value;
-}
-
-double parse_number(std::string_view text, std::string_view what) {
-    const auto malformed = [&] {
-        return bench_error(std::string(what) + " must be a number, not '" + std::string(text) +
-                           "'");
-    };
-    std::string_view digits = text;
-    const bool negative = digits.starts_with('-');
-    if (negative) {
-        digits.remove_prefix(1);
-    }
-    if (digits.starts_with("0x") || digits.starts_with("0X")) {
-        digits.remove_prefix(2);
-        std::uint32_t whole = 0;
-        const char* end = digits.data() + digits.size();
-        const auto [stop, error] = std::from_chars(digits.data(), end, whole, 16);
-        if (digits.empty() || error != std::errc{} || stop != end) {
-            throw malformed();
-        }
-        return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
-    }
-    double value = 0.0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc{} || stop != end || !std::isfinite(value)) {
-        throw malformed();
-    }
-    return value;
+    return no_such_command;
 }
 
 }  // namespace bench::cli

@@ -3,10 +3,14 @@
 // stand off their stops and levers show both positions.
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "bench/cli/aircraft_settings.h"
 #include "bench/cli/commands.h"
+#include "bench/cli/numbers.h"
 #include "bench/host/bench_error.h"
 #include "bench/host/session.h"
 #include "bench/pilot/units_selection.h"
@@ -51,22 +55,21 @@ constexpr units_section sections_drawn[] = {
     {units_mode_choice::british, "British faces"},
 };
 
-int run_contact_sheet(command_line& words) {
-    const auto output = words.option("output", 'o');
-    const auto assignments = words.repeated("set");
-    const auto width_text = words.option("width");
-    const std::string path = words.positional("the module file");
-    words.finish();
-    if (!output) {
-        throw bench_error("contact-sheet needs -o FILE.png, the image to write");
-    }
-    const int width = width_text ? parse_int(*width_text, "--width", 300, 10'000) : default_width;
+struct contact_sheet_words {
+    std::string module;
+    std::string output;
+    std::vector<std::string> assignments;
+    std::optional<std::string> width;
+};
 
-    session bench(module_library::open(path));
+int run_contact_sheet(const contact_sheet_words& words) {
+    const int width = words.width ? parse_int(*words.width, "--width", 300, 10'000) : default_width;
+
+    session bench(module_library::open(words.module));
     for (const auto& [token, value] : cruise) {
         bench.aircraft().set(token, value);
     }
-    for (const std::string& assignment : assignments) {
+    for (const std::string& assignment : words.assignments) {
         set_variable(bench.aircraft(), assignment);
     }
     const auto gauges = bench.module().gauges();
@@ -91,11 +94,22 @@ int run_contact_sheet(command_line& words) {
         }
     }
     const render::surface_handle sheet = render::compose_contact_sheet(sections, width);
-    render::write_png(sheet.get(), *output);
-    std::cout << *output << ": " << placed.size() << " gauges, "
+    render::write_png(sheet.get(), words.output);
+    std::cout << words.output << ": " << placed.size() << " gauges, "
               << cairo_image_surface_get_width(sheet.get()) << " x "
               << cairo_image_surface_get_height(sheet.get()) << " pixels\n";
     return 0;
+}
+
+command_run declare_contact_sheet(CLI::App& line) {
+    auto words = std::make_shared<contact_sheet_words>();
+    add_module_argument(line, words->module);
+    line.add_option("-o,--output", words->output, "the image to write")
+        ->required()
+        ->type_name("FILE.png");
+    add_repeated_option(line, "--set", words->assignments);
+    line.add_option("--width", words->width);
+    return [words] { return run_contact_sheet(*words); };
 }
 
 }  // namespace
@@ -105,7 +119,7 @@ extern const command contact_sheet_command = {
     "contact-sheet <module> -o FILE.png [--set TOKEN=VALUE ...] [--width PIXELS]",
     "draws every gauge of the catalog to scale on one labelled sheet (1400 pixels "
     "wide), once with the metric faces and once with the British ones",
-    run_contact_sheet,
+    declare_contact_sheet,
 };
 
 }  // namespace bench::cli

@@ -2,15 +2,21 @@
 // element, then the key events and window operations the gauge sent. The units mode is set
 // before the gauge is placed, by clicking the module's units plate as a pilot does.
 #include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "bench/cli/aircraft_settings.h"
 #include "bench/cli/commands.h"
 #include "bench/cli/events_report.h"
+#include "bench/cli/numbers.h"
 #include "bench/cli/readings_report.h"
-#include "bench/cli/report_format.h"
 #include "bench/host/bench_error.h"
 #include "bench/host/session.h"
 #include "bench/pilot/units_selection.h"
+#include "bench/report/json_text.h"
+#include "bench/report/report_format.h"
 
 namespace bench::cli {
 namespace {
@@ -63,43 +69,45 @@ void set_atc_id(simulated_aircraft& aircraft, const std::string& id) {
     aircraft.set_atc_id(id);
 }
 
-int run_eval(command_line& words) {
-    const std::string path = words.positional("the module file");
-    const std::string gauge = words.positional("the gauge name");
-    const auto assignments = words.repeated("set");
-    const auto failures = words.repeated("fail");
-    const auto frames_text = words.option("frames");
-    const auto parameters = words.option("params");
-    const auto atc_id = words.option("atc-id");
-    const auto units_text = words.option("units");
-    const auto click_texts = words.repeated("click");
-    const bool json = words.flag("json");
-    words.finish();
-    const int frames = frames_text ? parse_int(*frames_text, "--frames", 1, 1'000'000) : 1;
+struct eval_words {
+    std::string module;
+    std::string gauge;
+    std::vector<std::string> assignments;
+    std::vector<std::string> failures;
+    std::optional<std::string> frames;
+    std::optional<std::string> parameters;
+    std::optional<std::string> atc_id;
+    std::optional<std::string> units;
+    std::vector<std::string> clicks;
+    bool json = false;
+};
+
+int run_eval(const eval_words& words) {
+    const int frames = words.frames ? parse_int(*words.frames, "--frames", 1, 1'000'000) : 1;
     std::optional<units_mode_choice> units;
-    if (units_text) {
-        units = parse_units_mode_choice(*units_text);
+    if (words.units) {
+        units = parse_units_mode_choice(*words.units);
     }
     std::vector<click_request> clicks;
-    clicks.reserve(click_texts.size());
-    for (const std::string& text : click_texts) {
+    clicks.reserve(words.clicks.size());
+    for (const std::string& text : words.clicks) {
         clicks.push_back(parse_click(text));
     }
 
-    session bench(module_library::open(path));
-    for (const std::string& assignment : assignments) {
+    session bench(module_library::open(words.module));
+    for (const std::string& assignment : words.assignments) {
         set_variable(bench.aircraft(), assignment);
     }
-    for (const std::string& key : failures) {
+    for (const std::string& key : words.failures) {
         fail_system(bench.aircraft(), key);
     }
-    if (atc_id) {
-        set_atc_id(bench.aircraft(), *atc_id);
+    if (words.atc_id) {
+        set_atc_id(bench.aircraft(), *words.atc_id);
     }
     if (units) {
         select_units(bench, *units);
     }
-    gauge_placement& placement = bench.place(gauge, parameters);
+    gauge_placement& placement = bench.place(words.gauge, words.parameters);
     std::string clicks_text;
     nlohmann::json clicks_json = nlohmann::json::array();
     for (const click_request& click : clicks) {
@@ -107,22 +115,38 @@ int run_eval(command_line& words) {
         const std::string button = click.button == mouse_button::right ? "right" : "left";
         clicks_text += "click " + std::to_string(click.point.x) + "," +
                        std::to_string(click.point.y) + " " + button + ": " +
-                       (hit == nullptr ? "no area" : trimmed(describe_mouse_area(*hit))) + "\n";
+                       (hit == nullptr ? "no area" : trimmed(report::describe_mouse_area(*hit))) +
+                       "\n";
         clicks_json.push_back({{"point", {click.point.x, click.point.y}},
                                {"button", button},
                                {"hit", hit != nullptr}});
     }
     bench.run_frames(frames);
 
-    if (json) {
-        nlohmann::json report = readings_json(placement, frames);
-        report["clicks"] = std::move(clicks_json);
-        report.update(events_json(bench));
-        std::cout << report.dump(2) << "\n";
+    if (words.json) {
+        nlohmann::json readings = readings_json(placement, frames);
+        readings["clicks"] = std::move(clicks_json);
+        readings.update(events_json(bench));
+        std::cout << report::json_text(readings, 2) << "\n";
     } else {
         std::cout << readings_text(placement, frames) << clicks_text << events_text(bench);
     }
     return 0;
+}
+
+command_run declare_eval(CLI::App& line) {
+    auto words = std::make_shared<eval_words>();
+    add_module_argument(line, words->module);
+    line.add_option("gauge", words->gauge, "the gauge name")->required();
+    add_repeated_option(line, "--set", words->assignments);
+    add_repeated_option(line, "--fail", words->failures);
+    line.add_option("--frames", words->frames);
+    line.add_option("--params", words->parameters);
+    line.add_option("--atc-id", words->atc_id);
+    line.add_option("--units", words->units);
+    add_repeated_option(line, "--click", words->clicks);
+    line.add_flag("--json", words->json);
+    return [words] { return run_eval(*words); };
 }
 
 }  // namespace
@@ -134,7 +158,7 @@ extern const command eval_command = {
     "[--json]",
     "places one gauge, clicks it, runs N frames (1) and prints every element's reading "
     "and the key events and window operations it sent",
-    run_eval,
+    declare_eval,
 };
 
 }  // namespace bench::cli

@@ -3,6 +3,7 @@
 // reported and what is missing; exits 1 when any line is malformed.
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -10,7 +11,7 @@
 #include <vector>
 
 #include "bench/cli/commands.h"
-#include "bench/cli/report_format.h"
+#include "bench/cli/default_panel.h"
 #include "bench/host/bench_error.h"
 #include "bench/host/gauge_records.h"
 #include "bench/host/module_library.h"
@@ -20,11 +21,13 @@
 #include "bench/panel_config/placed_size.h"
 #include "bench/panel_config/window_idents.h"
 #include "bench/render/bitmap_cache.h"
+#include "bench/report/report_format.h"
 
 namespace bench::cli {
 namespace {
 
 using namespace bench::panel_config;
+using report::format_number;
 
 // What the command knows of the module's gauges: names and root bitmap sizes.
 struct published_gauges {
@@ -224,23 +227,15 @@ class panel_report {
     std::vector<std::string> beyond_edges_;
 };
 
-}  // namespace
+struct panel_words {
+    std::string module;
+    std::optional<std::string> panel;
+};
 
-int run_panel(command_line& words) {
-    const std::filesystem::path module_path = words.positional("the module file");
-    std::filesystem::path panel_path;
-    try {
-        panel_path = words.positional("the panel file");
-    } catch (const bench_error&) {
-        // The built Panel folder holds the repository's panel with its backgrounds.
-        panel_path =
-            std::filesystem::exists(VAREK_BUILT_PANEL) ? VAREK_BUILT_PANEL : VAREK_DEFAULT_PANEL;
-        if (!std::filesystem::exists(panel_path)) {
-            throw bench_error("no panel file named, and the repository's own " +
-                              panel_path.string() + " is missing");
-        }
-    }
-    words.finish();
+int run_panel(const panel_words& words) {
+    const std::filesystem::path module_path = words.module;
+    const std::filesystem::path panel_path =
+        words.panel ? std::filesystem::path(*words.panel) : default_panel_file();
 
     const module_library module = module_library::open(module_path);
     const published_gauges published = read_published(module);
@@ -264,13 +259,22 @@ int run_panel(command_line& words) {
     return 0;
 }
 
+command_run declare_panel(CLI::App& line) {
+    auto words = std::make_shared<panel_words>();
+    add_module_argument(line, words->module);
+    line.add_option("panel", words->panel, "the panel file");
+    return [words] { return run_panel(*words); };
+}
+
+}  // namespace
+
 extern const command panel_command = {
     "panel",
     "panel <module> [panel.cfg]",
-    "reads a panel.cfg (the repository's panel/panel.cfg when none is named): its windows and "
-    "gauges with their placed sizes, what it reports and what is missing; exits 1 when a line "
-    "is malformed",
-    run_panel,
+    "reads a panel.cfg (the aircraft's own, in the Panel folder beside the program, when none is "
+    "named): its windows and gauges with their placed sizes, what it reports and what is "
+    "missing; exits 1 when a line is malformed",
+    declare_panel,
 };
 
 }  // namespace bench::cli

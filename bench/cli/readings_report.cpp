@@ -4,11 +4,14 @@
 #include <charconv>
 #include <cstring>
 
-#include "bench/cli/report_format.h"
 #include "bench/host/element_records.h"
+#include "bench/report/report_format.h"
 
 namespace bench::cli {
 namespace {
+
+using report::format_hex;
+using report::format_number;
 
 // The font name of a string element, up to its terminator or the end of its field.
 std::string font_name(const ELEMENT_STRING& text) {

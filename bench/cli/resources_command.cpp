@@ -4,6 +4,8 @@
 #include <fstream>
 #include <iomanip>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <sstream>
 
 #include <nlohmann/json.hpp>
@@ -12,6 +14,7 @@
 #include "bench/host/bench_error.h"
 #include "bench/host/module_library.h"
 #include "bench/host/resource_formats.h"
+#include "bench/report/json_text.h"
 
 namespace bench::cli {
 namespace {
@@ -98,11 +101,16 @@ std::filesystem::path extract(const resource_entry& resource, bool readable,
     return path;
 }
 
-int run_resources(command_line& words) {
-    const std::string path = words.positional("the module file");
-    const std::optional<std::string> extract_to = words.option("extract");
-    const bool json = words.flag("json");
-    words.finish();
+struct resources_words {
+    std::string module;
+    std::optional<std::string> extract_to;
+    bool json = false;
+};
+
+int run_resources(const resources_words& words) {
+    const std::string& path = words.module;
+    const std::optional<std::string>& extract_to = words.extract_to;
+    const bool json = words.json;
 
     const module_library module = module_library::open(path);
     const std::vector<resource_entry> resources =
@@ -114,7 +122,7 @@ int run_resources(command_line& words) {
             throw bench_error("cannot create " + *extract_to + ": " + error.message());
         }
     }
-    nlohmann::json report = nlohmann::json::array();
+    nlohmann::json listing = nlohmann::json::array();
     if (!json) {
         std::cout << path << ": " << resources.size()
                   << (resources.size() == 1 ? " resource\n" : " resources\n");
@@ -132,7 +140,7 @@ int run_resources(command_line& words) {
             entry["file"] = extract(resource, !entry.contains("error"), *extract_to).string();
         }
         if (json) {
-            report.push_back(entry);
+            listing.push_back(entry);
             continue;
         }
         std::cout << "  " << std::left << std::setw(8) << resource_type_name(resource.type)
@@ -141,11 +149,19 @@ int run_resources(command_line& words) {
                   << (description.empty() ? "" : "  " + description) << "\n";
     }
     if (json) {
-        std::cout << report.dump(2) << "\n";
+        std::cout << report::json_text(listing, 2) << "\n";
     } else if (extract_to) {
         std::cout << "written to " << *extract_to << "\n";
     }
     return 0;
+}
+
+command_run declare_resources(CLI::App& line) {
+    auto words = std::make_shared<resources_words>();
+    add_module_argument(line, words->module);
+    line.add_option("--extract", words->extract_to);
+    line.add_flag("--json", words->json);
+    return [words] { return run_resources(*words); };
 }
 
 }  // namespace
@@ -155,7 +171,7 @@ extern const command resources_command = {
     "resources <module> [--extract DIR] [--json]",
     "the module's resources: type, id and size, the format of each wave and the size "
     "of each bitmap; --extract writes them out as .wav, .bmp and .bin files",
-    run_resources,
+    declare_resources,
 };
 
 }  // namespace bench::cli

@@ -4,12 +4,16 @@
 // any fault, with the seed that repeats the run; exits 1 when a fault was found.
 #include <filesystem>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
 #include <variant>
 
 #include "bench/cli/commands.h"
+#include "bench/cli/default_panel.h"
+#include "bench/cli/numbers.h"
 #include "bench/host/bench_error.h"
 #include "bench/host/session.h"
 #include "bench/panel_config/gauge_lookup.h"
@@ -22,9 +26,7 @@ namespace {
 
 // Places the panel's gauges and the catalog's others; returns the panel's window idents.
 std::vector<UINT32> place_every_gauge(session& bench, const std::string& module_name) {
-    const std::filesystem::path panel_path =
-        std::filesystem::exists(VAREK_BUILT_PANEL) ? VAREK_BUILT_PANEL : VAREK_DEFAULT_PANEL;
-    const panel_config::panel_file file = panel_config::read_panel_file(panel_path);
+    const panel_config::panel_file file = panel_config::read_panel_file(default_panel_file());
     std::vector<std::string> names;
     for (const GAUGEHDR* gauge : bench.module().gauges()) {
         names.emplace_back(gauge->gauge_name == nullptr ? "" : gauge->gauge_name);
@@ -52,11 +54,16 @@ std::vector<UINT32> place_every_gauge(session& bench, const std::string& module_
     return windows;
 }
 
-int run_soak(command_line& words) {
-    const auto frames_text = words.option("frames");
-    const auto seed_text = words.option("seed");
-    const std::filesystem::path module_path = words.positional("the module file");
-    words.finish();
+struct soak_words {
+    std::string module;
+    std::optional<std::string> frames;
+    std::optional<std::string> seed;
+};
+
+int run_soak(const soak_words& words) {
+    const auto& frames_text = words.frames;
+    const auto& seed_text = words.seed;
+    const std::filesystem::path module_path = words.module;
 
     soak::soak_settings settings;
     settings.frames = frames_text ? parse_int(*frames_text, "--frames", 1, 2'000'000'000) : 100'000;
@@ -93,6 +100,14 @@ int run_soak(command_line& words) {
     return report.faults.empty() ? 0 : 1;
 }
 
+command_run declare_soak(CLI::App& line) {
+    auto words = std::make_shared<soak_words>();
+    add_module_argument(line, words->module);
+    line.add_option("--frames", words->frames);
+    line.add_option("--seed", words->seed);
+    return [words] { return run_soak(*words); };
+}
+
 }  // namespace
 
 extern const command soak_command = {
@@ -101,7 +116,7 @@ extern const command soak_command = {
     "places every gauge of the aircraft's panel and drives them for N frames (100000 by default) "
     "with random values (not a number, infinities, extremes), clicks, holds, drags, window "
     "toggles and failures; reports what ran, any fault and the seed that repeats the run",
-    run_soak,
+    declare_soak,
 };
 
 }  // namespace bench::cli

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "bench/host/bench_error.h"
+#include "bench/report/json_text.h"
 #include "bench/serve/page_files.h"
 
 namespace bench::serve {
@@ -174,7 +175,7 @@ constexpr std::array post_routes{
 };
 
 api_reply json_reply(const json& value) {
-    return {200, "application/json", json_text(value)};
+    return {200, "application/json", report::json_text(value)};
 }
 
 api_reply get(live_panel& panel, const api_request& request) {
@@ -208,7 +209,7 @@ api_reply get(live_panel& panel, const api_request& request) {
 }  // namespace
 
 api_reply error_reply(int status, const std::string& message) {
-    return {status, "application/json", json_text(json{{"error", message}})};
+    return {status, "application/json", report::json_text(json{{"error", message}})};
 }
 
 api_reply handle_request(live_panel& panel, const api_request& request) {

@@ -2,10 +2,11 @@
 
 namespace bench::serve {
 
-void change_stream::publish(std::string event, std::string data) {
+void change_stream::publish(std::uint64_t number, std::string event, std::string data) {
     {
         const std::scoped_lock lock(mutex_);
-        messages_.push_back({++last_, std::move(event), std::move(data)});
+        last_ = number;
+        messages_.push_back({number, std::move(event), std::move(data)});
         while (messages_.size() > kept_) {
             messages_.pop_front();
         }

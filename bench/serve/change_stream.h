@@ -23,7 +23,9 @@ class change_stream {
   public:
     explicit change_stream(std::size_t kept = 64) : kept_(kept) {}
 
-    void publish(std::string event, std::string data);
+    // Publishes the message numbered `number`, which is above the number of every message
+    // published before it (numbers may be skipped).
+    void publish(std::uint64_t number, std::string event, std::string data);
 
     // The messages after `after`, waiting up to `timeout` for one when there is none yet. When
     // messages after `after` are no longer kept, the first message returned is a "layout" one.

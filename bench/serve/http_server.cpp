@@ -5,6 +5,7 @@
 #include <httplib.h>
 
 #include "bench/host/bench_error.h"
+#include "bench/report/json_text.h"
 #include "bench/serve/api.h"
 
 namespace bench::serve {
@@ -34,7 +35,7 @@ void answer(httplib::Response& response, const api_reply& reply) {
 void stream_changes(live_panel& panel, httplib::Response& response) {
     auto [first, last] = panel.snapshot();
     auto pending =
-        std::make_shared<std::string>(server_sent_event({last, "frame", json_text(first)}));
+        std::make_shared<std::string>(server_sent_event({last, "frame", report::json_text(first)}));
     auto seen = std::make_shared<std::uint64_t>(last);
     response.set_header("Cache-Control", "no-store");
     response.set_chunked_content_provider(

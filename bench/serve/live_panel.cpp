@@ -1,12 +1,16 @@
 #include "bench/serve/live_panel.h"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "bench/aircraft/key_event_handlers.h"
-#include "bench/cli/report_format.h"
 #include "bench/host/bench_error.h"
 #include "bench/host/token_table.h"
 #include "bench/pilot/units_selection.h"
+#include "bench/report/json_text.h"
+#include "bench/report/report_format.h"
+#include "bench/serve/png_tiles.h"
 #include "bench/serve/screen_layout.h"
 #include "frame/tokens.h"
 
@@ -36,11 +40,6 @@ std::string cursor_name(CURSOR_TYPE cursor) {
     }
 }
 
-json tile(cairo_surface_t* image, int window, const pixel_rect& rect) {
-    return {{"window", window}, {"x", rect.x},      {"y", rect.y},
-            {"w", rect.width},  {"h", rect.height}, {"png", base64(encode_png(image, rect))}};
-}
-
 GAUGE_TOKEN token_named(std::string_view name) {
     const auto token = parse_token(name);
     if (!token) {
@@ -52,9 +51,11 @@ GAUGE_TOKEN token_named(std::string_view name) {
 
 }  // namespace
 
-std::string json_text(const json& value) {
-    return value.dump(-1, ' ', false, json::error_handler_t::replace);
-}
+// A part of a window that changed, as it was drawn.
+struct window_part {
+    int window = 0;
+    pixel_copy pixels;
+};
 
 live_panel::live_panel(live_panel_options options)
     : options_(std::move(options)),
@@ -70,24 +71,40 @@ render::lighting live_panel::light() const {
     return {night_, scene_->bench().aircraft().token_value(PANEL_LIGHTS) > 0};
 }
 
+struct live_panel::frame_capture {
+    std::uint64_t frame = 0;
+    std::optional<json> layout;
+    std::vector<int> open;
+    std::vector<window_part> parts;
+    sound_news sounds;
+    std::vector<key_event> keys;
+    std::string units;
+    double flight_time = 0.0;
+    bool paused = false;
+    double rate = 1.0;
+};
+
 void live_panel::step() {
-    const std::scoped_lock lock(mutex_);
-    session& bench = scene_->bench();
-    bench.pointer().hold(frame_seconds);
-    bench.run_frames(1);
-    ++frames_;
-    const json message = frame_message(false);
-    stream_.publish("frame", json_text(message));
+    const std::scoped_lock publishing(publishing_);
+    frame_capture frame;
+    {
+        const std::scoped_lock lock(mutex_);
+        session& bench = scene_->bench();
+        bench.pointer().hold(frame_seconds);
+        bench.run_frames(1);
+        ++frames_;
+        frame = capture_frame(false);
+    }
+    stream_.publish(frame.frame, "frame", report::json_text(frame_message(frame)));
 }
 
-json live_panel::frame_message(bool whole) {
+live_panel::frame_capture live_panel::capture_frame(bool whole) {
     session& bench = scene_->bench();
-    json message{{"frame", frames_}};
+    frame_capture frame;
+    frame.frame = frames_;
     if (layout_changed_ || whole) {
-        message["layout"] = layout_locked();
+        frame.layout = layout_locked();
     }
-    json tiles = json::array();
-    json open = json::array();
     const render::lighting lit = light();
     for (panel_scene::window_view& window : scene_->windows()) {
         if (!scene_->is_open(window) || !window.composer) {
@@ -96,7 +113,7 @@ json live_panel::frame_message(bool whole) {
             }
             continue;
         }
-        open.push_back(window.section->number);
+        frame.open.push_back(window.section->number);
         cairo_surface_t* image = window.composer->draw(lit);
         // A new page gets each window whole; the pages already watching keep their tracking of
         // what changed.
@@ -105,49 +122,73 @@ json live_panel::frame_message(bool whole) {
                 ? std::vector{pixel_rect{0, 0, window.composer->width(), window.composer->height()}}
                 : window.changes.after_drawing(*window.composer, lit);
         for (const pixel_rect& rect : parts) {
-            tiles.push_back(tile(image, window.section->number, rect));
+            frame.parts.push_back({window.section->number, copy_pixels(image, rect)});
         }
     }
-    message["open"] = open;
-    message["tiles"] = tiles;
-    json plays = json::array();
-    json stops = json::array();
-    json keys = json::array();
     if (!whole) {
         layout_changed_ = false;
-        const sound_news sounds = sounds_.take();
-        for (const sound_cue& cue : sounds.plays) {
-            plays.push_back({{"buffer", cue.buffer}, {"wave", cue.wave}, {"loop", cue.loop}});
-        }
-        stops = sounds.stops;
-        for (const key_event& sent : bench.key_events()) {
-            const key_event_handler* handler = find_key_event_handler(sent.event);
-            keys.push_back({{"event", sent.event},
-                            {"name", handler == nullptr ? "" : std::string(handler->name)},
-                            {"value", sent.value}});
-        }
+        frame.sounds = sounds_.take();
+        frame.keys = bench.key_events();
         bench.clear_key_events();
         bench.clear_window_toggles();
     }
-    message["sounds"] = plays;
-    message["stops"] = stops;
-    message["keys"] = keys;
     try {
         const auto units = shown_units_mode(bench);
-        message["units"] = units ? std::string(units_mode_name(*units)) : "";
+        frame.units = units ? std::string(units_mode_name(*units)) : "";
     } catch (const bench_error&) {
-        message["units"] = "";
+        frame.units = "";
     }
-    const scripted_flight* flight = bench.aircraft().flight();
-    message["flight"] = {{"time", flight == nullptr ? 0.0 : flight->time()},
-                         {"paused", flight != nullptr && flight->paused()},
-                         {"rate", flight == nullptr ? 1.0 : flight->rate()}};
+    if (const scripted_flight* flight = bench.aircraft().flight()) {
+        frame.flight_time = flight->time();
+        frame.paused = flight->paused();
+        frame.rate = flight->rate();
+    }
+    return frame;
+}
+
+json live_panel::frame_message(const frame_capture& frame) {
+    json message{{"frame", frame.frame}, {"open", frame.open}};
+    if (frame.layout) {
+        message["layout"] = *frame.layout;
+    }
+    json tiles = json::array();
+    for (const window_part& part : frame.parts) {
+        const pixel_rect& rect = part.pixels.rect;
+        tiles.push_back({{"window", part.window},
+                         {"x", rect.x},
+                         {"y", rect.y},
+                         {"w", rect.width},
+                         {"h", rect.height},
+                         {"png", base64(encode_png(part.pixels))}});
+    }
+    message["tiles"] = tiles;
+    json plays = json::array();
+    for (const sound_cue& cue : frame.sounds.plays) {
+        plays.push_back({{"buffer", cue.buffer}, {"wave", cue.wave}, {"loop", cue.loop}});
+    }
+    message["sounds"] = plays;
+    message["stops"] = frame.sounds.stops;
+    json keys = json::array();
+    for (const key_event& sent : frame.keys) {
+        const key_event_handler* handler = find_key_event_handler(sent.event);
+        keys.push_back({{"event", sent.event},
+                        {"name", handler == nullptr ? "" : std::string(handler->name)},
+                        {"value", sent.value}});
+    }
+    message["keys"] = keys;
+    message["units"] = frame.units;
+    message["flight"] = {
+        {"time", frame.flight_time}, {"paused", frame.paused}, {"rate", frame.rate}};
     return message;
 }
 
 std::pair<json, std::uint64_t> live_panel::snapshot() {
-    const std::scoped_lock lock(mutex_);
-    return {frame_message(true), stream_.last()};
+    frame_capture frame;
+    {
+        const std::scoped_lock lock(mutex_);
+        frame = capture_frame(true);
+    }
+    return {frame_message(frame), frame.frame};
 }
 
 bool live_panel::reload_if_changed() {
@@ -285,7 +326,7 @@ json live_panel::hover(int window_number, double x, double y) {
         }
     }
     if (const auto tip = map.tooltip_at(hit->point)) {
-        answer["tooltip"] = tip->text.empty() ? cli::describe_tooltip(*tip) : tip->text;
+        answer["tooltip"] = tip->text.empty() ? report::describe_tooltip(*tip) : tip->text;
     }
     return answer;
 }
@@ -322,7 +363,7 @@ void live_panel::set_rate(double rate) {
 void live_panel::jump_to(double seconds) {
     if (!(seconds >= 0.0) || seconds > flight_moments::end) {
         throw bench_error("the flight's moments run from 0 to " +
-                          cli::format_number(flight_moments::end) + " seconds");
+                          report::format_number(flight_moments::end) + " seconds");
     }
     // The old aircraft and its module go before the new ones come, so the module's state
     // starts afresh.

@@ -1,7 +1,8 @@
 // The live panel behind the page: the aircraft and its panel (a panel_scene), run a frame at a
 // time, drawn with the bench's renderer, and the changes of each frame published on a change
 // stream; and everything a person at the page does to it. Every call may come from another
-// thread: the panel is guarded by one lock.
+// thread: the panel is guarded by one lock, held while a frame runs and is drawn and its changes
+// are copied out, but not while they are encoded into the message.
 #pragma once
 
 #include <cstdint>
@@ -28,11 +29,6 @@ struct live_panel_options {
 
 enum class mouse_action { press, move, release };
 
-// A JSON value as the text the page reads. Names come from files (panel.cfg, the module's
-// strings) and requests, and may hold bytes that are not UTF-8: those become U+FFFD instead of
-// stopping the reply or the frame.
-std::string json_text(const nlohmann::json& value);
-
 class live_panel {
   public:
     explicit live_panel(live_panel_options options);
@@ -49,7 +45,7 @@ class live_panel {
     bool reload_if_changed();
 
     // Everything a new page needs, as a "frame" message: the layout and each open window
-    // whole; and the number of the last message of the stream it follows.
+    // whole; and the number of the last message of the stream it holds the changes of.
     std::pair<nlohmann::json, std::uint64_t> snapshot();
 
     change_stream& changes() {
@@ -83,13 +79,20 @@ class live_panel {
     std::uint64_t frames() const;
 
   private:
+    // What a frame message says, taken under the lock; the message is made from it after.
+    struct frame_capture;
+
     nlohmann::json layout_locked() const;
-    nlohmann::json frame_message(bool whole);
+    frame_capture capture_frame(bool whole);
+    static nlohmann::json frame_message(const frame_capture& frame);
     render::lighting light() const;
     panel_scene::window_view& window_numbered(int number);
 
     live_panel_options options_;
     mutable std::mutex mutex_;
+    // Held by a step from its frame to its message's publication, so that messages go out in
+    // the order of their frames.
+    std::mutex publishing_;
     sound_relay sounds_;
     std::unique_ptr<panel_scene> scene_;
     change_stream stream_;

@@ -6,15 +6,13 @@
 #include <span>
 #include <string_view>
 
+#include "platform/posix/resource_directory.h"
+
 namespace bench::serve {
 
-struct embedded_file {
-    std::string_view path;  // "/index.html"
-    std::span<const unsigned char> bytes;
-};
-
-// Every file of the page, made at build time from bench/serve/page.
-std::span<const embedded_file> page_files();
+// Every file of the page, embedded at build time from bench/serve/page as the module's
+// resources are (cmake/resources.cmake): each named by its path on the page, "/index.html".
+std::span<const platform_resource> page_files();
 
 struct page_file {
     std::string_view content_type;

@@ -1,6 +1,7 @@
 #include "bench/serve/png_tiles.h"
 
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include <png.h>
@@ -22,19 +23,34 @@ void append_bytes(png_structp png, png_bytep data, png_size_t length) {
 
 }  // namespace
 
-std::string encode_png(cairo_surface_t* image, pixel_rect rect) {
+pixel_copy copy_pixels(cairo_surface_t* image, pixel_rect rect) {
     cairo_surface_flush(image);
     const int stride = cairo_image_surface_get_stride(image);
-    unsigned char* pixels = cairo_image_surface_get_data(image);
+    const unsigned char* pixels = cairo_image_surface_get_data(image);
     if (rect.x < 0 || rect.y < 0 || rect.width <= 0 || rect.height <= 0 ||
         rect.x + rect.width > cairo_image_surface_get_width(image) ||
         rect.y + rect.height > cairo_image_surface_get_height(image)) {
         throw bench_error("the part of the window to send lies outside it");
     }
+    pixel_copy part{rect, std::vector<std::uint32_t>(static_cast<std::size_t>(rect.width) *
+                                                     static_cast<std::size_t>(rect.height))};
+    const std::size_t row_bytes = static_cast<std::size_t>(rect.width) * 4;
+    for (int row = 0; row < rect.height; ++row) {
+        std::memcpy(part.pixels.data() + static_cast<std::size_t>(row) * rect.width,
+                    pixels + static_cast<std::ptrdiff_t>(rect.y + row) * stride + rect.x * 4,
+                    row_bytes);
+    }
+    return part;
+}
+
+std::string encode_png(const pixel_copy& part) {
+    const pixel_rect& rect = part.rect;
+    // libpng copies each row before it transforms it, so the rows are only read.
     std::vector<png_bytep> rows(static_cast<std::size_t>(rect.height));
     for (int row = 0; row < rect.height; ++row) {
         rows[static_cast<std::size_t>(row)] =
-            pixels + static_cast<std::ptrdiff_t>(rect.y + row) * stride + rect.x * 4;
+            reinterpret_cast<png_bytep>(const_cast<std::uint32_t*>(part.pixels.data()) +
+                                        static_cast<std::size_t>(row) * rect.width);
     }
     std::string bytes;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);

@@ -1,8 +1,10 @@
 // Parts of a composed window as PNG images, the form in which changes reach the page.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "bench/render/cairo_handles.h"
 
@@ -18,9 +20,19 @@ struct pixel_rect {
     bool operator==(const pixel_rect&) const = default;
 };
 
-// The rectangle of `image` (an opaque ARGB32 image) as a PNG file's bytes. Throws bench_error
-// when the rectangle does not lie inside the image.
-std::string encode_png(cairo_surface_t* image, pixel_rect rect);
+// A rectangle's pixels copied out of a window, so that they can be encoded while the window
+// moves on: cairo's opaque ARGB32 words, row after row.
+struct pixel_copy {
+    pixel_rect rect;
+    std::vector<std::uint32_t> pixels;
+};
+
+// The rectangle of `image` (an opaque ARGB32 image). Throws bench_error when the rectangle does
+// not lie inside the image.
+pixel_copy copy_pixels(cairo_surface_t* image, pixel_rect rect);
+
+// The pixels as a PNG file's bytes (RGB, no alpha).
+std::string encode_png(const pixel_copy& part);
 
 // The bytes in base 64 (RFC 4648, with padding), as a data URL carries them.
 std::string base64(std::string_view bytes);

@@ -4,9 +4,6 @@
 
 #include "frame/host_abi.h"
 
-// Litres in one US gallon.
-inline constexpr FLOAT64 litres_per_gallon = 3.785;
-
 // Looks the tank's capacity up and returns it in litres when the host gives more than 0; for 0,
 // less or not a number the capacity kept so far, `kept`, stays.
 FLOAT64 fuel_capacity_litres(FLOAT64 kept);

@@ -4,6 +4,7 @@
 // each change it accepts, so that a click or a changed variable is drawn and published.
 #include <cstddef>
 #include <cstdint>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -16,18 +17,14 @@ namespace {
 
 bench::serve::api_request request_from(std::string_view text) {
     bench::serve::api_request request;
-    const auto line_end = text.find_first_of("\r\n");
-    const std::string_view line = text.substr(0, line_end);
-    const auto space = line.find(' ');
-    request.method = std::string(line.substr(0, space));
-    std::string_view target =
-        space == std::string_view::npos ? std::string_view() : line.substr(space + 1);
-    target = target.substr(0, target.find(' '));
+    std::string target;
+    std::istringstream(std::string(text.substr(0, text.find_first_of("\r\n")))) >> request.method >>
+        target;
     const auto question = target.find('?');
-    request.path = httplib::detail::decode_url(std::string(target.substr(0, question)), false);
-    if (question != std::string_view::npos) {
+    request.path = httplib::detail::decode_url(target.substr(0, question), false);
+    if (question != std::string::npos) {
         httplib::Params query;
-        httplib::detail::parse_query_text(std::string(target.substr(question + 1)), query);
+        httplib::detail::parse_query_text(target.substr(question + 1), query);
         request.query.insert(query.begin(), query.end());
     }
     for (const std::string_view blank : {"\r\n\r\n", "\n\n"}) {

@@ -1,8 +1,8 @@
-#include "bench/cli/report_format.h"
+#include "bench/report/report_format.h"
 
 #include <cstdio>
 
-namespace bench::cli {
+namespace bench::report {
 
 std::string format_number(double value) {
     char buffer[64];
@@ -56,4 +56,4 @@ std::string describe_mouse_area(const mouse_area& area) {
     return line;
 }
 
-}  // namespace bench::cli
+}  // namespace bench::report

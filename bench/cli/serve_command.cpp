@@ -3,11 +3,15 @@
 #include <csignal>
 #include <filesystem>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <thread>
 
 #include <pthread.h>
 
 #include "bench/cli/commands.h"
+#include "bench/cli/default_panel.h"
+#include "bench/cli/numbers.h"
 #include "bench/host/bench_error.h"
 #include "bench/serve/frame_loop.h"
 #include "bench/serve/http_server.h"
@@ -17,21 +21,20 @@ namespace {
 
 constexpr int default_port = 8018;
 
-int run_serve(command_line& words) {
+struct serve_words {
+    std::string module;
+    std::optional<std::string> panel;
+    std::optional<std::string> port;
+    std::optional<std::string> time;
+};
+
+int run_serve(const serve_words& words) {
     const int port =
-        parse_int(words.option("port").value_or(std::to_string(default_port)), "--port", 0, 65535);
-    double start_at = 0.0;
-    if (const auto text = words.option("time")) {
-        start_at = parse_number(*text, "--time");
-    }
-    const std::filesystem::path module = words.positional("the module file");
-    std::filesystem::path panel =
-        std::filesystem::exists(VAREK_BUILT_PANEL) ? VAREK_BUILT_PANEL : VAREK_DEFAULT_PANEL;
-    try {
-        panel = words.positional("the panel file");
-    } catch (const bench_error&) {
-    }
-    words.finish();
+        parse_int(words.port.value_or(std::to_string(default_port)), "--port", 0, 65535);
+    const double start_at = words.time ? parse_number(*words.time, "--time") : 0.0;
+    const std::filesystem::path module = words.module;
+    const std::filesystem::path panel =
+        words.panel ? std::filesystem::path(*words.panel) : default_panel_file();
     if (!std::filesystem::exists(panel)) {
         throw bench_error("there is no panel file " + panel.string());
     }
@@ -58,17 +61,26 @@ int run_serve(command_line& words) {
     return 0;
 }
 
+command_run declare_serve(CLI::App& line) {
+    auto words = std::make_shared<serve_words>();
+    add_module_argument(line, words->module);
+    line.add_option("panel", words->panel, "the panel file");
+    line.add_option("--port", words->port);
+    line.add_option("--time", words->time);
+    return [words] { return run_serve(*words); };
+}
+
 }  // namespace
 
 extern const command serve_command = {
     "serve",
     "serve <module> [panel.cfg] [--port N] [--time SECONDS]",
     "serves the live panel on http://127.0.0.1:N/ (8018, or the next free port; 0: any): every "
-    "open "
-    "window of the panel (the built Panel folder's when none is named) flying the scripted "
-    "flight from SECONDS (0), to click, hold and drag, with the module's sounds; the page "
+    "open window of the panel (the Panel folder's beside the program when none is named) flying "
+    "the scripted flight from SECONDS (0), to click, hold and drag, with the module's sounds; the "
+    "page "
     "shows a changed panel.cfg within a second; Ctrl-C stops",
-    run_serve,
+    declare_serve,
 };
 
 }  // namespace bench::cli
