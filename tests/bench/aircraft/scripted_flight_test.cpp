@@ -1,13 +1,10 @@
 // The scripted flight: the aircraft's variables at moments of the flight, and the flight's
 // controls (jump to a moment, pause, rate) and what the pilot and the user set by hand.
-#include <cmath>
-#include <string>
-
 #include <gtest/gtest.h>
 
 #include "bench/aircraft/simulated_aircraft.h"
 #include "frame/key_events.h"
-#include "frame/tokens.h"
+#include "tests/support/panel_test.h"
 
 namespace {
 
@@ -61,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         checkpoint{"touched_down", 575, AIRCRAFT_ON_GROUND, 1, 0},
         checkpoint{"rolled_out", 600, AIRSPEED, 10, 0.01},
         checkpoint{"clock", 300, CLOCK_TOTAL_SECONDS, 36300, 0.01}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::row_name);
 
 // Reaching a moment in one jump or frame by frame gives the same aircraft.
 TEST(ScriptedFlight, JumpingToAMomentIsFlyingToIt) {
