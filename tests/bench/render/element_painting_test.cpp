@@ -2,12 +2,6 @@
 // hidden elements and icons at -1 leave nothing, a digit drum shows the cell of its value, a
 // sprite stays inside its mask and turns about its texture centre, a needle turns about its
 // pivot, a slider moves by its offset, and a gauge is drawn anew only when it changed.
-#include <algorithm>
-#include <cstdlib>
-#include <numbers>
-#include <optional>
-#include <vector>
-
 #include <gtest/gtest.h>
 
 #include "art/primitives.h"
@@ -17,8 +11,8 @@
 #include "bench/render/gauge_renderer.h"
 #include "bench/render/turned_picture.h"
 #include "frame/records.h"
-#include "frame/tokens.h"
 #include "tests/support/images.h"
+#include "tests/support/panel_test.h"
 #include "tests/support/scratch_module.h"
 
 namespace {
@@ -214,67 +208,72 @@ INSTANTIATE_TEST_SUITE_P(Values, DrawnIcon,
 
 // ---- Moving images: the digit drum --------------------------------------------------------------
 
-class DigitDrum : public ::testing::TestWithParam<int> {};
+struct drum_case {
+    double value;
+    int cell;
+};
 
-TEST_P(DigitDrum, AtValueDShowsCellD) {
-    const int d = GetParam();
+// Each digit at its value, and the end cells held beyond the drum's range.
+std::vector<drum_case> drum_cases() {
+    std::vector<drum_case> cases = {{-5, 0}, {25, 10}};
+    for (int d = 0; d < drum_cells; ++d) {
+        cases.push_back({static_cast<double>(d), d});
+    }
+    return cases;
+}
+
+class DigitDrum : public ::testing::TestWithParam<drum_case> {};
+
+TEST_P(DigitDrum, ShowsTheCellOfItsValueInItsWindow) {
+    const drum_case c = GetParam();
     ELEMENT_MOVING_IMAGE drum = moving_image({.bitmap = strip,
                                               .position = {30, 20},
                                               .flags = image_plain,
                                               .y = {.source = AIRSPEED, .min = 0, .max = 10}});
     one_element_gauge gauge(background, drum);
-    cairo_surface_t* image = gauge.draw(d);
+    cairo_surface_t* image = gauge.draw(c.value);
     const art::rgb_bitmap cells = drum_strip();
-    int matching = 0;
-    int matching_next = 0;
-    const int next = d == 0 ? 1 : d - 1;
-    for (int y = 0; y < cell_height; ++y) {
-        for (int x = 0; x < cell_width; ++x) {
-            const rgba shown = pixel_at(image, 30 + x, 20 + y);
-            const auto same = [&](int cell) {
+    // The pixels of the window that match a cell of the strip.
+    const auto matching = [&](int cell) {
+        int count = 0;
+        for (int y = 0; y < cell_height; ++y) {
+            for (int x = 0; x < cell_width; ++x) {
+                const rgba shown = pixel_at(image, 30 + x, 20 + y);
                 const auto p = cells.at(x, cell * cell_height + y);
-                return std::abs(shown.r - p.r) <= 2 && std::abs(shown.g - p.g) <= 2 &&
-                       std::abs(shown.b - p.b) <= 2;
-            };
-            matching += same(d) ? 1 : 0;
-            matching_next += same(next) ? 1 : 0;
+                count += std::abs(shown.r - p.r) <= 2 && std::abs(shown.g - p.g) <= 2 &&
+                         std::abs(shown.b - p.b) <= 2;
+            }
         }
-    }
-    EXPECT_EQ(matching, cell_width * cell_height);
-    EXPECT_LT(matching_next, cell_width * cell_height);
+        return count;
+    };
+    EXPECT_EQ(matching(c.cell), cell_width * cell_height);
+    EXPECT_LT(matching(c.cell == 0 ? 1 : c.cell - 1), cell_width * cell_height);
     // Nothing of the strip shows outside its one-cell window.
     EXPECT_EQ(count_pixels(image, 0, 0, side, 20, is_drawn), 0);
     EXPECT_EQ(count_pixels(image, 0, 20 + cell_height, side, side, is_drawn), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Digits, DigitDrum, ::testing::Range(0, 11));
-
-TEST(DigitDrumEnds, HoldsItsEndCellsBeyondItsRange) {
-    ELEMENT_MOVING_IMAGE drum = moving_image({.bitmap = strip,
-                                              .position = {30, 20},
-                                              .flags = image_plain,
-                                              .y = {.source = AIRSPEED, .min = 0, .max = 10}});
-    one_element_gauge gauge(background, drum);
-    const auto low = bench::render::copy_image(gauge.draw(0));
-    EXPECT_EQ(differing_share(gauge.draw(-5), low.get(), 2), 0.0);
-    const auto high = bench::render::copy_image(gauge.draw(10));
-    EXPECT_EQ(differing_share(gauge.draw(25), high.get(), 2), 0.0);
-    EXPECT_GT(differing_share(gauge.draw(5), high.get(), 2), 0.0);
-}
+INSTANTIATE_TEST_SUITE_P(Values, DigitDrum, ::testing::ValuesIn(drum_cases()),
+                         [](const auto& info) {
+                             return "value_" + std::to_string(info.index) + "_cell_" +
+                                    std::to_string(info.param.cell);
+                         });
 
 // ---- Sprites ------------------------------------------------------------------------------------
 
 struct sprite_case {
+    const char* name;
     double shift_x;
     double shift_y;
     double angle;
-    float texture_x;
-    float texture_y;
+    float texture_x = 1;
+    float texture_y = 1;
+    bool middle_shows = true;  // the texture's red middle lands inside the mask
 };
 
-class SpriteMask : public ::testing::TestWithParam<sprite_case> {};
+class DrawnSprite : public ::testing::TestWithParam<sprite_case> {};
 
-TEST_P(SpriteMask, NeverDrawsOutsideItsMask) {
+TEST_P(DrawnSprite, StaysInsideItsMaskWithItsMiddleWhereTheTurnedShiftPutsIt) {
     const sprite_case c = GetParam();
     // The value is 1 on every axis; the scales carry the case's shift and angle.
     ELEMENT_SPRITE element = sprite({.bitmap = texture,
@@ -300,47 +299,29 @@ TEST_P(SpriteMask, NeverDrawsOutsideItsMask) {
         }
     }
     EXPECT_GT(inside, 0);
+    if (c.middle_shows) {
+        // The host turns the sprite counter-clockwise by its angle: clockwise by the negated
+        // angle. Nothing else of the texture is red.
+        const bench::gauge_point middle =
+            bench::sprite_middle({50, 50}, c.shift_x, c.shift_y, -c.angle);
+        const int x = static_cast<int>(middle.x);
+        const int y = static_cast<int>(middle.y);
+        EXPECT_TRUE(is_red(pixel_at(image, x, y))) << x << "," << y;
+        EXPECT_EQ(count_pixels(image, 0, 0, side, side, is_red),
+                  count_pixels(image, x - 3, y - 3, 7, 7, is_red));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Placements, SpriteMask,
-                         ::testing::Values(sprite_case{0, 0, 0, 1, 1}, sprite_case{15, -8, 0, 1, 1},
-                                           sprite_case{0, 20, 35, 1, 0.7f},
-                                           sprite_case{-25, 10, -120, 0.5f, 2},
-                                           sprite_case{5, 5, 180, 3, 3}));
-
-struct middle_case {
-    double shift_x;
-    double shift_y;
-    double angle;
-};
-
-class SpriteMiddle : public ::testing::TestWithParam<middle_case> {};
-
-TEST_P(SpriteMiddle, LandsOnTheTextureCentreMovedByTheTurnedShift) {
-    const middle_case c = GetParam();
-    ELEMENT_SPRITE element = sprite({.bitmap = texture,
-                                     .position = {30, 35},
-                                     .texture_centre = {50, 50},
-                                     .flags = image_plain,
-                                     .x = {.source = AIRSPEED, .scale = c.shift_x},
-                                     .y = {.source = AIRSPEED, .scale = c.shift_y},
-                                     .angle = {.source = AIRSPEED, .scale = c.angle}});
-    one_element_gauge gauge(background, element);
-    cairo_surface_t* image = gauge.draw(1);
-    // The host turns the sprite counter-clockwise by its angle: clockwise by the negated angle.
-    const bench::gauge_point middle =
-        bench::sprite_middle({50, 50}, c.shift_x, c.shift_y, -c.angle);
-    EXPECT_TRUE(is_red(pixel_at(image, static_cast<int>(middle.x), static_cast<int>(middle.y))))
-        << middle.x << "," << middle.y;
-    // Nothing else of the texture is red.
-    EXPECT_EQ(count_pixels(image, 0, 0, side, side, is_red),
-              count_pixels(image, static_cast<int>(middle.x) - 3, static_cast<int>(middle.y) - 3, 7,
-                           7, is_red));
-}
-
-INSTANTIATE_TEST_SUITE_P(Shifts, SpriteMiddle,
-                         ::testing::Values(middle_case{0, 0, 0}, middle_case{6, 0, 90},
-                                           middle_case{0, 8, 30}, middle_case{-5, 4, -60}));
+INSTANTIATE_TEST_SUITE_P(
+    Placements, DrawnSprite,
+    ::testing::Values(sprite_case{"still", 0, 0, 0}, sprite_case{"shifted_quarter_turn", 6, 0, 90},
+                      sprite_case{"shifted_down_turned", 0, 8, 30},
+                      sprite_case{"shifted_turned_back", -5, 4, -60},
+                      sprite_case{"shifted_past_the_mask", 15, -8, 0, 1, 1, false},
+                      sprite_case{"squashed", 0, 20, 35, 1, 0.7f, false},
+                      sprite_case{"shrunk_and_stretched", -25, 10, -120, 0.5f, 2, false},
+                      sprite_case{"tripled_upside_down", 5, 5, 180, 3, 3, false}),
+    row_name);
 
 // ---- Needles and sliders ------------------------------------------------------------------------
 
@@ -489,18 +470,15 @@ TEST_P(TurnedPicture, MatchesCairosBilinearDrawing) {
         cairo_identity_matrix(cr.get());
         c.masked ? cairo_mask_surface(cr.get(), mask.get(), 4, 6) : cairo_paint(cr.get());
     }
+    // Both images are 50 pixels of 4 bytes a row, without padding.
     int worst = 0;
-    for (int y = 0; y < 50; ++y) {
-        const unsigned char* rows[2];
-        for (int way = 0; way < 2; ++way) {
-            cairo_surface_flush(drawn[way].get());
-            rows[way] =
-                cairo_image_surface_get_data(drawn[way].get()) +
-                static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(drawn[way].get());
-        }
-        for (int i = 0; i < 50 * 4; ++i) {
-            worst = std::max(worst, std::abs(rows[0][i] - rows[1][i]));
-        }
+    const unsigned char* bytes[2];
+    for (int way = 0; way < 2; ++way) {
+        cairo_surface_flush(drawn[way].get());
+        bytes[way] = cairo_image_surface_get_data(drawn[way].get());
+    }
+    for (int i = 0; i < 50 * 50 * 4; ++i) {
+        worst = std::max(worst, std::abs(bytes[0][i] - bytes[1][i]));
     }
     EXPECT_LE(worst, 2);
     EXPECT_GT(count_pixels(drawn[0].get(), 0, 0, 50, 50, [](const rgba& q) { return q.r > 150; }),

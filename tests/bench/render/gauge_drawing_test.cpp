@@ -1,21 +1,14 @@
 // The module's gauges as the renderer draws them from the module's own bitmaps: needles point
 // at the marks their faces carry for their values, the face of the other units mode leaves no
-// pixel, the warning flag at -1 draws nothing, the panel lights light the dials, and the
-// registration plate's text is written in its colour.
-#include <cmath>
-#include <cstdint>
-#include <cstring>
-#include <optional>
-#include <string>
-#include <vector>
-
+// pixel, a switch's lever stands up while its system is on, the panel lights light the dials,
+// and the registration plate's text is written in its colour.
 #include <gtest/gtest.h>
 
 #include "bench/host/bench_error.h"
+#include "bench/pilot/units_selection.h"
 #include "bench/render/bitmap_cache.h"
 #include "bench/render/contact_sheet.h"
 #include "bench/render/gauge_renderer.h"
-#include "frame/tokens.h"
 #include "resources/resource_ids.h"
 #include "tests/support/images.h"
 #include "tests/support/panel_test.h"
@@ -24,6 +17,7 @@ namespace {
 
 using namespace testing_support;
 using bench::render::gauge_renderer;
+using units = bench::units_mode_choice;
 
 // A 2-pixel-wide 24-bit bitmap of 2 rows' bytes decodes; one that claims more rows than its
 // bytes hold, or more than cairo's surfaces hold, is refused with an error.
@@ -73,7 +67,7 @@ class DrawnGauge : public panel_test {
 struct needle_case {
     const char* name;
     const char* gauge;
-    int units;
+    units mode;
     ID face;
     ID needle;
     GAUGE_TOKEN token;
@@ -113,7 +107,7 @@ class NeedleOnItsMark : public DrawnGauge, public ::testing::WithParamInterface<
 
 TEST_P(NeedleOnItsMark, PointsAtTheMarkTheFaceCarriesForTheValue) {
     const needle_case& c = GetParam();
-    units_mode = c.units;
+    bench::select_units(panel, c.mode);
     bench::render::decoded_bitmap& face = bitmap(c.face);
     cairo_surface_t* face_image = face.picture(false, bench::render::full_colour);
     for (std::size_t i = 0; i < c.marks.size(); ++i) {
@@ -159,23 +153,28 @@ constexpr double vertical_speed_per_thousand_feet_per_minute = 1000 / 3.28084 / 
 INSTANTIATE_TEST_SUITE_P(
     Faces, NeedleOnItsMark,
     ::testing::Values(
-        needle_case{"AirspeedMetric", "Airspeed", 0, 280, 290, AIRSPEED, knots_per_km_per_hour,
+        needle_case{"AirspeedMetric", "Airspeed", units::metric, BMP_AIRSPEED_METRIC_FACE,
+                    BMP_AIRSPEED_METRIC_NEEDLE, AIRSPEED, knots_per_km_per_hour,
                     {50, 100, 150, 200, 250, 300, 400, 500, 600, 700, 800}, 50, 72, 103, 107},
-        needle_case{"AirspeedBritish", "Airspeed", 1, 320, 300, AIRSPEED, 1.0,
+        needle_case{"AirspeedBritish", "Airspeed", units::british, BMP_AIRSPEED_BRITISH_FACE,
+                    BMP_AIRSPEED_BRITISH_NEEDLE, AIRSPEED, 1.0,
                     {60, 80, 100, 150, 200, 250, 300, 350, 400, 450, 500}, 50, 72, 103, 107},
-        needle_case{"AltimeterMetres", "Altimeter", 0, 1000, 1020, ALT_FROM_BAROMETRIC_PRESSURE,
-                    feet_per_metre, {0, 100, 200, 300, 400, 500, 600, 700, 800, 900},
-                    76, 96, 103, 107},
-        needle_case{"AltimeterHundredsOfFeet", "Altimeter", 1, 1040, 1070,
+        needle_case{"AltimeterMetres", "Altimeter", units::metric, BMP_ALTIMETER_METRIC_FACE,
+                    BMP_ALTIMETER_METRES_POINTER, ALT_FROM_BAROMETRIC_PRESSURE, feet_per_metre,
+                    {0, 100, 200, 300, 400, 500, 600, 700, 800, 900}, 76, 96, 103, 107},
+        needle_case{"AltimeterHundredsOfFeet", "Altimeter", units::british,
+                    BMP_ALTIMETER_BRITISH_FACE, BMP_ALTIMETER_HUNDREDS_POINTER,
                     ALT_FROM_BAROMETRIC_PRESSURE, 1.0,
                     {0, 100, 200, 300, 400, 500, 600, 700, 800, 900}, 80, 98, 103, 107},
-        needle_case{"VerticalSpeedMetric", "Vertical_Speed", 0, 330, 340, VERTICAL_SPEED,
+        needle_case{"VerticalSpeedMetric", "Vertical_Speed", units::metric,
+                    BMP_VERTICAL_SPEED_METRIC_FACE, BMP_VERTICAL_SPEED_NEEDLE, VERTICAL_SPEED,
                     vertical_speed_per_metre_per_second,
                     {-60, -45, -30, -15, 0, 15, 30, 45, 60, 75}, 22, 42, 62, 66},
-        needle_case{"VerticalSpeedBritish", "Vertical_Speed", 1, 360, 340, VERTICAL_SPEED,
+        needle_case{"VerticalSpeedBritish", "Vertical_Speed", units::british,
+                    BMP_VERTICAL_SPEED_BRITISH_FACE, BMP_VERTICAL_SPEED_NEEDLE, VERTICAL_SPEED,
                     vertical_speed_per_thousand_feet_per_minute,
                     {-8, -4, -3, -2, -1, 0, 1, 2, 3, 4, 8}, 22, 42, 62, 66}),
-    [](const auto& info) { return std::string(info.param.name); });
+    row_name);
 // clang-format on
 
 // ---- The units mode's faces ---------------------------------------------------------------------
@@ -188,7 +187,7 @@ bool ground(const rgba& p) {
 }
 
 struct sphere_case {
-    int units;
+    units mode;
     bool sky_on_top;
 };
 
@@ -196,7 +195,7 @@ class AttitudeSphere : public DrawnGauge, public ::testing::WithParamInterface<s
 
 TEST_P(AttitudeSphere, OnlyTheSphereOfTheUnitsModeShows) {
     const sphere_case c = GetParam();
-    units_mode = c.units;
+    bench::select_units(panel, c.mode);
     cairo_surface_t* image = draw("Attitude");
     // The upper and lower parts of the window, clear of the bar and the horizon.
     const int above_sky = count_pixels(image, 122, 50, 40, 35, sky);
@@ -210,18 +209,8 @@ TEST_P(AttitudeSphere, OnlyTheSphereOfTheUnitsModeShows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Units, AttitudeSphere,
-                         ::testing::Values(sphere_case{0, false}, sphere_case{1, true}));
-
-TEST_F(DrawnGauge, AttitudeFlagAtMinusOneDrawsNothing) {
-    const auto orange = [](const rgba& p) {
-        return p.a == 255 && p.r > 220 && p.g > 90 && p.g < 160 && p.b < 60;
-    };
-    cairo_surface_t* image = draw("Attitude");
-    EXPECT_EQ(count_pixels(image, 129, 45, 71, 25, orange), 0);
-    panel.aircraft().set(PP_ELECT, 1);
-    image = draw("Attitude");
-    EXPECT_GT(count_pixels(image, 129, 45, 71, 25, orange), 200);
-}
+                         ::testing::Values(sphere_case{units::metric, false},
+                                           sphere_case{units::british, true}));
 
 TEST_F(DrawnGauge, SwitchLeverStandsUpWhileItsSystemIsOn) {
     cairo_surface_t* base = bitmap(BMP_SWITCH_BASE).picture(true, bench::render::full_colour);
@@ -247,7 +236,7 @@ TEST_F(DrawnGauge, SwitchLeverStandsUpWhileItsSystemIsOn) {
 }
 
 struct plate_case {
-    int units;
+    units mode;
     ID shown;  // the bitmap the whole plate shows
 };
 
@@ -255,15 +244,15 @@ class UnitsPlate : public DrawnGauge, public ::testing::WithParamInterface<plate
 
 TEST_P(UnitsPlate, ShowsTheWordOfTheUnitsModeOnly) {
     const plate_case c = GetParam();
-    units_mode = c.units;
+    bench::select_units(panel, c.mode);
     cairo_surface_t* image = draw("On_Text_Switch");
     EXPECT_EQ(differing_share(image, bitmap(c.shown).picture(true, bench::render::full_colour), 0),
               0.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Units, UnitsPlate,
-                         ::testing::Values(plate_case{0, BMP_ON_PLATE_RUSSIAN},
-                                           plate_case{1, BMP_ON_PLATE_ENGLISH}));
+                         ::testing::Values(plate_case{units::metric, BMP_ON_PLATE_RUSSIAN},
+                                           plate_case{units::british, BMP_ON_PLATE_ENGLISH}));
 
 // ---- Lighting -----------------------------------------------------------------------------------
 
@@ -296,7 +285,7 @@ INSTANTIATE_TEST_SUITE_P(
                       lighting_case{"DayWithLights", false, true, false, false, false},
                       lighting_case{"Night", true, false, false, true, true},
                       lighting_case{"NightWithLights", true, true, true, false, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    row_name);
 
 // ---- The registration plate's text --------------------------------------------------------------
 
@@ -326,6 +315,6 @@ INSTANTIATE_TEST_SUITE_P(Parameters, RegistrationText,
                          ::testing::Values(text_case{"Default", std::nullopt, true, false},
                                            text_case{"Red", "tRA_1961 r255 g0 b0", false, true},
                                            text_case{"Blank", "t", false, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         row_name);
 
 }  // namespace
