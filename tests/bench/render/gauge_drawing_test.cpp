@@ -2,6 +2,8 @@
 // at the marks their faces carry for their values, the face of the other units mode leaves no
 // pixel, a switch's lever stands up while its system is on, the panel lights light the dials,
 // and the registration plate's text is written in its colour.
+#include <map>
+
 #include <gtest/gtest.h>
 
 #include "bench/host/bench_error.h"
@@ -38,27 +40,28 @@ class DrawnGauge : public panel_test {
   protected:
     // Places the gauge (once) and draws its next frame.
     cairo_surface_t* draw(const std::string& gauge, const bench::render::lighting& light = {}) {
-        if (!placement_) {
-            placement_ = &panel.place(gauge, parameters_);
-            renderer_.emplace(*placement_, panel.module().handle());
+        auto [drawn, placed] = renderers_.try_emplace(gauge);
+        if (placed) {
+            placements_[gauge] = &panel.place(gauge, parameters_);
+            drawn->second.emplace(*placements_[gauge], panel.module().handle());
         }
         panel.run_frames(1);
-        return renderer_->draw(light);
+        return drawn->second->draw(light);
     }
-    const bench::gauge_placement& placement() const {
-        return *placement_;
+    const bench::gauge_placement& placement(const std::string& gauge) {
+        return *placements_.at(gauge);
     }
-    bench::render::decoded_bitmap& bitmap(ID id) {
+    cairo_surface_t* bitmap(ID id) {
         bench::render::decoded_bitmap* found = bitmaps_.find(id);
         EXPECT_NE(found, nullptr) << "bitmap " << id;
-        return *found;
+        return found->picture(true, bench::render::full_colour);
     }
 
     std::optional<std::string> parameters_;
 
   private:
-    bench::gauge_placement* placement_ = nullptr;
-    std::optional<gauge_renderer> renderer_;
+    std::map<std::string, bench::gauge_placement*> placements_;
+    std::map<std::string, std::optional<gauge_renderer>> renderers_;
     bench::render::bitmap_cache bitmaps_{panel.module().handle()};
 };
 
@@ -108,8 +111,7 @@ class NeedleOnItsMark : public DrawnGauge, public ::testing::WithParamInterface<
 TEST_P(NeedleOnItsMark, PointsAtTheMarkTheFaceCarriesForTheValue) {
     const needle_case& c = GetParam();
     bench::select_units(panel, c.mode);
-    bench::render::decoded_bitmap& face = bitmap(c.face);
-    cairo_surface_t* face_image = face.picture(false, bench::render::full_colour);
+    cairo_surface_t* face_image = bitmap(c.face);
     for (std::size_t i = 0; i < c.marks.size(); ++i) {
         const double value = c.marks[i];
         const double elsewhere = c.marks[(i + c.marks.size() / 2) % c.marks.size()];
@@ -120,7 +122,7 @@ TEST_P(NeedleOnItsMark, PointsAtTheMarkTheFaceCarriesForTheValue) {
 
         // The needle of the face shown (two faces' needles may share a bitmap).
         const bench::element_reading* needle = nullptr;
-        for (const auto& r : placement().readings()) {
+        for (const auto& r : placement(c.gauge).readings()) {
             if (r.element->resource_id == c.needle && r.drawn()) {
                 needle = &r;
             }
@@ -186,15 +188,16 @@ bool ground(const rgba& p) {
     return p.a == 255 && p.r > p.b + 40;
 }
 
-struct sphere_case {
+struct units_case {
     units mode;
-    bool sky_on_top;
+    bool sky_on_top;  // the attitude sphere's
+    ID plate;         // the bitmap the whole units plate shows
 };
 
-class AttitudeSphere : public DrawnGauge, public ::testing::WithParamInterface<sphere_case> {};
+class UnitsFaces : public DrawnGauge, public ::testing::WithParamInterface<units_case> {};
 
-TEST_P(AttitudeSphere, OnlyTheSphereOfTheUnitsModeShows) {
-    const sphere_case c = GetParam();
+TEST_P(UnitsFaces, OnlyTheFacesOfTheUnitsModeShow) {
+    const units_case c = GetParam();
     bench::select_units(panel, c.mode);
     cairo_surface_t* image = draw("Attitude");
     // The upper and lower parts of the window, clear of the bar and the horizon.
@@ -206,14 +209,18 @@ TEST_P(AttitudeSphere, OnlyTheSphereOfTheUnitsModeShows) {
     EXPECT_EQ(c.sky_on_top ? below_sky : below_ground, 0);
     EXPECT_GT(c.sky_on_top ? above_sky : above_ground, 1000);
     EXPECT_GT(c.sky_on_top ? below_ground : below_sky, 1000);
+    EXPECT_EQ(differing_share(draw("On_Text_Switch"), bitmap(c.plate), 0), 0.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Units, AttitudeSphere,
-                         ::testing::Values(sphere_case{units::metric, false},
-                                           sphere_case{units::british, true}));
+INSTANTIATE_TEST_SUITE_P(Units, UnitsFaces,
+                         ::testing::Values(units_case{units::metric, false, BMP_ON_PLATE_RUSSIAN},
+                                           units_case{units::british, true, BMP_ON_PLATE_ENGLISH}),
+                         [](const auto& info) {
+                             return std::string(bench::units_mode_name(info.param.mode));
+                         });
 
 TEST_F(DrawnGauge, SwitchLeverStandsUpWhileItsSystemIsOn) {
-    cairo_surface_t* base = bitmap(BMP_SWITCH_BASE).picture(true, bench::render::full_colour);
+    cairo_surface_t* base = bitmap(BMP_SWITCH_BASE);
     // How many pixels of a band across the switch the lever covers: where the drawing is not
     // the base plate.
     const auto lever_in_band = [&](int y) {
@@ -234,25 +241,6 @@ TEST_F(DrawnGauge, SwitchLeverStandsUpWhileItsSystemIsOn) {
     EXPECT_GT(lever_in_band(2), 40);
     EXPECT_EQ(lever_in_band(52), 0);
 }
-
-struct plate_case {
-    units mode;
-    ID shown;  // the bitmap the whole plate shows
-};
-
-class UnitsPlate : public DrawnGauge, public ::testing::WithParamInterface<plate_case> {};
-
-TEST_P(UnitsPlate, ShowsTheWordOfTheUnitsModeOnly) {
-    const plate_case c = GetParam();
-    bench::select_units(panel, c.mode);
-    cairo_surface_t* image = draw("On_Text_Switch");
-    EXPECT_EQ(differing_share(image, bitmap(c.shown).picture(true, bench::render::full_colour), 0),
-              0.0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Units, UnitsPlate,
-                         ::testing::Values(plate_case{units::metric, BMP_ON_PLATE_RUSSIAN},
-                                           plate_case{units::british, BMP_ON_PLATE_ENGLISH}));
 
 // ---- Lighting -----------------------------------------------------------------------------------
 
