@@ -1,18 +1,13 @@
 // Modules and their resources through the platform's loader: module handles, lookups by
 // number and by name, bitmaps embedded without their file header, and module file names.
 #include <cstring>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <string>
 
 #include <gtest/gtest.h>
 
 #include "bench/host/resource_formats.h"
-#include "platform/posix/platform_control.h"
-#include "tests/support/module_under_test.h"
+#include "tests/support/panel_test.h"
 #include "tests/support/scratch_module.h"
-#include "tests/support/sound_recorder.h"
 
 extern "C" const platform_resource_directory varek_test_resources;
 
@@ -85,22 +80,17 @@ INSTANTIATE_TEST_SUITE_P(
                       lookup_case{"other_type", MAKEINTRESOURCEA(7), "WAVE", false},
                       lookup_case{"name_is_not_a_number", "#BMP_CHECKER", RT_BITMAP, false},
                       lookup_case{"number_is_not_a_name", "7", RT_BITMAP, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::row_name);
 
-TEST_F(Resources, AResourceHandleBelongsToItsModule) {
+TEST_F(Resources, AResourceHandleBelongsToItsModuleWhileItIsLoaded) {
     testing_support::scratch_module other({{"WAVE", 0, 7, {1, 2, 3}}});
     HRSRC resource = FindResourceA(handle, MAKEINTRESOURCEA(7), RT_BITMAP);
     ASSERT_TRUE(resource != nullptr);
     EXPECT_TRUE(LoadResource(other.handle(), resource) == nullptr);
     EXPECT_EQ(SizeofResource(other.handle(), resource), 0u);
     EXPECT_EQ(resource_bytes(other.handle(), MAKEINTRESOURCEA(7), "wave").size(), 3u);
-}
-
-TEST_F(Resources, AForgottenHandleFindsNothing) {
-    HMODULE forgotten = platform_control::register_linked_module(&varek_test_resources, "x.gau");
-    ASSERT_TRUE(FindResourceA(forgotten, MAKEINTRESOURCEA(7), RT_BITMAP) != nullptr);
-    platform_control::free_module(forgotten);
-    EXPECT_TRUE(FindResourceA(forgotten, MAKEINTRESOURCEA(7), RT_BITMAP) == nullptr);
+    platform_control::free_module(handle);
+    EXPECT_TRUE(FindResourceA(handle, MAKEINTRESOURCEA(7), RT_BITMAP) == nullptr);
     EXPECT_TRUE(FindResourceA(nullptr, MAKEINTRESOURCEA(7), RT_BITMAP) == nullptr);
 }
 
@@ -118,15 +108,6 @@ TEST(ModuleLoader, HandsOutSmallHandlesThatFitTheInstallationArgument) {
     EXPECT_EQ(GetModuleFileNameA(first.handle(), path, MAX_PATH),
               static_cast<DWORD>(std::strlen(VAREK_MODULE_PATH)));
     EXPECT_STREQ(path, VAREK_MODULE_PATH);
-}
-
-TEST(ModuleLoader, SaysWhyAFileDoesNotLoad) {
-    const auto missing = platform_control::load_module("/nonexistent/Varek_Instr.so");
-    EXPECT_TRUE(missing.handle == nullptr);
-    EXPECT_NE(missing.error.find("/nonexistent/Varek_Instr.so"), std::string::npos);
-    const auto text = platform_control::load_module(VAREK_TEST_FIXTURES "/checker.bmp");
-    EXPECT_TRUE(text.handle == nullptr);
-    EXPECT_FALSE(text.error.empty());
 }
 
 struct path_case {
@@ -156,6 +137,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(path_case{"fits", R"(C:\FS9\FS9.exe)", 32, 14, R"(C:\FS9\FS9.exe)"},
                       path_case{"exactly_with_terminator", "ABCDEFGHI", 10, 9, "ABCDEFGHI"},
                       path_case{"cut", "ABCDEFGHIJKL", 10, 10, "ABCDEFGHI"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::row_name);
 
 }  // namespace
