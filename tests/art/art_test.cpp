@@ -93,25 +93,18 @@ TEST(KeyedArt, PaintsBlackAsTheDarkestVisibleGreyAndLeavesUnpaintedPixelsTranspa
     art::set_colour(c.cr(), art::rgb(200, 100, 50));
     cairo_fill(c.cr());
     const art::rgb_bitmap b = c.to_bitmap(art::paint_mode::keyed);
-    using pixel = art::rgb_bitmap::pixel;
-    EXPECT_EQ(b.at(0, 0), (pixel{8, 8, 8}));
-    EXPECT_EQ(b.at(1, 1), (pixel{8, 8, 8}));
-    EXPECT_EQ(b.at(2, 1), (pixel{200, 100, 50}));
-    EXPECT_EQ(b.at(3, 0), (pixel{0, 0, 0}));
     const art::rgb_bitmap mask = c.to_bitmap(art::paint_mode::mask);
-    EXPECT_EQ(mask.at(0, 0), (pixel{255, 255, 255}));
-    EXPECT_EQ(mask.at(3, 1), (pixel{0, 0, 0}));
+    using pixel = art::rgb_bitmap::pixel;
+    EXPECT_EQ(
+        (std::vector{b.at(0, 0), b.at(1, 1), b.at(2, 1), b.at(3, 0), mask.at(0, 0), mask.at(3, 1)}),
+        (std::vector<pixel>{
+            {8, 8, 8}, {8, 8, 8}, {200, 100, 50}, {0, 0, 0}, {255, 255, 255}, {0, 0, 0}}));
 }
 
 TEST(BmpFile, HoldsTheRowsBottomUpPaddedToFourBytes) {
     art::rgb_bitmap b{3, 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}};
     const std::vector<std::uint8_t> file = art::bmp_file(b);
     ASSERT_EQ(file.size(), 14u + 40 + 2 * 12);
-    const std::span<const std::uint8_t> dib(file.data() + 14, file.size() - 14);
-    const bench::bitmap_description d = bench::describe_bitmap(dib);
-    EXPECT_EQ(d.width, 3);
-    EXPECT_EQ(d.height, 2);
-    EXPECT_EQ(d.bits_per_pixel, 24u);
     // The bottom row first, each pixel blue, green, red.
     const std::vector<std::uint8_t> first_row(file.begin() + 54, file.begin() + 66);
     EXPECT_EQ(first_row, (std::vector<std::uint8_t>{12, 11, 10, 15, 14, 13, 18, 17, 16, 0, 0, 0}));

@@ -1,11 +1,10 @@
 // The two runtime functions of the subset: _splitpath over Windows paths, and wsprintfA's
 // format language.
 #include <functional>
-#include <string>
 
 #include <gtest/gtest.h>
 
-#include "tests/support/sound_recorder.h"
+#include "tests/support/panel_test.h"
 
 namespace {
 
@@ -43,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                       split_case{"forward_slashes", "/opt/sim/fs2004.bin", "", "/opt/sim/",
                                  "fs2004", ".bin"},
                       split_case{"empty", "", "", "", "", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::row_name);
 
 TEST(SplitPathParts, AnyPartMayBeLeftOut) {
     char fname[_MAX_FNAME];
@@ -99,6 +98,6 @@ INSTANTIATE_TEST_SUITE_P(
                                          std::string(100, 'b').c_str());
                     },
                     std::string(1000, 'a') + std::string(23, 'b')}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::row_name);
 
 }  // namespace

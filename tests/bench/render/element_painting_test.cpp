@@ -52,20 +52,17 @@ art::rgb_bitmap drum_strip() {
     });
 }
 
-// A texture 80 x 60, blue above and brown below, with a red square at its middle.
+// A texture 80 x 60, blue above and brown below, with a red square of 3 x 3 at its middle.
 art::rgb_bitmap sprite_texture() {
-    art::rgb_bitmap t = solid_bitmap(80, 60, 90, 160, 220);
-    for (int y = 0; y < 60; ++y) {
-        for (int x = 0; x < 80; ++x) {
-            std::uint8_t* p = &t.rgb[3 * static_cast<std::size_t>(y * 80 + x)];
-            if (std::abs(x - 40) <= 1 && std::abs(y - 30) <= 1) {
-                p[0] = 255, p[1] = 0, p[2] = 0;
-            } else if (y >= 30) {
-                p[0] = 130, p[1] = 90, p[2] = 40;
-            }
+    return drawn(80, 60, art::paint_mode::keyed, [](cairo_t* cr) {
+        for (const auto& [x, y, w, h, colour] : {std::tuple{0, 0, 80, 30, art::rgb(90, 160, 220)},
+                                                 std::tuple{0, 30, 80, 30, art::rgb(130, 90, 40)},
+                                                 std::tuple{39, 29, 3, 3, art::rgb(255, 0, 0)}}) {
+            cairo_rectangle(cr, x, y, w, h);
+            art::set_colour(cr, colour);
+            cairo_fill(cr);
         }
-    }
-    return t;
+    });
 }
 
 scratch_module test_module() {

@@ -29,10 +29,6 @@ struct golden_case {
     std::string name;
     int reduction = 1;  // the side of the square of drawn pixels one golden pixel stands for
     std::string arguments;
-
-    friend std::ostream& operator<<(std::ostream& out, const golden_case& c) {
-        return out << c.name << ":" << c.arguments;
-    }
 };
 
 // The cases of tests/golden/cases.txt: a name, the reduction, then the arguments of render
