@@ -9,8 +9,6 @@
 
 namespace {
 
-extern GAUGEHDR test_gauge;
-
 // The bitmaps of the test's elements, by which a test finds them.
 constexpr ID face_bitmap = 1;
 constexpr ID hiding_icon_bitmap = 2;  // hides itself; the needle over it must still be drawn
@@ -44,9 +42,17 @@ FAILURE_RECORD needle_failures[] = {
     failure_list_end,
 };
 
+extern ELEMENT_STATIC_IMAGE face;
+MOUSERECT mouse[] = {mouse_parent({0, 0, 0, 0}), mouse_end_parent(), mouse_end_list()};
+
+constinit GAUGEHDR test_gauge = gauge_header(
+    {.name = "Evaluation_Test", .width_mm = 100, .elements = element_list<face>, .mouse = mouse});
+
 // Tree: face -> [hiding icon -> needle, flag], the flag a second child of the face that must be
 // evaluated after the first child's whole subtree.
-constinit ELEMENT_NEEDLE needle_over_icon = needle({
+constexpr gauge_elements test{&test_gauge};
+
+constinit ELEMENT_NEEDLE needle_over_icon = test.needle({
     .bitmap = needle_bitmap,
     .position = {50, 50},
     .pivot = {0, 0},
@@ -54,45 +60,30 @@ constinit ELEMENT_NEEDLE needle_over_icon = needle({
     .source = AIRSPEED,
     .callback = note_needle,
     .table = table(half_turn),
-    .links = {.gauge = &test_gauge, .failures = needle_failures},
+    .links = {.failures = needle_failures},
 });
-PELEMENT_HEADER over_icon[] = {&needle_over_icon.header, nullptr};
 
-constinit ELEMENT_ICON hiding_icon = icon({
+constinit ELEMENT_ICON hiding_icon = test.icon({
     .bitmap = hiding_icon_bitmap,
     .images = 1,
     .position = {0, 0},
     .flags = image_plain,
     .callback = hide_self,
-    .links = {.gauge = &test_gauge, .children = over_icon},
+    .links = {.children = element_list<needle_over_icon>},
 });
 
-constinit ELEMENT_ICON flag_icon = icon({
-    .bitmap = flag_bitmap,
-    .images = 2,
-    .position = {0, 0},
-    .flags = image_plain,
-    .source = PP_ELECT,
-    .callback = note_icon,
-    .links = {.gauge = &test_gauge},
-});
-PELEMENT_HEADER over_face[] = {&hiding_icon.header, &flag_icon.header, nullptr};
+constinit ELEMENT_ICON flag_icon = test.icon({.bitmap = flag_bitmap,
+                                              .images = 2,
+                                              .position = {0, 0},
+                                              .flags = image_plain,
+                                              .source = PP_ELECT,
+                                              .callback = note_icon});
 
-constinit ELEMENT_STATIC_IMAGE face = static_image({
+constinit ELEMENT_STATIC_IMAGE face = test.static_image({
     .bitmap = face_bitmap,
     .position = {0, 0},
     .flags = image_plain,
-    .links = {.gauge = &test_gauge, .children = over_face},
-});
-PELEMENT_HEADER root[] = {&face.header, nullptr};
-
-MOUSERECT mouse[] = {mouse_parent({0, 0, 0, 0}), mouse_end_parent(), mouse_end_list()};
-
-constinit GAUGEHDR test_gauge = gauge_header({
-    .name = "Evaluation_Test",
-    .width_mm = 100,
-    .elements = root,
-    .mouse = mouse,
+    .links = {.children = element_list<hiding_icon, flag_icon>},
 });
 
 class ElementEvaluation : public ::testing::Test {

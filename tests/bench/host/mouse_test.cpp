@@ -34,14 +34,8 @@ BOOL FSAPI record_call(PIXPOINT* click, FLAGS32 flags) {
 }
 
 extern GAUGEHDR test_gauge;
-
-constinit ELEMENT_STATIC_IMAGE background = static_image({
-    .bitmap = 1,
-    .position = {0, 0},
-    .flags = image_plain,
-    .links = {.gauge = &test_gauge},
-});
-PELEMENT_HEADER root[] = {&background.header, nullptr};
+constinit ELEMENT_STATIC_IMAGE background = gauge_elements{&test_gauge}.static_image(
+    {.bitmap = 1, .position = {0, 0}, .flags = image_plain});
 
 constexpr ID32 lower_event = 0x10100;
 constexpr ID32 right_event = 0x10200;
@@ -66,12 +60,8 @@ MOUSERECT mouse[] = {
     mouse_end_list(),
 };
 
-constinit GAUGEHDR test_gauge = gauge_header({
-    .name = "Mouse_Test",
-    .width_mm = 100,
-    .elements = root,
-    .mouse = mouse,
-});
+constinit GAUGEHDR test_gauge = gauge_header(
+    {.name = "Mouse_Test", .width_mm = 100, .elements = element_list<background>, .mouse = mouse});
 
 class MouseDispatch : public ::testing::Test {
   protected:
