@@ -1,7 +1,8 @@
 // The renderer's drawing rules, on gauges of the test's own whose bitmaps are plain colours:
-// hidden elements and icons at -1 leave nothing, a digit drum shows the cell of its value, a
-// sprite stays inside its mask and turns about its texture centre, a needle turns about its
-// pivot, a slider moves by its offset, and a gauge is drawn anew only when it changed.
+// icons at -1 leave nothing, a digit drum shows the cell of its value, a sprite stays inside
+// its mask and turns about its texture centre, a slider moves by its offset, a needle's
+// sampler draws as cairo does, and a gauge is drawn anew only when it changed. Hidden elements
+// and needles on their dials are drawn on the module's own gauges (gauge_drawing_test.cpp).
 #include <numbers>
 
 #include <gtest/gtest.h>
@@ -27,12 +28,10 @@ constexpr int side = 100;
 // Bitmap ids of the test's module.
 constexpr ID background = 1;  // side x side, transparent all over
 constexpr ID green = 2;       // side x side
-constexpr ID red = 3;         // side x side
 constexpr ID blue = 4;        // 20 x 20
 constexpr ID yellow = 5;      // 20 x 20, image 1 of the icon whose image 0 is blue
 constexpr ID strip = 10;      // digit drum of 11 cells; its mask is 11
 constexpr ID texture = 20;    // sprite texture with a red middle; its mask is 21
-constexpr ID needle_bitmap = 30;
 
 constexpr int cell_width = 16;
 constexpr int cell_height = 24;
@@ -70,7 +69,6 @@ scratch_module test_module() {
     for (const auto& [id, bitmap] : std::initializer_list<std::pair<ID, art::rgb_bitmap>>{
              {background, solid_bitmap(side, side, 0, 0, 0)},
              {green, solid_bitmap(side, side, 0, 120, 0)},
-             {red, solid_bitmap(side, side, 200, 0, 0)},
              {blue, solid_bitmap(20, 20, 0, 0, 200)},
              {yellow, solid_bitmap(20, 20, 230, 220, 0)},
              {strip, drum_strip()},
@@ -78,9 +76,7 @@ scratch_module test_module() {
              {texture, sprite_texture()},
              // A disc of diameter 24 at the middle of a 40 x 30 mask.
              {texture + 1, drawn(40, 30, art::paint_mode::mask,
-                                 [](cairo_t* cr) { art::mask_window(cr, 40, 30, 12); })},
-             // A white bar 40 x 6, turning about (5, 3).
-             {needle_bitmap, solid_bitmap(40, 6, 250, 250, 250)}}) {
+                                 [](cairo_t* cr) { art::mask_window(cr, 40, 30, 12); })}}) {
         bitmaps.push_back({"", 2, static_cast<std::uint32_t>(id), bitmap_resource(bitmap)});
     }
     return scratch_module(std::move(bitmaps));
@@ -155,27 +151,7 @@ bool is_drawn(const rgba& p) {
     return p.a > 0;
 }
 
-// ---- Hidden elements and icons ------------------------------------------------------------------
-
-class HiddenElement : public ::testing::TestWithParam<bool> {};
-
-TEST_P(HiddenElement, LeavesNoneOfItsPixelsWhileItsChildStillShows) {
-    const bool hidden = GetParam();
-    ELEMENT_STATIC_IMAGE child =
-        static_image({.bitmap = blue, .position = {40, 40}, .flags = image_plain});
-    PELEMENT_HEADER over_face[] = {&child.header, nullptr};
-    one_element_gauge gauge(green, static_image({.bitmap = red,
-                                                 .position = {0, 0},
-                                                 .flags = image_plain | (hidden ? IMAGE_HIDDEN : 0),
-                                                 .links = {.children = over_face}}));
-    cairo_surface_t* image = gauge.draw(0);
-    EXPECT_EQ(count_pixels(image, 0, 0, side, side, is_red) == 0, hidden);
-    EXPECT_EQ(count_pixels(image, 0, 0, side, side, is_green) > 0, hidden);
-    // Hiding an element never hides the elements drawn over it.
-    EXPECT_EQ(count_pixels(image, 40, 40, 20, 20, is_blue), 400);
-}
-
-INSTANTIATE_TEST_SUITE_P(Shown, HiddenElement, ::testing::Values(false, true));
+// ---- Icons ------------------------------------------------------------------------------------
 
 struct icon_case {
     double value;
@@ -311,35 +287,7 @@ INSTANTIATE_TEST_SUITE_P(
                       sprite_case{"tripled_upside_down", 5, 5, 180, 3, 3, false}),
     row_name);
 
-// ---- Needles and sliders ------------------------------------------------------------------------
-
-struct needle_case {
-    double angle;
-    int tip_x;
-    int tip_y;
-};
-
-class NeedleTurn : public ::testing::TestWithParam<needle_case> {};
-
-TEST_P(NeedleTurn, TurnsAboutItsPivotPlacedAtItsPosition) {
-    const needle_case c = GetParam();
-    // No scale table: the value is the angle.
-    one_element_gauge gauge(background, needle({.bitmap = needle_bitmap,
-                                                .position = {50, 50},
-                                                .pivot = {5, 3},
-                                                .flags = image_plain,
-                                                .source = AIRSPEED}));
-    cairo_surface_t* image = gauge.draw(c.angle);
-    EXPECT_TRUE(bright(pixel_at(image, c.tip_x, c.tip_y)));
-    EXPECT_TRUE(bright(pixel_at(image, 50, 50)));
-    // The tail behind the pivot is 5 pixels long: nothing lies 10 pixels behind it.
-    EXPECT_FALSE(
-        is_drawn(pixel_at(image, 50 - (c.tip_x - 50) * 10 / 32, 50 - (c.tip_y - 50) * 10 / 32)));
-}
-
-INSTANTIATE_TEST_SUITE_P(Angles, NeedleTurn,
-                         ::testing::Values(needle_case{0, 82, 50}, needle_case{90, 50, 82},
-                                           needle_case{180, 18, 50}, needle_case{-90, 50, 18}));
+// ---- Sliders ------------------------------------------------------------------------------------
 
 TEST(SliderOffset, MovesTheBitmapByValueTimesScale) {
     one_element_gauge gauge(background, slider({.bitmap = blue,
