@@ -25,9 +25,10 @@ void release(Object* object) {
     }
 }
 
-// What the attempts call with, and everything they leave behind, given back at the test's end.
+// The platform as the FS2004 host, a module carrying a wave, a sound device and buffer; and
+// everything the attempts leave behind, given back at the test's end.
 struct context {
-    context(HMODULE module, bytes& wave) : module(module), wave(wave) {
+    context() {
         DirectSoundCreate(nullptr, &device, nullptr);
         device->SetCooperativeLevel(FindWindowA("FS98MAIN", nullptr), DSSCL_NORMAL);
         buffer = new_buffer();
@@ -43,7 +44,7 @@ struct context {
     context& operator=(const context&) = delete;
 
     HRSRC find() const {
-        return FindResourceA(module, MAKEINTRESOURCEA(wave_id), "WAVE");
+        return FindResourceA(module.handle(), MAKEINTRESOURCEA(wave_id), "WAVE");
     }
     HGLOBAL kept(HGLOBAL memory) {
         return blocks.emplace_back(memory);
@@ -78,8 +79,10 @@ struct context {
         return locked;
     }
 
-    HMODULE module;
-    bytes& wave;
+    testing_support::sound_recorder recorder;
+    bytes wave = testing_support::riff_file(
+        "WAVE", {testing_support::pcm_format(1, 8000, 8), testing_support::sample_data(32)});
+    testing_support::scratch_module module{{{"WAVE", 0, wave_id, wave}}};
     IDirectSound* device = nullptr;
     IDirectSoundBuffer* buffer = nullptr;
     std::vector<HGLOBAL> blocks;
@@ -113,10 +116,10 @@ struct fault_case {
 #define ATTEMPT(call_expression) [](context& c [[maybe_unused]]) { return number(call_expression); }
 const fault_case fault_cases[] = {
     {call::FindResourceA, ATTEMPT(c.find()), 0},
-    {call::LoadResource, ATTEMPT(LoadResource(c.module, c.find())), 0},
-    {call::LockResource, ATTEMPT(LockResource(LoadResource(c.module, c.find()))), 0},
-    {call::SizeofResource, ATTEMPT(SizeofResource(c.module, c.find())), 0},
-    {call::FreeResource, ATTEMPT(FreeResource(LoadResource(c.module, c.find()))), TRUE},
+    {call::LoadResource, ATTEMPT(LoadResource(c.module.handle(), c.find())), 0},
+    {call::LockResource, ATTEMPT(LockResource(LoadResource(c.module.handle(), c.find()))), 0},
+    {call::SizeofResource, ATTEMPT(SizeofResource(c.module.handle(), c.find())), 0},
+    {call::FreeResource, ATTEMPT(FreeResource(LoadResource(c.module.handle(), c.find()))), TRUE},
     {call::GlobalAlloc, ATTEMPT(c.kept(GlobalAlloc(GMEM_MOVEABLE, 16))), 0},
     {call::GlobalLock, ATTEMPT(GlobalLock(c.block())), 0},
     // Locked twice, the block is still locked after one unlock.
@@ -152,11 +155,7 @@ const fault_case fault_cases[] = {
 
 class FaultInjection : public ::testing::TestWithParam<fault_case> {
   protected:
-    testing_support::sound_recorder recorder;
-    bytes wave = testing_support::riff_file(
-        "WAVE", {testing_support::pcm_format(1, 8000, 8), testing_support::sample_data(32)});
-    testing_support::scratch_module module{{{"WAVE", 0, wave_id, wave}}};
-    context state{module.handle(), wave};
+    context state;
 };
 
 TEST_P(FaultInjection, FailsTheNthCallOnceWithItsFailureResult) {
