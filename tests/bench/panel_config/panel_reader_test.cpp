@@ -176,36 +176,34 @@ TEST(PanelReader, KeyBeforeAnySectionIsMalformed) {
     EXPECT_EQ(panel.findings.front().line, 1);
 }
 
-gauge_line sized(std::optional<int> width, std::optional<int> height) {
-    gauge_line gauge;
-    gauge.width = width;
-    gauge.height = height;
-    return gauge;
-}
-
 struct size_case {
     const char* name;
-    gauge_line gauge;
-    std::optional<double> scale;
-    double width;
-    double height;
+    std::optional<int> width;  // as the gauge line gives them
+    std::optional<int> height;
+    std::optional<double> scale;  // background pixels a unit
+    double placed_width;
+    double placed_height;
 };
 
 class PlacedSizes : public ::testing::TestWithParam<size_case> {};
 
+// The gauge's root bitmap is 200 x 100 pixels.
 TEST_P(PlacedSizes, MissingSizesComeFromTheGauge) {
-    const placed_size size = resolve_size(GetParam().gauge, {200, 100}, GetParam().scale);
-    EXPECT_DOUBLE_EQ(size.width, GetParam().width);
-    EXPECT_DOUBLE_EQ(size.height, GetParam().height);
+    const size_case& c = GetParam();
+    gauge_line gauge;
+    gauge.width = c.width;
+    gauge.height = c.height;
+    const placed_size size = resolve_size(gauge, {200, 100}, c.scale);
+    EXPECT_DOUBLE_EQ(size.width, c.placed_width);
+    EXPECT_DOUBLE_EQ(size.height, c.placed_height);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Sizes, PlacedSizes,
-    ::testing::Values(size_case{"both_given", sized(30, 40), 2.0, 30, 40},
-                      size_case{"height_from_proportions", sized(30, {}), 2.0, 30, 15},
-                      size_case{"width_from_bitmap_in_units", sized({}, {}), 2.0, 100, 50},
-                      size_case{"width_from_bitmap_without_scale", sized({}, {}), std::nullopt, 200,
-                                100}),
+    ::testing::Values(size_case{"both_given", 30, 40, 2.0, 30, 40},
+                      size_case{"height_from_proportions", 30, {}, 2.0, 30, 15},
+                      size_case{"width_from_bitmap_in_units", {}, {}, 2.0, 100, 50},
+                      size_case{"width_from_bitmap_without_scale", {}, {}, {}, 200, 100}),
     testing_support::row_name);
 
 TEST(PanelWindowsAtStart, VisibleOpensAndTheGaugesToggleByIdent) {
