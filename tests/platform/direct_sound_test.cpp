@@ -84,13 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(DirectSound, ALockPastTheEndWrapsToTheStart) {
     ASSERT_EQ(create(100, pcm(1, 22050, 8)), DS_OK);
-    LPVOID first = nullptr;
-    LPVOID second = nullptr;
-    DWORD first_bytes = 0;
-    DWORD second_bytes = 0;
+    LPVOID first = nullptr, second = nullptr;
+    DWORD first_bytes = 0, second_bytes = 0;
     ASSERT_EQ(buffer->Lock(80, 50, &first, &first_bytes, &second, &second_bytes, 0), DS_OK);
-    EXPECT_EQ(first_bytes, 20u);
-    EXPECT_EQ(second_bytes, 30u);
+    EXPECT_EQ(std::pair(first_bytes, second_bytes), std::pair(DWORD{20}, DWORD{30}));
     EXPECT_EQ(static_cast<std::uint8_t*>(first) - static_cast<std::uint8_t*>(second), 80);
     std::memset(first, 0xAA, first_bytes);
     std::memset(second, 0xBB, second_bytes);
@@ -105,10 +102,8 @@ TEST_F(DirectSound, ALockPastTheEndWrapsToTheStart) {
     ASSERT_EQ(buffer->Play(0, 0, 0), DS_OK);
     ASSERT_EQ(recorder.plays.size(), 1u);
     const auto& samples = recorder.plays[0].samples;
-    EXPECT_EQ(samples[0], 0xBB);
-    EXPECT_EQ(samples[29], 0xBB);
-    EXPECT_EQ(samples[30], 0);
-    EXPECT_EQ(samples[80], 0xAA);
+    EXPECT_EQ((std::vector{samples[0], samples[29], samples[30], samples[80]}),
+              (std::vector<std::uint8_t>{0xBB, 0xBB, 0, 0xAA}));
     EXPECT_FALSE(recorder.plays[0].wave.has_value()) << "no module carries these samples";
 }
 
