@@ -11,9 +11,13 @@
 #include "art/recipes.h"
 #include "bench/host/element_bitmaps.h"
 #include "bench/host/resource_formats.h"
+#include "bench/render/bitmap_cache.h"
+#include "tests/support/images.h"
 #include "tests/support/module_under_test.h"
 
 namespace {
+
+using namespace testing_support;
 
 // Every bitmap the module carries, with the resource's bytes, by number or by name.
 std::map<std::string, std::span<const std::uint8_t>> carried_bitmaps(
@@ -63,22 +67,17 @@ TEST(CarriedBitmaps, EveryBitmapAnElementDrawsIsCarriedAndMasksAreBlackAndWhite)
             }
         }
     }
+    bench::render::bitmap_cache decoded(panel.module().handle());
     for (const ID mask : masks) {
-        const auto dib = bitmaps.at(std::to_string(mask));
-        const bench::bitmap_description d = bench::describe_bitmap(dib);
-        const std::size_t row_bytes = (3 * static_cast<std::size_t>(d.width) + 3) & ~std::size_t{3};
-        int white = 0;
-        for (int row = 0; row < d.height; ++row) {
-            for (int x = 0; x < d.width; ++x) {
-                const std::uint8_t* p = dib.data() + 40 + row * row_bytes + 3 * x;
-                const bool is_white = p[0] == 255 && p[1] == 255 && p[2] == 255;
-                const bool is_black = p[0] == 0 && p[1] == 0 && p[2] == 0;
-                EXPECT_TRUE(is_white || is_black) << "bitmap " << mask << " at " << x << "," << row;
-                white += is_white ? 1 : 0;
-            }
-        }
+        cairo_surface_t* image = decoded.find(mask)->picture(false, bench::render::full_colour);
+        const int pixels = width_of(image) * height_of(image);
+        const int white = count_pixels(image, 0, 0, width_of(image), height_of(image),
+                                       [](const rgba& p) { return p.r + p.g + p.b == 3 * 255; });
+        const int black = count_pixels(image, 0, 0, width_of(image), height_of(image),
+                                       [](const rgba& p) { return p.r + p.g + p.b == 0; });
+        EXPECT_EQ(white + black, pixels) << "bitmap " << mask << " is not black and white";
         // Each mask's window is a good part of it: the compass strip's, the smallest, is 40%.
-        EXPECT_GT(white, d.width * d.height / 3) << mask;
+        EXPECT_GT(white, pixels / 3) << mask;
     }
 }
 

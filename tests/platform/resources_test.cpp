@@ -43,16 +43,13 @@ class Resources : public ::testing::Test {
 
 TEST_F(Resources, ABitmapHoldsItsBmpFileWithoutTheFileHeader) {
     const auto file = file_bytes(std::filesystem::path(VAREK_TEST_FIXTURES) / "checker.bmp");
-    ASSERT_GT(file.size(), 14u);
     const auto dib = resource_bytes(handle, MAKEINTRESOURCEA(7), RT_BITMAP);
-    ASSERT_EQ(dib.size(), file.size() - 14);
-    EXPECT_TRUE(std::equal(dib.begin(), dib.end(), file.begin() + 14));
+    EXPECT_TRUE(std::ranges::equal(dib, std::span(file).subspan(14)));
     // The bench gives the file header back when it writes the bitmap out.
     EXPECT_EQ(bench::bmp_file(dib), file);
     const auto bitmap = bench::describe_bitmap(dib);
-    EXPECT_EQ(bitmap.width, 3);
-    EXPECT_EQ(bitmap.height, 2);
-    EXPECT_EQ(bitmap.bits_per_pixel, 24u);
+    EXPECT_EQ(std::tuple(bitmap.width, bitmap.height, bitmap.bits_per_pixel),
+              std::tuple(3, 2, 24u));
 }
 
 struct lookup_case {

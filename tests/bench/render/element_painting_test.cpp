@@ -1,10 +1,9 @@
 // The renderer's drawing rules, on gauges of the test's own whose bitmaps are plain colours:
 // icons at -1 leave nothing, a digit drum shows the cell of its value, a sprite stays inside
-// its mask and turns about its texture centre, a slider moves by its offset, a needle's
-// sampler draws as cairo does, and a gauge is drawn anew only when it changed. Hidden elements
-// and needles on their dials are drawn on the module's own gauges (gauge_drawing_test.cpp).
-#include <numbers>
-
+// its mask and turns about its texture centre, a slider moves by its offset, and a gauge is
+// drawn anew only when it changed. Hidden elements and needles on their dials are drawn on the
+// module's own gauges (gauge_drawing_test.cpp); the sampler that turns needles and sprites is
+// held to cairo's bilinear drawing by the golden drawings (golden_test.cpp).
 #include <gtest/gtest.h>
 
 #include "art/primitives.h"
@@ -12,7 +11,6 @@
 #include "bench/host/gauge_placement.h"
 #include "bench/render/contact_sheet.h"
 #include "bench/render/gauge_renderer.h"
-#include "bench/render/turned_picture.h"
 #include "frame/records.h"
 #include "tests/support/images.h"
 #include "tests/support/panel_test.h"
@@ -348,76 +346,5 @@ TEST(MissingBitmaps, AreNotDrawnAndAreReported) {
     EXPECT_EQ(count_pixels(gauge.draw(0), 0, 0, side, side, is_green), side * side);
     EXPECT_EQ(gauge.renderer().missing_bitmaps(), std::set<ID>{99});
 }
-
-// ---- Turned pictures ----------------------------------------------------------------------------
-
-struct turn_case {
-    double angle;
-    double scale;
-    double shift;  // of the picture on the device, a fraction of a pixel along both axes
-    bool masked;
-};
-
-class TurnedPicture : public ::testing::TestWithParam<turn_case> {};
-
-// The turned picture drawn in the target's pixels matches cairo's bilinear drawing of it (over
-// a half-transparent ground, through a soft mask or none) within two levels a channel.
-TEST_P(TurnedPicture, MatchesCairosBilinearDrawing) {
-    const turn_case c = GetParam();
-    const auto picture = new_image(30, 12);
-    const surface_handle mask(cairo_image_surface_create(CAIRO_FORMAT_A8, 40, 40));
-    const auto disc = [](cairo_surface_t* image, double middle_x, double middle_y, double radius) {
-        const auto cr = new_context(image);
-        cairo_set_source_rgba(cr.get(), 0.9, 0.5, 0.2, 0.7);
-        cairo_arc(cr.get(), middle_x, middle_y, radius, 0, 7);
-        cairo_fill(cr.get());
-    };
-    disc(picture.get(), 15, 6, 5.5);
-    disc(mask.get(), 20, 20, 17.5);
-    const mask_at placed{mask.get(), 4, 6};
-    // The picture turned about its middle, scaled and shifted, drawn by the bench's own
-    // sampler or by cairo.
-    const auto drawing = [&](bool by_the_bench) {
-        auto image = new_image(50, 50);
-        const auto cr = new_context(image.get());
-        cairo_set_source_rgba(cr.get(), 0.2, 0.3, 0.6, 0.5);
-        cairo_paint(cr.get());
-        cairo_translate(cr.get(), 25 + c.shift, 25 + c.shift);
-        cairo_rotate(cr.get(), c.angle * std::numbers::pi / 180);
-        cairo_scale(cr.get(), c.scale, c.scale);
-        cairo_translate(cr.get(), -15, -6);
-        cairo_matrix_t to_picture;
-        cairo_get_matrix(cr.get(), &to_picture);
-        cairo_matrix_invert(&to_picture);
-        if (by_the_bench) {
-            EXPECT_TRUE(draw_turned_picture(cr.get(), picture.get(), to_picture,
-                                            c.masked ? &placed : nullptr));
-        } else {
-            cairo_set_source_surface(cr.get(), picture.get(), 0, 0);
-            cairo_pattern_set_filter(cairo_get_source(cr.get()), CAIRO_FILTER_BILINEAR);
-            cairo_identity_matrix(cr.get());
-            c.masked ? cairo_mask_surface(cr.get(), mask.get(), 4, 6) : cairo_paint(cr.get());
-        }
-        cairo_surface_flush(image.get());
-        return image;
-    };
-    const auto bench_drawn = drawing(true);
-    const auto cairo_drawn = drawing(false);
-    // Both images are 50 pixels of 4 bytes a row, without padding.
-    const unsigned char* ours = cairo_image_surface_get_data(bench_drawn.get());
-    const unsigned char* theirs = cairo_image_surface_get_data(cairo_drawn.get());
-    int worst = 0;
-    for (int i = 0; i < 50 * 50 * 4; ++i) {
-        worst = std::max(worst, std::abs(ours[i] - theirs[i]));
-    }
-    EXPECT_LE(worst, 2);
-    EXPECT_GT(
-        count_pixels(bench_drawn.get(), 0, 0, 50, 50, [](const rgba& q) { return q.r > 150; }), 20);
-}
-
-INSTANTIATE_TEST_SUITE_P(Turns, TurnedPicture,
-                         ::testing::Values(turn_case{0, 1, 0, false}, turn_case{30, 1, 0.25, false},
-                                           turn_case{-127, 1.6, 0.5, true},
-                                           turn_case{200, 0.7, 0.75, true}));
 
 }  // namespace
