@@ -1,6 +1,7 @@
 // The waves the module file carries as the synthesiser made them: audible, not clipped, and
 // ending in silence so that each stops without a click of its own. Their formats are checked
 // where the sound engine loads them (tests/sound/sound_engine_test.cpp).
+#include <algorithm>
 #include <cstring>
 
 #include <gtest/gtest.h>
@@ -36,10 +37,8 @@ TEST_P(ModuleFileWave, IsAudibleUnclippedAndEndsInSilence) {
     const std::size_t end = file.size() - (wave.data_bytes % 2);
     const auto samples =
         samples_of(file.subspan(end - wave.data_bytes, wave.data_bytes), wave.bits_per_sample);
-    double loudest = 0.0;
-    for (const double s : samples) {
-        loudest = std::max(loudest, std::abs(s));
-    }
+    const auto size = [](double sample) { return std::abs(sample); };
+    const double loudest = size(std::ranges::max(samples, {}, size));
     EXPECT_GT(loudest, 0.5) << "audible";
     EXPECT_LT(loudest, 0.99) << "not clipped";
     EXPECT_LT(std::abs(samples.back()), 0.01) << "ends in silence";

@@ -95,13 +95,12 @@ struct context {
     char text[MAX_PATH] = {};
 };
 
-template <typename Result>
-std::int64_t number(Result result) {
-    if constexpr (std::is_pointer_v<Result>) {
-        return static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(result));
-    } else {
-        return static_cast<std::int64_t>(result);
-    }
+// A call's result as a number: a handle or pointer by its address.
+std::int64_t number(const void* handle) {
+    return static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(handle));
+}
+std::int64_t number(std::int64_t result) {
+    return result;
 }
 
 // Each attempt makes one call of its function in a state where it works unless a fault is

@@ -57,8 +57,7 @@ TEST_P(ChunkDescent, FindsTheChunksOfItsParentFromWhereTheFileStands) {
     MMCKINFO riff{};
     riff.fccType = tag("WAVE");
     ASSERT_EQ(mmioDescend(file, &riff, nullptr, MMIO_FINDRIFF), MMSYSERR_NOERROR);
-    EXPECT_EQ(riff.ckid, FOURCC_RIFF);
-    EXPECT_EQ(riff.dwDataOffset, 8u);
+    EXPECT_EQ(std::pair(riff.ckid, riff.dwDataOffset), std::pair(FOURCC_RIFF, DWORD{8}));
     for (const descent& d : GetParam().descents) {
         SCOPED_TRACE(d.id);
         MMCKINFO chunk{};
@@ -70,8 +69,7 @@ TEST_P(ChunkDescent, FindsTheChunksOfItsParentFromWhereTheFileStands) {
         }
         ASSERT_EQ(result, MMSYSERR_NOERROR);
         EXPECT_EQ(d.search == MMIO_FINDLIST ? chunk.fccType : chunk.ckid, tag(d.id));
-        EXPECT_EQ(chunk.dwDataOffset, d.data_offset);
-        EXPECT_EQ(chunk.cksize, d.size);
+        EXPECT_EQ(std::pair(chunk.dwDataOffset, chunk.cksize), std::pair(d.data_offset, d.size));
         char first = 0;
         EXPECT_EQ(mmioRead(file, &first, 1), 1);
         EXPECT_EQ(first, d.first);

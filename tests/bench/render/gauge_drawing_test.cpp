@@ -121,14 +121,11 @@ TEST_P(NeedleOnItsMark, PointsAtTheMarkTheFaceCarriesForTheValue) {
         cairo_surface_t* image = draw(c.gauge);
 
         // The needle of the face shown (two faces' needles may share a bitmap).
-        const bench::element_reading* needle = nullptr;
-        for (const auto& r : placement(c.gauge).readings()) {
-            if (r.element->resource_id == c.needle && r.drawn()) {
-                needle = &r;
-            }
-        }
-        ASSERT_NE(needle, nullptr);
-        ASSERT_TRUE(needle->drawn());
+        const auto& readings = placement(c.gauge).readings();
+        const auto needle = std::ranges::find_if(readings, [&](const auto& r) {
+            return r.element->resource_id == c.needle && r.drawn();
+        });
+        ASSERT_NE(needle, readings.end());
         const double cx = needle->element->position.x;
         const double cy = needle->element->position.y;
         // The needle: white here where it was not when the needle stood elsewhere.

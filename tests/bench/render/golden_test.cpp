@@ -36,16 +36,13 @@ struct golden_case {
 std::vector<golden_case> read_cases() {
     std::vector<golden_case> cases;
     std::ifstream in(std::filesystem::path(VAREK_GOLDEN_DIR) / "cases.txt");
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line.front() == '#') {
-            continue;
-        }
+    for (std::string line; std::getline(in, line);) {
         std::istringstream words(line);
         golden_case c;
-        words >> c.name >> c.reduction;
-        std::getline(words, c.arguments);
-        cases.push_back(c);
+        if (words >> c.name >> c.reduction && !c.name.starts_with('#')) {
+            std::getline(words, c.arguments);
+            cases.push_back(c);
+        }
     }
     return cases;
 }
