@@ -101,6 +101,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // A child inside a parent at (10,20): its box (5,5) is relative to the parent.
         press_case{"nested_child", {16, 27}, mouse_button::left, {{'a', 1, 2, left}}, {}},
+        // Its box holds (15,25) to (34,44).
+        press_case{"first_pixel_inside", {15, 25}, mouse_button::left, {{'a', 0, 0, left}}, {}},
+        press_case{"past_its_right_edge", {35, 27}, mouse_button::left, {{'w', 35, 27, left}}, {}},
+        press_case{"past_its_bottom_edge", {20, 45}, mouse_button::left, {{'w', 20, 45, left}}, {}},
         // A right-button area two parents deep, with a key event and no function.
         press_case{
             "event_child_two_parents_deep", {41, 21}, mouse_button::right, {}, {{right_event, 0}}},
