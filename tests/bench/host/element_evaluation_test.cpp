@@ -1,5 +1,7 @@
 // Element evaluation on a gauge built by the test: tree order, the hidden bit, icon indices,
 // source variables in the member that suits their token, and failure actions.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "bench/host/gauge_placement.h"
@@ -94,12 +96,10 @@ class ElementEvaluation : public ::testing::Test {
     }
     // The reading of the element that draws `bitmap`.
     const bench::element_reading& reading(ID bitmap) const {
-        for (const bench::element_reading& r : placement.readings()) {
-            if (r.element->resource_id == bitmap) {
-                return r;
-            }
-        }
-        throw std::out_of_range("no element draws bitmap " + std::to_string(bitmap));
+        const auto& all = placement.readings();
+        const auto found =
+            std::ranges::find(all, bitmap, [](const auto& r) { return r.element->resource_id; });
+        return all.at(static_cast<std::size_t>(found - all.begin()));  // throws when there is none
     }
 
     testing_support::recording_host host;

@@ -89,22 +89,17 @@ class one_element_gauge {
   public:
     one_element_gauge(ID root_bitmap, const Element& element)
         : element_(element),
-          root_(static_image({.bitmap = root_bitmap, .position = {0, 0}, .flags = image_plain})),
-          over_root_{&element_.header, nullptr},
-          root_list_{&root_.header, nullptr},
-          header_(gauge_header(
-              {.name = "Test_Gauge", .width_mm = 50, .elements = root_list_, .mouse = no_mouse})) {
-        root_.header.next_element = over_root_;
-        root_.header.gauge_header = &header_;
-        element_.header.gauge_header = &header_;
-        placement_.emplace(header_, std::nullopt);
-        placement_->install(module_.instance_handle());
-        renderer_.emplace(*placement_, module_.handle());
+          root_(static_image({.bitmap = root_bitmap,
+                              .position = {0, 0},
+                              .flags = image_plain,
+                              .links = {.children = over_root_}})) {
+        placement_.install(module_.instance_handle());
+        renderer_.emplace(placement_, module_.handle());
     }
 
     cairo_surface_t* draw(double value) {
         aircraft_.set(AIRSPEED, value);
-        placement_->run_frame(aircraft_);
+        placement_.run_frame(aircraft_);
         return renderer_->draw();
     }
     gauge_renderer& renderer() {
@@ -115,11 +110,12 @@ class one_element_gauge {
     scratch_module module_ = test_module();
     bench::simulated_aircraft aircraft_;
     Element element_;
+    PELEMENT_HEADER over_root_[2] = {&element_.header, nullptr};
     ELEMENT_STATIC_IMAGE root_;
-    PELEMENT_HEADER over_root_[2];
-    PELEMENT_HEADER root_list_[2];
-    GAUGEHDR header_;
-    std::optional<bench::gauge_placement> placement_;
+    PELEMENT_HEADER root_list_[2] = {&root_.header, nullptr};
+    GAUGEHDR header_ = gauge_header(
+        {.name = "Test_Gauge", .width_mm = 50, .elements = root_list_, .mouse = no_mouse});
+    bench::gauge_placement placement_{header_, std::nullopt};
     std::optional<gauge_renderer> renderer_;
 };
 
@@ -218,8 +214,11 @@ TEST_P(DigitDrum, ShowsTheCellOfItsValueInItsWindow) {
 
 INSTANTIATE_TEST_SUITE_P(Values, DigitDrum, ::testing::ValuesIn(drum_cases()),
                          [](const auto& info) {
-                             return "value_" + std::to_string(info.index) + "_cell_" +
-                                    std::to_string(info.param.cell);
+                             const drum_case c = info.param;
+                             return "cell_" + std::to_string(c.cell) +
+                                    (c.value < 0    ? "_below"
+                                     : c.value > 10 ? "_above"
+                                                    : "");
                          });
 
 // ---- Sprites ------------------------------------------------------------------------------------
