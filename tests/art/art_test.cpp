@@ -3,20 +3,21 @@
 // way the simulator reads it (24-bit colour, pure black only where nothing is painted).
 #include <map>
 #include <set>
-#include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "art/canvas.h"
 #include "art/primitives.h"
 #include "art/recipes.h"
-#include "bench/host/element_records.h"
+#include "bench/host/element_bitmaps.h"
 #include "bench/host/resource_formats.h"
-#include "resources/resource_ids.h"
+#include "bench/render/bitmap_cache.h"
+#include "tests/support/images.h"
 #include "tests/support/module_under_test.h"
 
 namespace {
+
+using namespace testing_support;
 
 // Every bitmap the module carries, with the resource's bytes, by number or by name.
 std::map<std::string, std::span<const std::uint8_t>> carried_bitmaps(
@@ -47,63 +48,36 @@ TEST(CarriedBitmaps, AreTheRecipesAtTheirSizesAndNoOthers) {
     EXPECT_EQ(bitmaps.size(), recipes.size());
 }
 
-TEST(CarriedBitmaps, EveryBitmapAnElementNamesIsCarriedAndMasksMatchTheirWindows) {
-    const bench::module_library module = testing_support::module_file();
-    const auto bitmaps = carried_bitmaps(module);
+// Every bitmap an element draws is carried, and each mask that a moving image or a sprite is
+// drawn through is white where the image shows and black elsewhere.
+TEST(CarriedBitmaps, EveryBitmapAnElementDrawsIsCarriedAndMasksAreBlackAndWhite) {
     bench::session panel(testing_support::module_file());
+    const auto bitmaps = carried_bitmaps(panel.module());
+    std::set<ID> masks;
     for (const GAUGEHDR* gauge : panel.module().gauges()) {
         const bench::gauge_placement& placed = panel.place(*gauge);
         for (const auto& r : placed.readings()) {
-            const ELEMENT_HEADER& e = *r.element;
-            std::set<ID> named;
-            switch (e.element_type) {
-                case ELEMENT_TYPE_STRING:
-                    break;
-                case ELEMENT_TYPE_ICON: {
-                    // An icon with neither a variable nor a callback only ever shows image 0.
-                    const auto& icon = bench::element_record<ELEMENT_ICON>(e);
-                    const bool fixed = icon.update_cb == nullptr && icon.source_var.id == 0;
-                    for (int k = 0; k < (fixed ? 1 : icon.num_icons); ++k) {
-                        named.insert(e.resource_id + k);
-                    }
-                    break;
-                }
-                case ELEMENT_TYPE_SPRITE:
-                case ELEMENT_TYPE_MOVING_IMAGE:
-                    named.insert(e.resource_id + 1);
-                    [[fallthrough]];
-                default:
-                    named.insert(e.resource_id);
-            }
-            for (ID id : named) {
+            for (const ID id : bench::element_bitmaps(*r.element)) {
                 EXPECT_TRUE(bitmaps.contains(std::to_string(id)))
-                    << placed.name() << " names bitmap " << id << ", which is not carried";
+                    << placed.name() << " draws bitmap " << id << ", which is not carried";
+            }
+            const auto type = r.element->element_type;
+            if (type == ELEMENT_TYPE_MOVING_IMAGE || type == ELEMENT_TYPE_SPRITE) {
+                masks.insert(bench::mask_bitmap(*r.element));
             }
         }
     }
-}
-
-TEST(Masks, AreWhiteWhereTheImageShowsAndBlackElsewhere) {
-    const bench::module_library module = testing_support::module_file();
-    const auto bitmaps = carried_bitmaps(module);
-    for (ID mask : {BMP_ATTITUDE_METRIC_SPHERE_MASK, BMP_ATTITUDE_BRITISH_SPHERE_MASK,
-                    BMP_ALTIMETER_BRITISH_DISC_MASK, BMP_ALTIMETER_METRIC_DISC_MASK,
-                    BMP_COM_CHANNEL_DIGITS_MASK, BMP_NAV_TENS_DIGITS_MASK, BMP_ADF_DIGITS_MASK,
-                    BMP_XPDR_DIGITS_MASK}) {
-        const auto dib = bitmaps.at(std::to_string(mask));
-        const bench::bitmap_description d = bench::describe_bitmap(dib);
-        const std::size_t row_bytes = (3 * static_cast<std::size_t>(d.width) + 3) & ~std::size_t{3};
-        int white = 0;
-        for (int row = 0; row < d.height; ++row) {
-            for (int x = 0; x < d.width; ++x) {
-                const std::uint8_t* p = dib.data() + 40 + row * row_bytes + 3 * x;
-                const bool is_white = p[0] == 255 && p[1] == 255 && p[2] == 255;
-                const bool is_black = p[0] == 0 && p[1] == 0 && p[2] == 0;
-                EXPECT_TRUE(is_white || is_black) << "bitmap " << mask << " at " << x << "," << row;
-                white += is_white ? 1 : 0;
-            }
-        }
-        EXPECT_GT(white, d.width * d.height / 2) << mask;
+    bench::render::bitmap_cache decoded(panel.module().handle());
+    for (const ID mask : masks) {
+        cairo_surface_t* image = decoded.find(mask)->picture(false, bench::render::full_colour);
+        const int pixels = width_of(image) * height_of(image);
+        const int white = count_pixels(image, 0, 0, width_of(image), height_of(image),
+                                       [](const rgba& p) { return p.r + p.g + p.b == 3 * 255; });
+        const int black = count_pixels(image, 0, 0, width_of(image), height_of(image),
+                                       [](const rgba& p) { return p.r + p.g + p.b == 0; });
+        EXPECT_EQ(white + black, pixels) << "bitmap " << mask << " is not black and white";
+        // Each mask's window is a good part of it: the compass strip's, the smallest, is 40%.
+        EXPECT_GT(white, pixels / 3) << mask;
     }
 }
 
@@ -118,25 +92,18 @@ TEST(KeyedArt, PaintsBlackAsTheDarkestVisibleGreyAndLeavesUnpaintedPixelsTranspa
     art::set_colour(c.cr(), art::rgb(200, 100, 50));
     cairo_fill(c.cr());
     const art::rgb_bitmap b = c.to_bitmap(art::paint_mode::keyed);
-    using pixel = art::rgb_bitmap::pixel;
-    EXPECT_EQ(b.at(0, 0), (pixel{8, 8, 8}));
-    EXPECT_EQ(b.at(1, 1), (pixel{8, 8, 8}));
-    EXPECT_EQ(b.at(2, 1), (pixel{200, 100, 50}));
-    EXPECT_EQ(b.at(3, 0), (pixel{0, 0, 0}));
     const art::rgb_bitmap mask = c.to_bitmap(art::paint_mode::mask);
-    EXPECT_EQ(mask.at(0, 0), (pixel{255, 255, 255}));
-    EXPECT_EQ(mask.at(3, 1), (pixel{0, 0, 0}));
+    using pixel = art::rgb_bitmap::pixel;
+    EXPECT_EQ(
+        (std::vector{b.at(0, 0), b.at(1, 1), b.at(2, 1), b.at(3, 0), mask.at(0, 0), mask.at(3, 1)}),
+        (std::vector<pixel>{
+            {8, 8, 8}, {8, 8, 8}, {200, 100, 50}, {0, 0, 0}, {255, 255, 255}, {0, 0, 0}}));
 }
 
 TEST(BmpFile, HoldsTheRowsBottomUpPaddedToFourBytes) {
     art::rgb_bitmap b{3, 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}};
     const std::vector<std::uint8_t> file = art::bmp_file(b);
     ASSERT_EQ(file.size(), 14u + 40 + 2 * 12);
-    const std::span<const std::uint8_t> dib(file.data() + 14, file.size() - 14);
-    const bench::bitmap_description d = bench::describe_bitmap(dib);
-    EXPECT_EQ(d.width, 3);
-    EXPECT_EQ(d.height, 2);
-    EXPECT_EQ(d.bits_per_pixel, 24u);
     // The bottom row first, each pixel blue, green, red.
     const std::vector<std::uint8_t> first_row(file.begin() + 54, file.begin() + 66);
     EXPECT_EQ(first_row, (std::vector<std::uint8_t>{12, 11, 10, 15, 14, 13, 18, 17, 16, 0, 0, 0}));

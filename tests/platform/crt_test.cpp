@@ -1,11 +1,10 @@
 // The two runtime functions of the subset: _splitpath over Windows paths, and wsprintfA's
 // format language.
 #include <functional>
-#include <string>
 
 #include <gtest/gtest.h>
 
-#include "tests/support/sound_recorder.h"
+#include "tests/support/panel_test.h"
 
 namespace {
 
@@ -43,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                       split_case{"forward_slashes", "/opt/sim/fs2004.bin", "", "/opt/sim/",
                                  "fs2004", ".bin"},
                       split_case{"empty", "", "", "", "", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::row_name);
 
 TEST(SplitPathParts, AnyPartMayBeLeftOut) {
     char fname[_MAX_FNAME];
@@ -70,35 +69,30 @@ TEST_P(WindowsFormat, WritesAsWsprintfDoes) {
     EXPECT_EQ(written, static_cast<int>(c.expected.size()));
 }
 
+// A row in which wsprintfA(text, format, arguments...) writes `expected`.
+template <typename... Arguments>
+format_case writes(const char* name, std::string expected, const char* format,
+                   Arguments... arguments) {
+    return {name, [=](char* text) { return wsprintfA(text, format, arguments...); }, expected};
+}
+
+const std::string thousand_a(1000, 'a');
+const std::string hundred_b(100, 'b');
+
 INSTANTIATE_TEST_SUITE_P(
     Formats, WindowsFormat,
-    ::testing::Values(
-        format_case{"text", [](char* t) { return wsprintfA(t, "%s", "N1234"); }, "N1234"},
-        format_case{"null_text", [](char* t) { return wsprintfA(t, "[%s]", nullptr); }, "[(null)]"},
-        format_case{"precision_cuts_text", [](char* t) { return wsprintfA(t, "%.3s", "ABCDE"); },
-                    "ABC"},
-        format_case{"widths", [](char* t) { return wsprintfA(t, "%5d|%-5d|%05d", 42, 42, -42); },
-                    "   42|42   |-0042"},
-        format_case{"long_is_32_bits",
-                    [](char* t) { return wsprintfA(t, "%lu %ld", 4294967295u, -1); },
-                    "4294967295 -1"},
-        format_case{"hexadecimal",
-                    [](char* t) { return wsprintfA(t, "%x %X %#x %04X", 255, 255, 255, 10); },
-                    "ff FF 0xff 000A"},
-        format_case{"short", [](char* t) { return wsprintfA(t, "%hd %hu", 70000, 70000); },
-                    "4464 4464"},
-        format_case{"sixty_four_bits",
-                    [](char* t) { return wsprintfA(t, "%I64d", 1099511627776LL); },
-                    "1099511627776"},
-        format_case{"character_and_percent", [](char* t) { return wsprintfA(t, "%c%%", 'A'); },
-                    "A%"},
-        format_case{"no_floating_point", [](char* t) { return wsprintfA(t, "%f", 1); }, "f"},
-        format_case{"at_most_1023_characters",
-                    [](char* t) {
-                        return wsprintfA(t, "%s%s", std::string(1000, 'a').c_str(),
-                                         std::string(100, 'b').c_str());
-                    },
-                    std::string(1000, 'a') + std::string(23, 'b')}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(writes("text", "N1234", "%s", "N1234"),
+                      writes("null_text", "[(null)]", "[%s]", nullptr),
+                      writes("precision_cuts_text", "ABC", "%.3s", "ABCDE"),
+                      writes("widths", "   42|42   |-0042", "%5d|%-5d|%05d", 42, 42, -42),
+                      writes("long_is_32_bits", "4294967295 -1", "%lu %ld", 4294967295u, -1),
+                      writes("hexadecimal", "ff FF 0xff 000A", "%x %X %#x %04X", 255, 255, 255, 10),
+                      writes("short", "4464 4464", "%hd %hu", 70000, 70000),
+                      writes("sixty_four_bits", "1099511627776", "%I64d", 1099511627776LL),
+                      writes("character_and_percent", "A%", "%c%%", 'A'),
+                      writes("no_floating_point", "f", "%f", 1),
+                      writes("at_most_1023_characters", thousand_a + std::string(23, 'b'), "%s%s",
+                             thousand_a.c_str(), hundred_b.c_str())),
+    testing_support::row_name);
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/panel_test.h"
 #include "tests/support/sound_recorder.h"
 
 namespace {
@@ -36,65 +37,57 @@ class DirectSound : public ::testing::Test {
     IDirectSoundBuffer* buffer = nullptr;
 };
 
+// A buffer description: a valid one but for what the row changes.
 struct description_case {
     const char* name;
-    void (*change)(DSBUFFERDESC&, WAVEFORMATEX&);
-    HRESULT result;
+    HRESULT result = DS_OK;
+    WAVEFORMATEX format = pcm(1, 22050, 16);
+    DWORD bytes = 4000;
+    DWORD size_field = sizeof(DSBUFFERDESC);
+    DWORD reserved = 0;
+    bool has_format = true;
 };
 
 class BufferDescription : public DirectSound,
                           public ::testing::WithParamInterface<description_case> {};
 
 TEST_P(BufferDescription, IsCheckedAsDirectSoundChecksIt) {
-    const description_case c = GetParam();
-    WAVEFORMATEX format = pcm(1, 22050, 16);
-    DSBUFFERDESC description{};
-    description.dwSize = sizeof description;
-    description.dwFlags = caps;
-    description.dwBufferBytes = 4000;
-    description.lpwfxFormat = &format;
-    c.change(description, format);
+    description_case c = GetParam();
+    const DSBUFFERDESC description{
+        c.size_field, caps, c.bytes, c.reserved, c.has_format ? &c.format : nullptr, {}};
     buffer = reinterpret_cast<IDirectSoundBuffer*>(std::uintptr_t{1});
     EXPECT_EQ(device->CreateSoundBuffer(&description, &buffer, nullptr), c.result);
     EXPECT_EQ(buffer != nullptr, c.result == DS_OK);
 }
 
+constexpr HRESULT bad_parameter = DSERR_INVALIDPARAM;
+constexpr HRESULT bad_format = DSERR_BADFORMAT;
+
 INSTANTIATE_TEST_SUITE_P(
     Descriptions, BufferDescription,
     ::testing::Values(
-        description_case{"valid", [](DSBUFFERDESC&, WAVEFORMATEX&) {}, DS_OK},
-        description_case{"eight_bit_stereo",
-                         [](DSBUFFERDESC&, WAVEFORMATEX& f) { f = pcm(2, 11025, 8); }, DS_OK},
-        description_case{"size_field", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.dwSize = 20 + 1; },
-                         DSERR_INVALIDPARAM},
-        description_case{"too_small", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.dwBufferBytes = 3; },
-                         DSERR_INVALIDPARAM},
-        description_case{"reserved", [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.dwReserved = 1; },
-                         DSERR_INVALIDPARAM},
-        description_case{"no_format",
-                         [](DSBUFFERDESC& d, WAVEFORMATEX&) { d.lpwfxFormat = nullptr; },
-                         DSERR_INVALIDPARAM},
-        description_case{"adpcm", [](DSBUFFERDESC&, WAVEFORMATEX& f) { f.wFormatTag = 2; },
-                         DSERR_BADFORMAT},
-        description_case{"block_alignment",
-                         [](DSBUFFERDESC&, WAVEFORMATEX& f) { f.nBlockAlign = 4; },
-                         DSERR_BADFORMAT},
-        description_case{"rate_too_low", [](DSBUFFERDESC&, WAVEFORMATEX& f) { f = pcm(1, 99, 16); },
-                         DSERR_BADFORMAT},
-        description_case{"twenty_four_bits",
-                         [](DSBUFFERDESC&, WAVEFORMATEX& f) { f = pcm(1, 22050, 24); },
-                         DSERR_BADFORMAT}),
-    [](const auto& info) { return std::string(info.param.name); });
+        description_case{.name = "valid"},
+        description_case{.name = "eight_bit_stereo", .format = pcm(2, 11025, 8)},
+        description_case{.name = "size_field", .result = bad_parameter, .size_field = 20 + 1},
+        description_case{.name = "too_small", .result = bad_parameter, .bytes = 3},
+        description_case{.name = "reserved", .result = bad_parameter, .reserved = 1},
+        description_case{.name = "no_format", .result = bad_parameter, .has_format = false},
+        description_case{
+            .name = "adpcm", .result = bad_format, .format = {2, 1, 22050, 44100, 2, 16, 0}},
+        description_case{.name = "block_alignment",
+                         .result = bad_format,
+                         .format = {1, 1, 22050, 44100, 4, 16, 0}},
+        description_case{.name = "rate_too_low", .result = bad_format, .format = pcm(1, 99, 16)},
+        description_case{
+            .name = "twenty_four_bits", .result = bad_format, .format = pcm(1, 22050, 24)}),
+    testing_support::row_name);
 
 TEST_F(DirectSound, ALockPastTheEndWrapsToTheStart) {
     ASSERT_EQ(create(100, pcm(1, 22050, 8)), DS_OK);
-    LPVOID first = nullptr;
-    LPVOID second = nullptr;
-    DWORD first_bytes = 0;
-    DWORD second_bytes = 0;
+    LPVOID first = nullptr, second = nullptr;
+    DWORD first_bytes = 0, second_bytes = 0;
     ASSERT_EQ(buffer->Lock(80, 50, &first, &first_bytes, &second, &second_bytes, 0), DS_OK);
-    EXPECT_EQ(first_bytes, 20u);
-    EXPECT_EQ(second_bytes, 30u);
+    EXPECT_EQ(std::pair(first_bytes, second_bytes), std::pair(DWORD{20}, DWORD{30}));
     EXPECT_EQ(static_cast<std::uint8_t*>(first) - static_cast<std::uint8_t*>(second), 80);
     std::memset(first, 0xAA, first_bytes);
     std::memset(second, 0xBB, second_bytes);
@@ -109,10 +102,8 @@ TEST_F(DirectSound, ALockPastTheEndWrapsToTheStart) {
     ASSERT_EQ(buffer->Play(0, 0, 0), DS_OK);
     ASSERT_EQ(recorder.plays.size(), 1u);
     const auto& samples = recorder.plays[0].samples;
-    EXPECT_EQ(samples[0], 0xBB);
-    EXPECT_EQ(samples[29], 0xBB);
-    EXPECT_EQ(samples[30], 0);
-    EXPECT_EQ(samples[80], 0xAA);
+    EXPECT_EQ((std::vector{samples[0], samples[29], samples[30], samples[80]}),
+              (std::vector<std::uint8_t>{0xBB, 0xBB, 0, 0xAA}));
     EXPECT_FALSE(recorder.plays[0].wave.has_value()) << "no module carries these samples";
 }
 

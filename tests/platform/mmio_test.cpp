@@ -2,149 +2,129 @@
 // bounded by the parent chunk and starting where the file stands, pad bytes, and reads.
 #include <gtest/gtest.h>
 
+#include "tests/support/panel_test.h"
 #include "tests/support/scratch_module.h"
 #include "tests/support/sound_recorder.h"
 
 namespace {
 
 using testing_support::bytes;
-using testing_support::riff_file;
 
-constexpr FOURCC tag(const char (&text)[5]) {
+FOURCC tag(const char* text) {
     return mmioFOURCC(text[0], text[1], text[2], text[3]);
 }
 
-class MemoryFile : public ::testing::Test {
-  protected:
-    HMMIO open(bytes& data) {
-        return testing_support::open_memory_file(data);
-    }
-
-    void TearDown() override {
-        for (HMMIO file : opened) {
-            mmioClose(file, 0);
-        }
-    }
-
-    testing_support::sound_recorder platform;
-    std::vector<HMMIO> opened;
-};
-
 // A RIFF "WAVE" holding an odd-sized chunk, a LIST of type INFO, the format and the data, then
-// a chunk that lies after the RIFF chunk's end.
+// a chunk that lies after the RIFF chunk's end: chunk headers at 12, 24, 38 and 64.
 bytes sample_file() {
-    bytes file = riff_file("WAVE", {{"junk", {1, 2, 3}},
-                                    {"LIST", {'I', 'N', 'F', 'O', 'x', 'y'}},
-                                    testing_support::pcm_format(1, 8000, 8),
-                                    testing_support::sample_data(10)});
-    const bytes after = riff_file("AVI ", {{"data", {9, 9}}});
+    bytes file = testing_support::riff_file("WAVE", {{"junk", {1, 2, 3}},
+                                                     {"LIST", {'I', 'N', 'F', 'O', 'x', 'y'}},
+                                                     testing_support::pcm_format(1, 8000, 8),
+                                                     testing_support::sample_data(10)});
+    const bytes after = testing_support::riff_file("AVI ", {{"data", {9, 9}}});
     file.insert(file.end(), after.begin(), after.end());
     return file;
 }
 
-TEST_F(MemoryFile, DescendsIntoTheRiffOfTheFormAndFindsItsChunksInOrder) {
-    bytes data = sample_file();
-    HMMIO file = opened.emplace_back(open(data));
-    ASSERT_TRUE(file != nullptr);
+class MemoryFile : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        mmioClose(file, 0);
+    }
 
+    testing_support::sound_recorder platform;
+    bytes data = sample_file();
+    HMMIO file = testing_support::open_memory_file(data);
+};
+
+// One descent inside the WAVE form, then an ascent out of the chunk found.
+struct descent {
+    UINT search;        // MMIO_FINDCHUNK, MMIO_FINDLIST, or 0: the chunk where the file stands
+    const char* id;     // the chunk's id (a list's type when searching for a list)
+    DWORD data_offset;  // where its data starts; 0: not found
+    DWORD size = 0;
+    char first = 0;  // the first byte read after the descent (past a list's type)
+};
+
+struct descent_case {
+    const char* name;
+    std::vector<descent> descents;
+};
+
+class ChunkDescent : public MemoryFile, public ::testing::WithParamInterface<descent_case> {};
+
+TEST_P(ChunkDescent, FindsTheChunksOfItsParentFromWhereTheFileStands) {
     MMCKINFO riff{};
     riff.fccType = tag("WAVE");
     ASSERT_EQ(mmioDescend(file, &riff, nullptr, MMIO_FINDRIFF), MMSYSERR_NOERROR);
-    EXPECT_EQ(riff.ckid, FOURCC_RIFF);
-    EXPECT_EQ(riff.dwDataOffset, 8u);
-
-    MMCKINFO chunk{};
-    chunk.ckid = tag("fmt ");
-    ASSERT_EQ(mmioDescend(file, &chunk, &riff, MMIO_FINDCHUNK), MMSYSERR_NOERROR);
-    EXPECT_EQ(chunk.cksize, 18u);
-    // 12 (RIFF header) + 12 (junk, padded) + 14 (LIST) + 8 (the format chunk's header)
-    EXPECT_EQ(chunk.dwDataOffset, 46u);
-    WORD format_tag = 0;
-    EXPECT_EQ(mmioRead(file, reinterpret_cast<HPSTR>(&format_tag), 2), 2);
-    EXPECT_EQ(format_tag, 1);
-    ASSERT_EQ(mmioAscend(file, &chunk, 0), MMSYSERR_NOERROR);
-
-    chunk.ckid = tag("data");
-    ASSERT_EQ(mmioDescend(file, &chunk, &riff, MMIO_FINDCHUNK), MMSYSERR_NOERROR);
-    EXPECT_EQ(chunk.cksize, 10u);
-    std::uint8_t samples[16] = {};
-    EXPECT_EQ(mmioRead(file, reinterpret_cast<HPSTR>(samples), 16), 16)
-        << "a read runs on past the chunk into what follows";
-    EXPECT_EQ(samples[0], 1);
-    EXPECT_EQ(samples[9], 1 + 7 * 9);
+    EXPECT_EQ(std::pair(riff.ckid, riff.dwDataOffset), std::pair(FOURCC_RIFF, DWORD{8}));
+    for (const descent& d : GetParam().descents) {
+        SCOPED_TRACE(d.id);
+        MMCKINFO chunk{};
+        (d.search == MMIO_FINDLIST ? chunk.fccType : chunk.ckid) = d.search != 0 ? tag(d.id) : 0;
+        const MMRESULT result = mmioDescend(file, &chunk, &riff, d.search);
+        if (d.data_offset == 0) {
+            EXPECT_EQ(result, static_cast<MMRESULT>(MMIOERR_CHUNKNOTFOUND));
+            continue;
+        }
+        ASSERT_EQ(result, MMSYSERR_NOERROR);
+        EXPECT_EQ(d.search == MMIO_FINDLIST ? chunk.fccType : chunk.ckid, tag(d.id));
+        EXPECT_EQ(std::pair(chunk.dwDataOffset, chunk.cksize), std::pair(d.data_offset, d.size));
+        char first = 0;
+        EXPECT_EQ(mmioRead(file, &first, 1), 1);
+        EXPECT_EQ(first, d.first);
+        ASSERT_EQ(mmioAscend(file, &chunk, 0), MMSYSERR_NOERROR);
+    }
 }
 
-TEST_F(MemoryFile, SearchesStartWhereTheFileStandsAndEndWithTheParent) {
-    bytes data = sample_file();
-    HMMIO file = opened.emplace_back(open(data));
-    MMCKINFO riff{};
-    riff.fccType = tag("WAVE");
-    ASSERT_EQ(mmioDescend(file, &riff, nullptr, MMIO_FINDRIFF), MMSYSERR_NOERROR);
-    MMCKINFO chunk{};
-    chunk.ckid = tag("data");
-    ASSERT_EQ(mmioDescend(file, &chunk, &riff, MMIO_FINDCHUNK), MMSYSERR_NOERROR);
-    ASSERT_EQ(mmioAscend(file, &chunk, 0), MMSYSERR_NOERROR);
-    // The format chunk lies behind the file's position now.
-    chunk.ckid = tag("fmt ");
-    EXPECT_EQ(mmioDescend(file, &chunk, &riff, MMIO_FINDCHUNK),
-              static_cast<MMRESULT>(MMIOERR_CHUNKNOTFOUND));
-    // A "data" chunk after the parent's end is not the parent's.
-    chunk.ckid = tag("data");
-    EXPECT_EQ(mmioDescend(file, &chunk, &riff, MMIO_FINDCHUNK),
-              static_cast<MMRESULT>(MMIOERR_CHUNKNOTFOUND));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Descents, ChunkDescent,
+    ::testing::Values(
+        // The format's first byte is its tag's, 1 for PCM; the samples start at 1.
+        descent_case{"chunks_in_order",
+                     {{MMIO_FINDCHUNK, "fmt ", 46, 18, 1}, {MMIO_FINDCHUNK, "data", 72, 10, 1}}},
+        descent_case{"search_starts_where_the_file_stands",
+                     {{MMIO_FINDCHUNK, "data", 72, 10, 1}, {MMIO_FINDCHUNK, "fmt ", 0}}},
+        // The "data" chunk after the parent's end is not the parent's.
+        descent_case{"search_ends_with_the_parent",
+                     {{MMIO_FINDCHUNK, "data", 72, 10, 1}, {MMIO_FINDCHUNK, "data", 0}}},
+        descent_case{"list_of_the_type", {{MMIO_FINDLIST, "INFO", 32, 6, 'x'}}},
+        descent_case{"list_of_no_such_type", {{MMIO_FINDLIST, "adtl", 0}}},
+        // The ascent out of the odd-sized chunk steps over its pad byte.
+        descent_case{"without_a_search",
+                     {{0, "junk", 20, 3, 1}, {0, "LIST", 32, 6, 'x'}, {0, "fmt ", 46, 18, 1}}}),
+    testing_support::row_name);
 
-TEST_F(MemoryFile, FindsARiffOrListOfTheTypeAskedFor) {
-    bytes data = sample_file();
-    HMMIO file = opened.emplace_back(open(data));
+TEST_F(MemoryFile, FindsARiffOfTheFormAskedFor) {
     MMCKINFO riff{};
     riff.fccType = tag("AVI ");
     ASSERT_EQ(mmioDescend(file, &riff, nullptr, MMIO_FINDRIFF), MMSYSERR_NOERROR)
         << "the search steps over the WAVE form to the next RIFF chunk";
-    EXPECT_EQ(riff.fccType, tag("AVI "));
-
-    bytes second = sample_file();
-    file = opened.emplace_back(open(second));
-    MMCKINFO wave{};
-    wave.fccType = tag("WAVE");
-    ASSERT_EQ(mmioDescend(file, &wave, nullptr, MMIO_FINDRIFF), MMSYSERR_NOERROR);
-    MMCKINFO list{};
-    list.fccType = tag("INFO");
-    ASSERT_EQ(mmioDescend(file, &list, &wave, MMIO_FINDLIST), MMSYSERR_NOERROR);
-    EXPECT_EQ(list.ckid, FOURCC_LIST);
-    EXPECT_EQ(list.cksize, 6u);
-    char inside[2] = {};
-    EXPECT_EQ(mmioRead(file, inside, 2), 2) << "the position is past the list's type";
-    EXPECT_EQ(inside[0], 'x');
+    EXPECT_EQ(riff.dwDataOffset, 90u);
 }
 
-TEST_F(MemoryFile, DescentWithoutASearchTakesTheChunkWhereTheFileStands) {
-    bytes data = sample_file();
-    HMMIO file = opened.emplace_back(open(data));
+TEST_F(MemoryFile, AReadRunsOnPastItsChunk) {
     MMCKINFO riff{};
     ASSERT_EQ(mmioDescend(file, &riff, nullptr, 0), MMSYSERR_NOERROR);
-    EXPECT_EQ(riff.ckid, FOURCC_RIFF);
     EXPECT_EQ(riff.fccType, tag("WAVE"));
     MMCKINFO junk{};
     ASSERT_EQ(mmioDescend(file, &junk, &riff, 0), MMSYSERR_NOERROR);
-    EXPECT_EQ(junk.ckid, tag("junk"));
-    EXPECT_EQ(junk.cksize, 3u);
-    ASSERT_EQ(mmioAscend(file, &junk, 0), MMSYSERR_NOERROR);
-    MMCKINFO next{};
-    ASSERT_EQ(mmioDescend(file, &next, &riff, 0), MMSYSERR_NOERROR);
-    EXPECT_EQ(next.ckid, FOURCC_LIST) << "the ascent steps over the pad byte";
+    char read[6] = {};
+    EXPECT_EQ(mmioRead(file, read, 6), 6);
+    EXPECT_EQ(read[4], 'L') << "the three bytes, the pad byte, then the LIST's header";
 }
 
 TEST_F(MemoryFile, ReadsStopAtTheEndAndRefuseWhatCannotBeRead) {
-    bytes data = {1, 2, 3, 4, 5};
-    HMMIO file = opened.emplace_back(open(data));
+    bytes five = {1, 2, 3, 4, 5};
+    HMMIO small = testing_support::open_memory_file(five);
     char buffer[8] = {};
-    EXPECT_EQ(mmioRead(file, buffer, 3), 3);
-    EXPECT_EQ(mmioRead(file, buffer, 8), 2);
-    EXPECT_EQ(mmioRead(file, buffer, 8), 0);
-    EXPECT_EQ(mmioRead(file, buffer, -1), -1);
-    EXPECT_EQ(mmioRead(file, nullptr, 4), -1);
+    EXPECT_EQ(mmioRead(small, buffer, 3), 3);
+    EXPECT_EQ(mmioRead(small, buffer, 8), 2);
+    EXPECT_EQ(mmioRead(small, buffer, 8), 0);
+    EXPECT_EQ(mmioRead(small, buffer, -1), -1);
+    EXPECT_EQ(mmioRead(small, nullptr, 4), -1);
     EXPECT_EQ(mmioRead(reinterpret_cast<HMMIO>(std::uintptr_t{4}), buffer, 1), -1);
+    mmioClose(small, 0);
 }
 
 TEST_F(MemoryFile, OnlyMemoryFilesOpen) {

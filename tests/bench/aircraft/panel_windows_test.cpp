@@ -1,14 +1,11 @@
 // The simulated aircraft's panel windows as the module's key events leave them. The window
 // toggle service and the view's panning are checked through the buttons' clicks in
 // tests/panels/parameters_test.cpp.
-#include <string>
-#include <utility>
-#include <vector>
-
 #include <gtest/gtest.h>
 
 #include "bench/aircraft/simulated_aircraft.h"
 #include "frame/key_events.h"
+#include "tests/support/panel_test.h"
 
 namespace {
 
@@ -47,6 +44,6 @@ INSTANTIATE_TEST_SUITE_P(
         window_case{"windows_are_separate",
                     {{KEY_PANEL_ID_OPEN, 50}, {KEY_PANEL_ID_TOGGLE, 10}, {KEY_PANEL_ID_CLOSE, 50}},
                     {{50, false}, {10, true}, {0, true}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::row_name);
 
 }  // namespace

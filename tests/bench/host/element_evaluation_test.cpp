@@ -1,20 +1,22 @@
 // Element evaluation on a gauge built by the test: tree order, the hidden bit, icon indices,
 // source variables in the member that suits their token, and failure actions.
-#include <vector>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
 #include "bench/host/gauge_placement.h"
 #include "frame/records.h"
+#include "tests/support/panel_test.h"
 #include "tests/support/recording_host.h"
 
 namespace {
 
-using testing_support::recording_host;
+// The bitmaps of the test's elements, by which a test finds them.
+constexpr ID face_bitmap = 1;
+constexpr ID hiding_icon_bitmap = 2;  // hides itself; the needle over it must still be drawn
+constexpr ID needle_bitmap = 3;
+constexpr ID flag_bitmap = 4;  // an icon of two images
 
-extern GAUGEHDR test_gauge;
-
-// The icon hides itself; the needle over it must still be drawn.
 FLOAT64 FSAPI hide_self(ELEMENT_ICON* icon) {
     icon->header.image_flags |= IMAGE_HIDDEN;
     return 0;
@@ -27,6 +29,7 @@ FLOAT64 FSAPI note_needle(ELEMENT_NEEDLE* needle) {
     return needle->source_var.var_value.n;
 }
 
+// The flag state reaches the icon in the 32-bit integer member.
 FLOAT64 FSAPI note_icon(ELEMENT_ICON* icon) {
     evaluation_order.push_back(icon->source_var.id);
     return static_cast<FLOAT64>(icon->source_var.var_value.d);
@@ -41,55 +44,48 @@ FAILURE_RECORD needle_failures[] = {
     failure_list_end,
 };
 
-// Tree: background -> [icon -> needle, flag icon (token 279)], a second child of the root
-// that must be evaluated after the first child's whole subtree.
-constinit ELEMENT_NEEDLE needle_over_icon = needle({
-    .bitmap = 3,
+extern ELEMENT_STATIC_IMAGE face;
+MOUSERECT mouse[] = {mouse_parent({0, 0, 0, 0}), mouse_end_parent(), mouse_end_list()};
+
+constinit GAUGEHDR test_gauge = gauge_header(
+    {.name = "Evaluation_Test", .width_mm = 100, .elements = element_list<face>, .mouse = mouse});
+
+// Tree: face -> [hiding icon -> needle, flag], the flag a second child of the face that must be
+// evaluated after the first child's whole subtree.
+constexpr gauge_elements test{&test_gauge};
+
+constinit ELEMENT_NEEDLE needle_over_icon = test.needle({
+    .bitmap = needle_bitmap,
     .position = {50, 50},
     .pivot = {0, 0},
     .flags = image_smooth,
-    .source = 61,
+    .source = AIRSPEED,
     .callback = note_needle,
     .table = table(half_turn),
-    .links = {.gauge = &test_gauge, .failures = needle_failures},
+    .links = {.failures = needle_failures},
 });
-PELEMENT_HEADER over_icon[] = {&needle_over_icon.header, nullptr};
 
-constinit ELEMENT_ICON hiding_icon = icon({
-    .bitmap = 2,
+constinit ELEMENT_ICON hiding_icon = test.icon({
+    .bitmap = hiding_icon_bitmap,
     .images = 1,
     .position = {0, 0},
     .flags = image_plain,
     .callback = hide_self,
-    .links = {.gauge = &test_gauge, .children = over_icon},
+    .links = {.children = element_list<needle_over_icon>},
 });
 
-constinit ELEMENT_ICON flag_icon = icon({
-    .bitmap = 4,
-    .images = 2,
+constinit ELEMENT_ICON flag_icon = test.icon({.bitmap = flag_bitmap,
+                                              .images = 2,
+                                              .position = {0, 0},
+                                              .flags = image_plain,
+                                              .source = PP_ELECT,
+                                              .callback = note_icon});
+
+constinit ELEMENT_STATIC_IMAGE face = test.static_image({
+    .bitmap = face_bitmap,
     .position = {0, 0},
     .flags = image_plain,
-    .source = 279,
-    .callback = note_icon,
-    .links = {.gauge = &test_gauge},
-});
-PELEMENT_HEADER over_background[] = {&hiding_icon.header, &flag_icon.header, nullptr};
-
-constinit ELEMENT_STATIC_IMAGE background = static_image({
-    .bitmap = 1,
-    .position = {0, 0},
-    .flags = image_plain,
-    .links = {.gauge = &test_gauge, .children = over_background},
-});
-PELEMENT_HEADER root[] = {&background.header, nullptr};
-
-MOUSERECT mouse[] = {mouse_parent({0, 0, 0, 0}), mouse_end_parent(), mouse_end_list()};
-
-constinit GAUGEHDR test_gauge = gauge_header({
-    .name = "Evaluation_Test",
-    .width_mm = 100,
-    .elements = root,
-    .mouse = mouse,
+    .links = {.children = element_list<hiding_icon, flag_icon>},
 });
 
 class ElementEvaluation : public ::testing::Test {
@@ -98,53 +94,45 @@ class ElementEvaluation : public ::testing::Test {
         evaluation_order.clear();
         placement.install(0);
     }
-    const bench::element_reading& reading(std::size_t index) const {
-        return placement.readings().at(index);
+    // The reading of the element that draws `bitmap`.
+    const bench::element_reading& reading(ID bitmap) const {
+        const auto& all = placement.readings();
+        const auto found =
+            std::ranges::find(all, bitmap, [](const auto& r) { return r.element->resource_id; });
+        return all.at(static_cast<std::size_t>(found - all.begin()));  // throws when there is none
     }
 
-    recording_host host;
+    testing_support::recording_host host;
     bench::gauge_placement placement{test_gauge, std::nullopt};
 };
 
 TEST_F(ElementEvaluation, WalksTheTreeDepthFirstInListOrder) {
     placement.run_frame(host.aircraft);
-    const auto& readings = placement.readings();
-    ASSERT_EQ(readings.size(), 4u);
-    EXPECT_EQ(readings[0].element->resource_id, 1);
-    EXPECT_EQ(readings[1].element->resource_id, 2);
-    EXPECT_EQ(readings[2].element->resource_id, 3);
-    EXPECT_EQ(readings[3].element->resource_id, 4);
-    EXPECT_EQ(readings[2].depth, 2);
-    EXPECT_EQ(readings[3].depth, 1);
-    EXPECT_EQ(evaluation_order, (std::vector<GAUGE_TOKEN>{61, 279}));
+    std::vector<std::pair<ID, int>> walked;
+    for (const bench::element_reading& r : placement.readings()) {
+        walked.emplace_back(r.element->resource_id, r.depth);
+    }
+    EXPECT_EQ(
+        walked,
+        (std::vector<std::pair<ID, int>>{
+            {face_bitmap, 0}, {hiding_icon_bitmap, 1}, {needle_bitmap, 2}, {flag_bitmap, 1}}));
+    EXPECT_EQ(evaluation_order, (std::vector<GAUGE_TOKEN>{AIRSPEED, PP_ELECT}));
 }
 
-TEST_F(ElementEvaluation, HiddenBitHidesThatElementOnly) {
+TEST_F(ElementEvaluation, HiddenBitHidesThatElementOnlyInThePlacementsOwnCopy) {
     placement.run_frame(host.aircraft);
-    EXPECT_TRUE(reading(1).hidden());
-    EXPECT_FALSE(reading(1).drawn());
-    EXPECT_FALSE(reading(2).hidden());
-    EXPECT_TRUE(reading(2).drawn());
-}
-
-TEST_F(ElementEvaluation, PlacementWorksOnItsOwnCopyOfTheRecords) {
-    placement.run_frame(host.aircraft);
-    EXPECT_NE(reading(1).element, &hiding_icon.header);
+    EXPECT_FALSE(reading(hiding_icon_bitmap).drawn());
+    EXPECT_TRUE(reading(needle_bitmap).drawn());
+    // The module's own records are untouched; the copy's links point within the copy (the
+    // records are packed to 4 bytes, so their pointers are compared by value).
     EXPECT_EQ(hiding_icon.header.image_flags & IMAGE_HIDDEN, 0);
-    // The records are packed to 4 bytes, so their pointers are compared by value.
-    EXPECT_TRUE(reading(2).element->gauge_header == &placement.header());
-    EXPECT_TRUE(reading(2).element->previous_element == reading(1).element);
-}
-
-TEST_F(ElementEvaluation, FlagTokenArrivesAsAThirtyTwoBitInteger) {
-    host.aircraft.set(279, 1);
-    placement.run_frame(host.aircraft);
-    const auto& flag = reinterpret_cast<const ELEMENT_ICON&>(*reading(3).element);
-    EXPECT_EQ(flag.source_var.var_value.d, 1u);
-    EXPECT_EQ(reading(3).icon_index, 1);
+    EXPECT_TRUE(reading(needle_bitmap).element->gauge_header == &placement.header());
+    EXPECT_TRUE(reading(needle_bitmap).element->previous_element ==
+                reading(hiding_icon_bitmap).element);
 }
 
 struct icon_index_case {
+    const char* name;
     double value;
     int index;
     bool drawn;
@@ -154,17 +142,18 @@ class IconIndex : public ElementEvaluation,
                   public ::testing::WithParamInterface<icon_index_case> {};
 
 TEST_P(IconIndex, DrawsOnlyIndicesOfItsImages) {
-    host.aircraft.set(279, GetParam().value);
+    host.aircraft.set(PP_ELECT, GetParam().value);
     placement.run_frame(host.aircraft);
-    EXPECT_EQ(reading(3).icon_index, GetParam().index);
-    EXPECT_EQ(reading(3).drawn(), GetParam().drawn);
+    EXPECT_EQ(reading(flag_bitmap).icon_index, GetParam().index);
+    EXPECT_EQ(reading(flag_bitmap).drawn(), GetParam().drawn);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, IconIndex,
-                         ::testing::Values(icon_index_case{0, 0, true}, icon_index_case{1, 1, true},
-                                           icon_index_case{2, 2, false},
-                                           icon_index_case{-1, -1, false}),
-                         [](const auto& info) { return "value_" + std::to_string(info.index); });
+                         ::testing::Values(icon_index_case{"first_image", 0, 0, true},
+                                           icon_index_case{"second_image", 1, 1, true},
+                                           icon_index_case{"past_the_images", 2, 2, false},
+                                           icon_index_case{"minus_one", -1, -1, false}),
+                         testing_support::row_name);
 
 struct failure_case {
     const char* name;
@@ -177,13 +166,13 @@ class FailureAction : public ElementEvaluation,
                       public ::testing::WithParamInterface<failure_case> {};
 
 TEST_P(FailureAction, AppliesToTheElement) {
-    host.aircraft.set(61, 50);
+    host.aircraft.set(AIRSPEED, 50);
     placement.run_frame(host.aircraft);
-    host.aircraft.set(61, 100);
+    host.aircraft.set(AIRSPEED, 100);
     host.aircraft.set_failure(GetParam().key, true);
     placement.run_frame(host.aircraft);
-    EXPECT_NEAR(reading(2).angle, GetParam().angle, 1e-9);
-    EXPECT_EQ(reading(2).drawn(), GetParam().drawn);
+    EXPECT_NEAR(reading(needle_bitmap).angle, GetParam().angle, 1e-9);
+    EXPECT_EQ(reading(needle_bitmap).drawn(), GetParam().drawn);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, FailureAction,
@@ -192,6 +181,6 @@ INSTANTIATE_TEST_SUITE_P(Keys, FailureAction,
                                            failure_case{"zero", FAIL_GAUGE_AIRSPEED, -90, true},
                                            failure_case{"freeze", FAIL_GAUGE_ALTIMETER, 0, true},
                                            failure_case{"no_draw", FAIL_GAUGE_ATTITUDE, 90, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testing_support::row_name);
 
 }  // namespace

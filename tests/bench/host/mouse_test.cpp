@@ -1,45 +1,41 @@
 // Mouse areas of a gauge built by the test: nesting, relative boxes, buttons, tooltips,
 // repetition while held, drags and releases.
-#include <vector>
-
 #include <gtest/gtest.h>
 
 #include "bench/host/gauge_placement.h"
 #include "bench/host/mouse_pointer.h"
 #include "frame/records.h"
+#include "tests/support/panel_test.h"
 #include "tests/support/recording_host.h"
 
 namespace {
 
 using bench::mouse_button;
-using testing_support::recording_host;
 
+// A call of an area's mouse function: the area, the point relative to it, the flags.
 struct mouse_call {
     char area;
-    PIXPOINT relative;
+    int x;
+    int y;
     FLAGS32 flags;
-    const GAUGEHDR* gauge;
+
+    bool operator==(const mouse_call&) const = default;
 };
 
 std::vector<mouse_call> calls;
+const GAUGEHDR* placed_header = nullptr;
 
 template <char Area>
 BOOL FSAPI record_call(PIXPOINT* click, FLAGS32 flags) {
     const auto* record = reinterpret_cast<const MOUSECALLBACK*>(click);
-    calls.push_back(
-        {Area, record->relative_point, flags, static_cast<const GAUGEHDR*>(record->user_data)});
+    calls.push_back({Area, record->relative_point.x, record->relative_point.y, flags});
+    EXPECT_EQ(record->user_data, placed_header) << "the placement's own header";
     return 0;
 }
 
 extern GAUGEHDR test_gauge;
-
-constinit ELEMENT_STATIC_IMAGE background = static_image({
-    .bitmap = 1,
-    .position = {0, 0},
-    .flags = image_plain,
-    .links = {.gauge = &test_gauge},
-});
-PELEMENT_HEADER root[] = {&background.header, nullptr};
+constinit ELEMENT_STATIC_IMAGE background = gauge_elements{&test_gauge}.static_image(
+    {.bitmap = 1, .position = {0, 0}, .flags = image_plain});
 
 constexpr ID32 lower_event = 0x10100;
 constexpr ID32 right_event = 0x10200;
@@ -64,21 +60,18 @@ MOUSERECT mouse[] = {
     mouse_end_list(),
 };
 
-constinit GAUGEHDR test_gauge = gauge_header({
-    .name = "Mouse_Test",
-    .width_mm = 100,
-    .elements = root,
-    .mouse = mouse,
-});
+constinit GAUGEHDR test_gauge = gauge_header(
+    {.name = "Mouse_Test", .width_mm = 100, .elements = element_list<background>, .mouse = mouse});
 
 class MouseDispatch : public ::testing::Test {
   protected:
     void SetUp() override {
         calls.clear();
         placement.install(0);
+        placed_header = &placement.header();
     }
 
-    recording_host host;
+    testing_support::recording_host host;
     bench::gauge_placement placement{test_gauge, std::nullopt};
     bench::mouse_pointer pointer{host};
 };
@@ -87,79 +80,68 @@ struct press_case {
     const char* name;
     PIXPOINT point;
     mouse_button button;
-    char area;          // the function called, or 0
-    PIXPOINT relative;  // the point it is given
-    ID32 event;         // the key event sent instead, or 0
+    std::vector<mouse_call> calls;
+    std::vector<std::pair<ID32, UINT32>> key_events;  // sent by areas without a function
 };
 
 class MousePress : public MouseDispatch, public ::testing::WithParamInterface<press_case> {};
 
 TEST_P(MousePress, ReachesTheFirstChildThatTakesTheButton) {
-    const press_case c = GetParam();
-    pointer.press(placement, c.point, c.button);
+    pointer.press(placement, GetParam().point, GetParam().button);
     pointer.release();
-    if (c.area != 0) {
-        ASSERT_EQ(calls.size(), 1u);
-        EXPECT_EQ(calls[0].area, c.area);
-        EXPECT_EQ(calls[0].relative.x, c.relative.x);
-        EXPECT_EQ(calls[0].relative.y, c.relative.y);
-        EXPECT_EQ(calls[0].flags, bench::click_flag(c.button));
-        EXPECT_EQ(calls[0].gauge, &placement.header());
-    } else {
-        EXPECT_TRUE(calls.empty());
-    }
-    if (c.event != 0) {
-        ASSERT_EQ(host.key_events.size(), 1u);
-        EXPECT_EQ(host.key_events[0], std::make_pair(c.event, UINT32{0}));
-    } else {
-        EXPECT_TRUE(host.key_events.empty());
-    }
+    EXPECT_EQ(calls, GetParam().calls);
+    EXPECT_EQ(host.key_events, GetParam().key_events);
 }
+
+constexpr FLAGS32 left = MOUSE_LEFTSINGLE;
+constexpr FLAGS32 right = MOUSE_RIGHTSINGLE;
 
 INSTANTIATE_TEST_SUITE_P(
     Areas, MousePress,
     ::testing::Values(
         // A child inside a parent at (10,20): its box (5,5) is relative to the parent.
-        press_case{"nested_child", {16, 27}, mouse_button::left, 'a', {1, 2}, 0},
+        press_case{"nested_child", {16, 27}, mouse_button::left, {{'a', 1, 2, left}}, {}},
+        // Its box holds (15,25) to (34,44).
+        press_case{"first_pixel_inside", {15, 25}, mouse_button::left, {{'a', 0, 0, left}}, {}},
+        press_case{"past_its_right_edge", {35, 27}, mouse_button::left, {{'w', 35, 27, left}}, {}},
+        press_case{"past_its_bottom_edge", {20, 45}, mouse_button::left, {{'w', 20, 45, left}}, {}},
         // A right-button area two parents deep, with a key event and no function.
         press_case{
-            "event_child_two_parents_deep", {41, 21}, mouse_button::right, 0, {}, right_event},
+            "event_child_two_parents_deep", {41, 21}, mouse_button::right, {}, {{right_event, 0}}},
         // The same point with the left button skips it for the whole-gauge area after it.
+        press_case{"button_not_taken_falls_through",
+                   {41, 21},
+                   mouse_button::left,
+                   {{'w', 41, 21, left}},
+                   {}},
         press_case{
-            "button_not_taken_falls_through", {41, 21}, mouse_button::left, 'w', {41, 21}, 0},
-        press_case{"whole_gauge_area", {150, 250}, mouse_button::right, 'w', {150, 250}, 0},
-        press_case{"middle_button_taken_by_none", {16, 27}, mouse_button::middle, 0, {}, 0},
-        press_case{"outside_every_child", {400, 400}, mouse_button::left, 0, {}, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+            "whole_gauge_area", {150, 250}, mouse_button::right, {{'w', 150, 250, right}}, {}},
+        press_case{"middle_button_taken_by_none", {16, 27}, mouse_button::middle, {}, {}},
+        press_case{"outside_every_child", {400, 400}, mouse_button::left, {}, {}}),
+    testing_support::row_name);
 
-TEST_F(MouseDispatch, HeldButtonRepeatsAtEighteenHertz) {
+TEST_F(MouseDispatch, HeldButtonRepeatsAtEighteenHertzWhereTheAreaAsks) {
     pointer.press(placement, {205, 5}, mouse_button::left);
     pointer.hold(0.5);
     pointer.hold(0.5);
     pointer.release();
     // One press and eighteen repeats in a second.
     EXPECT_EQ(host.key_events.size(), 19u);
-}
-
-TEST_F(MouseDispatch, AreaWithoutRepeatIsNotRepeated) {
     pointer.press(placement, {16, 27}, mouse_button::left);
     pointer.hold(2.0);
     pointer.release();
-    EXPECT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls.size(), 1u) << "an area without repeat is not repeated";
 }
 
 TEST_F(MouseDispatch, DragFollowsThePointerAndReleaseIsReported) {
     pointer.press(placement, {210, 105}, mouse_button::left);
     pointer.move({230, 110});
-    pointer.move({260, 130});
+    pointer.move({260, 130});  // beyond the area's box, still followed
     pointer.release();
-    ASSERT_EQ(calls.size(), 4u);
-    EXPECT_EQ(calls[0].flags, MOUSE_LEFTSINGLE);
-    EXPECT_EQ(calls[1].flags, MOUSE_LEFTDRAG);
-    EXPECT_EQ(calls[1].relative.x, 30);
-    EXPECT_EQ(calls[1].relative.y, 10);
-    EXPECT_EQ(calls[2].relative.x, 60);  // beyond the area's box, still followed
-    EXPECT_EQ(calls[3].flags, MOUSE_LEFTRELEASE);
+    EXPECT_EQ(calls, (std::vector<mouse_call>{{'d', 10, 5, MOUSE_LEFTSINGLE},
+                                              {'d', 30, 10, MOUSE_LEFTDRAG},
+                                              {'d', 60, 30, MOUSE_LEFTDRAG},
+                                              {'d', 60, 30, MOUSE_LEFTRELEASE}}));
 }
 
 struct tooltip_case {
@@ -184,6 +166,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(tooltip_case{"inner_parent", {45, 25}, "", 0x3001},
                       tooltip_case{"outer_parent_text", {12, 22}, "outer group", 0},
                       tooltip_case{"whole_gauge_help_id", {250, 250}, "", 0xA500}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::row_name);
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "bench/host/needle_angles.h"
 
-#include <vector>
-
 #include <gtest/gtest.h>
+
+#include "tests/support/panel_test.h"
 
 namespace {
 
@@ -67,14 +67,12 @@ INSTANTIATE_TEST_SUITE_P(
         table_case{"points_on_one_ray",
                    {0, 0},
                    {at(3, 7, 0), at(6, 14, 10), at(-7, 3, 20)},
-                   {{0, 66.80140948635181}, {10, 66.80140948635181}, {20, 156.80140948635182}}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(NeedleAngleRule, ValueInsideATableWithRepeatedValuesUsesTheFirstSegment) {
-    std::vector<NONLINEARITY> table = {at(0, -10, 0), at(10, 0, 10), at(0, 10, 10), at(-10, 0, 20)};
-    prepare_scale_table(table, {0, 0});
-    EXPECT_NEAR(table_angle(table, 5), -45, 1e-9);
-    EXPECT_NEAR(table_angle(table, 15), 135, 1e-9);
-}
+                   {{0, 66.80140948635181}, {10, 66.80140948635181}, {20, 156.80140948635182}}},
+        // A value repeated inside the table: values on either side use their own segment.
+        table_case{"repeated_value_inside",
+                   {0, 0},
+                   {at(0, -10, 0), at(10, 0, 10), at(0, 10, 10), at(-10, 0, 20)},
+                   {{5, -45}, {15, 135}}}),
+    testing_support::row_name);
 
 }  // namespace

@@ -1,13 +1,9 @@
 // The renderer's drawing rules, on gauges of the test's own whose bitmaps are plain colours:
-// hidden elements and icons at -1 leave nothing, a digit drum shows the cell of its value, a
-// sprite stays inside its mask and turns about its texture centre, a needle turns about its
-// pivot, a slider moves by its offset, and a gauge is drawn anew only when it changed.
-#include <algorithm>
-#include <cstdlib>
-#include <numbers>
-#include <optional>
-#include <vector>
-
+// icons at -1 leave nothing, a digit drum shows the cell of its value, a sprite stays inside
+// its mask and turns about its texture centre, a slider moves by its offset, and a gauge is
+// drawn anew only when it changed. Hidden elements and needles on their dials are drawn on the
+// module's own gauges (gauge_drawing_test.cpp); the sampler that turns needles and sprites is
+// held to cairo's bilinear drawing by the golden drawings (golden_test.cpp).
 #include <gtest/gtest.h>
 
 #include "art/primitives.h"
@@ -15,36 +11,29 @@
 #include "bench/host/gauge_placement.h"
 #include "bench/render/contact_sheet.h"
 #include "bench/render/gauge_renderer.h"
-#include "bench/render/turned_picture.h"
 #include "frame/records.h"
-#include "frame/tokens.h"
 #include "tests/support/images.h"
+#include "tests/support/panel_test.h"
 #include "tests/support/scratch_module.h"
 
 namespace {
 
 using namespace testing_support;
-using bench::render::gauge_renderer;
+using namespace bench::render;
 
 constexpr int side = 100;
 
 // Bitmap ids of the test's module.
 constexpr ID background = 1;  // side x side, transparent all over
 constexpr ID green = 2;       // side x side
-constexpr ID red = 3;         // side x side
 constexpr ID blue = 4;        // 20 x 20
 constexpr ID yellow = 5;      // 20 x 20, image 1 of the icon whose image 0 is blue
 constexpr ID strip = 10;      // digit drum of 11 cells; its mask is 11
 constexpr ID texture = 20;    // sprite texture with a red middle; its mask is 21
-constexpr ID needle_bitmap = 30;
 
 constexpr int cell_width = 16;
 constexpr int cell_height = 24;
 constexpr int drum_cells = 11;
-
-scratch_module::resource bitmap(ID id, const art::rgb_bitmap& b) {
-    return {"", 2, static_cast<std::uint32_t>(id), bitmap_resource(b)};
-}
 
 art::rgb_bitmap drawn(int width, int height, art::paint_mode mode,
                       const std::function<void(cairo_t*)>& draw) {
@@ -60,73 +49,57 @@ art::rgb_bitmap drum_strip() {
     });
 }
 
-// A texture of four colours with a red square at its middle; nothing in it is black.
+// A texture 80 x 60, blue above and brown below, with a red square of 3 x 3 at its middle.
 art::rgb_bitmap sprite_texture() {
-    art::rgb_bitmap t = solid_bitmap(80, 60, 90, 160, 220);
-    for (int y = 0; y < 60; ++y) {
-        for (int x = 0; x < 80; ++x) {
-            std::uint8_t* p = &t.rgb[3 * static_cast<std::size_t>(y * 80 + x)];
-            if (std::abs(x - 40) <= 1 && std::abs(y - 30) <= 1) {
-                p[0] = 255, p[1] = 0, p[2] = 0;
-            } else if (y >= 30) {
-                p[0] = 130, p[1] = 90, p[2] = 40;
-            }
+    return drawn(80, 60, art::paint_mode::keyed, [](cairo_t* cr) {
+        for (const auto& [x, y, w, h, colour] : {std::tuple{0, 0, 80, 30, art::rgb(90, 160, 220)},
+                                                 std::tuple{0, 30, 80, 30, art::rgb(130, 90, 40)},
+                                                 std::tuple{39, 29, 3, 3, art::rgb(255, 0, 0)}}) {
+            cairo_rectangle(cr, x, y, w, h);
+            art::set_colour(cr, colour);
+            cairo_fill(cr);
         }
-    }
-    return t;
-}
-
-// A mask 40 x 30 showing a disc of diameter 24 at its middle.
-art::rgb_bitmap disc_mask() {
-    return drawn(40, 30, art::paint_mode::mask,
-                 [](cairo_t* cr) { art::mask_window(cr, 40, 30, 12); });
-}
-
-// A needle bitmap: a white bar 40 x 6, turning about (5, 3).
-art::rgb_bitmap needle_picture() {
-    return solid_bitmap(40, 6, 250, 250, 250);
+    });
 }
 
 scratch_module test_module() {
-    return scratch_module({
-        bitmap(background, solid_bitmap(side, side, 0, 0, 0)),
-        bitmap(green, solid_bitmap(side, side, 0, 120, 0)),
-        bitmap(red, solid_bitmap(side, side, 200, 0, 0)),
-        bitmap(blue, solid_bitmap(20, 20, 0, 0, 200)),
-        bitmap(yellow, solid_bitmap(20, 20, 230, 220, 0)),
-        bitmap(strip, drum_strip()),
-        bitmap(strip + 1, solid_bitmap(cell_width, cell_height, 255, 255, 255)),
-        bitmap(texture, sprite_texture()),
-        bitmap(texture + 1, disc_mask()),
-        bitmap(needle_bitmap, needle_picture()),
-    });
+    std::vector<scratch_module::resource> bitmaps;
+    for (const auto& [id, bitmap] : std::initializer_list<std::pair<ID, art::rgb_bitmap>>{
+             {background, solid_bitmap(side, side, 0, 0, 0)},
+             {green, solid_bitmap(side, side, 0, 120, 0)},
+             {blue, solid_bitmap(20, 20, 0, 0, 200)},
+             {yellow, solid_bitmap(20, 20, 230, 220, 0)},
+             {strip, drum_strip()},
+             {strip + 1, solid_bitmap(cell_width, cell_height, 255, 255, 255)},
+             {texture, sprite_texture()},
+             // A disc of diameter 24 at the middle of a 40 x 30 mask.
+             {texture + 1, drawn(40, 30, art::paint_mode::mask,
+                                 [](cairo_t* cr) { art::mask_window(cr, 40, 30, 12); })}}) {
+        bitmaps.push_back({"", 2, static_cast<std::uint32_t>(id), bitmap_resource(bitmap)});
+    }
+    return scratch_module(std::move(bitmaps));
 }
 
 MOUSERECT no_mouse[] = {mouse_parent({0, 0, 0, 0}), mouse_end_parent(), mouse_end_list()};
 
-// A gauge whose root is `root_bitmap` with one element over it, placed and drawn with the
-// value of token 61 (AIRSPEED) on every axis the element reads.
+// A gauge whose root is `root_bitmap` with a copy of the element over it, placed and drawn with
+// the value of AIRSPEED on every axis the element reads.
+template <typename Element>
 class one_element_gauge {
   public:
-    template <typename Element>
-    one_element_gauge(ID root_bitmap, Element& element)
-        : root_(static_image(
-              {.bitmap = root_bitmap, .position = {0, 0}, .flags = image_plain, .links = {}})),
-          over_root_{&element.header, nullptr},
-          root_list_{&root_.header, nullptr} {
-        root_.header.next_element = over_root_;
-        header_ = gauge_header(
-            {.name = "Test_Gauge", .width_mm = 50, .elements = root_list_, .mouse = no_mouse});
-        root_.header.gauge_header = &header_;
-        element.header.gauge_header = &header_;
-        placement_.emplace(header_, std::nullopt);
-        placement_->install(module_.instance_handle());
-        renderer_.emplace(*placement_, module_.handle());
+    one_element_gauge(ID root_bitmap, const Element& element)
+        : element_(element),
+          root_(static_image({.bitmap = root_bitmap,
+                              .position = {0, 0},
+                              .flags = image_plain,
+                              .links = {.children = over_root_}})) {
+        placement_.install(module_.instance_handle());
+        renderer_.emplace(placement_, module_.handle());
     }
 
     cairo_surface_t* draw(double value) {
         aircraft_.set(AIRSPEED, value);
-        placement_->run_frame(aircraft_);
+        placement_.run_frame(aircraft_);
         return renderer_->draw();
     }
     gauge_renderer& renderer() {
@@ -136,13 +109,25 @@ class one_element_gauge {
   private:
     scratch_module module_ = test_module();
     bench::simulated_aircraft aircraft_;
+    Element element_;
+    PELEMENT_HEADER over_root_[2] = {&element_.header, nullptr};
     ELEMENT_STATIC_IMAGE root_;
-    PELEMENT_HEADER over_root_[2];
-    PELEMENT_HEADER root_list_[2];
-    GAUGEHDR header_{};
-    std::optional<bench::gauge_placement> placement_;
+    PELEMENT_HEADER root_list_[2] = {&root_.header, nullptr};
+    GAUGEHDR header_ = gauge_header(
+        {.name = "Test_Gauge", .width_mm = 50, .elements = root_list_, .mouse = no_mouse});
+    bench::gauge_placement placement_{header_, std::nullopt};
     std::optional<gauge_renderer> renderer_;
 };
+
+// The elements the tests draw.
+const ELEMENT_ICON blue_then_yellow = icon(
+    {.bitmap = blue, .images = 2, .position = {40, 40}, .flags = image_plain, .source = AIRSPEED});
+ELEMENT_MOVING_IMAGE drum_at(PIXPOINT position) {
+    return moving_image({.bitmap = strip,
+                         .position = position,
+                         .flags = image_plain,
+                         .y = {.source = AIRSPEED, .min = 0, .max = 10}});
+}
 
 bool is_red(const rgba& p) {
     return p.a == 255 && p.r > 150 && p.g < 60 && p.b < 60;
@@ -153,34 +138,14 @@ bool is_blue(const rgba& p) {
 bool is_green(const rgba& p) {
     return p.a == 255 && p.g > 90 && p.r < 60 && p.b < 60;
 }
+bool is_yellow(const rgba& p) {
+    return p.a == 255 && p.r > 200 && p.g > 200 && p.b < 40;
+}
 bool is_drawn(const rgba& p) {
     return p.a > 0;
 }
 
-// ---- Hidden elements ----------------------------------------------------------------------------
-
-class HiddenElement : public ::testing::TestWithParam<bool> {};
-
-TEST_P(HiddenElement, LeavesNoneOfItsPixelsWhileItsChildStillShows) {
-    const bool hidden = GetParam();
-    ELEMENT_STATIC_IMAGE child =
-        static_image({.bitmap = blue, .position = {40, 40}, .flags = image_plain, .links = {}});
-    PELEMENT_HEADER over_face[] = {&child.header, nullptr};
-    ELEMENT_STATIC_IMAGE face = static_image({.bitmap = red,
-                                              .position = {0, 0},
-                                              .flags = image_plain | (hidden ? IMAGE_HIDDEN : 0),
-                                              .links = {.children = over_face}});
-    one_element_gauge gauge(green, face);
-    cairo_surface_t* image = gauge.draw(0);
-    EXPECT_EQ(count_pixels(image, 0, 0, side, side, is_red) == 0, hidden);
-    EXPECT_EQ(count_pixels(image, 0, 0, side, side, is_green) > 0, hidden);
-    // Hiding an element never hides the elements drawn over it.
-    EXPECT_EQ(count_pixels(image, 40, 40, 20, 20, is_blue), 400);
-}
-
-INSTANTIATE_TEST_SUITE_P(Shown, HiddenElement, ::testing::Values(false, true));
-
-// ---- Icons --------------------------------------------------------------------------------------
+// ---- Icons ------------------------------------------------------------------------------------
 
 struct icon_case {
     double value;
@@ -192,16 +157,8 @@ class DrawnIcon : public ::testing::TestWithParam<icon_case> {};
 
 TEST_P(DrawnIcon, DrawsTheImageOfItsIndexAndNothingOutsideItsImages) {
     const icon_case c = GetParam();
-    ELEMENT_ICON icon_element = icon({.bitmap = blue,
-                                      .images = 2,
-                                      .position = {40, 40},
-                                      .flags = image_plain,
-                                      .source = AIRSPEED});
-    one_element_gauge gauge(green, icon_element);
+    one_element_gauge gauge(green, blue_then_yellow);
     cairo_surface_t* image = gauge.draw(c.value);
-    const auto is_yellow = [](const rgba& p) {
-        return p.a == 255 && p.r > 200 && p.g > 200 && p.b < 40;
-    };
     EXPECT_EQ(count_pixels(image, 40, 40, 20, 20, is_blue), c.blue_pixels);
     EXPECT_EQ(count_pixels(image, 40, 40, 20, 20, is_yellow), c.yellow_pixels);
     // Where no image is drawn the face under the icon shows through.
@@ -214,78 +171,81 @@ INSTANTIATE_TEST_SUITE_P(Values, DrawnIcon,
 
 // ---- Moving images: the digit drum --------------------------------------------------------------
 
-class DigitDrum : public ::testing::TestWithParam<int> {};
+struct drum_case {
+    double value;
+    int cell;
+};
 
-TEST_P(DigitDrum, AtValueDShowsCellD) {
-    const int d = GetParam();
-    ELEMENT_MOVING_IMAGE drum = moving_image({.bitmap = strip,
-                                              .position = {30, 20},
-                                              .flags = image_plain,
-                                              .y = {.source = AIRSPEED, .min = 0, .max = 10}});
-    one_element_gauge gauge(background, drum);
-    cairo_surface_t* image = gauge.draw(d);
-    const art::rgb_bitmap cells = drum_strip();
-    int matching = 0;
-    int matching_next = 0;
-    const int next = d == 0 ? 1 : d - 1;
-    for (int y = 0; y < cell_height; ++y) {
-        for (int x = 0; x < cell_width; ++x) {
-            const rgba shown = pixel_at(image, 30 + x, 20 + y);
-            const auto same = [&](int cell) {
-                const auto p = cells.at(x, cell * cell_height + y);
-                return std::abs(shown.r - p.r) <= 2 && std::abs(shown.g - p.g) <= 2 &&
-                       std::abs(shown.b - p.b) <= 2;
-            };
-            matching += same(d) ? 1 : 0;
-            matching_next += same(next) ? 1 : 0;
-        }
+// Each digit at its value, and the end cells held beyond the drum's range.
+std::vector<drum_case> drum_cases() {
+    std::vector<drum_case> cases = {{-5, 0}, {25, 10}};
+    for (int d = 0; d < drum_cells; ++d) {
+        cases.push_back({static_cast<double>(d), d});
     }
-    EXPECT_EQ(matching, cell_width * cell_height);
-    EXPECT_LT(matching_next, cell_width * cell_height);
+    return cases;
+}
+
+class DigitDrum : public ::testing::TestWithParam<drum_case> {};
+
+TEST_P(DigitDrum, ShowsTheCellOfItsValueInItsWindow) {
+    const drum_case c = GetParam();
+    one_element_gauge gauge(background, drum_at({30, 20}));
+    cairo_surface_t* image = gauge.draw(c.value);
+    const art::rgb_bitmap cells = drum_strip();
+    // The pixels of the window that match a cell of the strip.
+    const auto matching = [&](int cell) {
+        int count = 0;
+        for (int y = 0; y < cell_height; ++y) {
+            for (int x = 0; x < cell_width; ++x) {
+                const rgba shown = pixel_at(image, 30 + x, 20 + y);
+                const auto p = cells.at(x, cell * cell_height + y);
+                count += std::abs(shown.r - p.r) <= 2 && std::abs(shown.g - p.g) <= 2 &&
+                         std::abs(shown.b - p.b) <= 2;
+            }
+        }
+        return count;
+    };
+    EXPECT_EQ(matching(c.cell), cell_width * cell_height);
+    EXPECT_LT(matching(c.cell == 0 ? 1 : c.cell - 1), cell_width * cell_height);
     // Nothing of the strip shows outside its one-cell window.
     EXPECT_EQ(count_pixels(image, 0, 0, side, 20, is_drawn), 0);
     EXPECT_EQ(count_pixels(image, 0, 20 + cell_height, side, side, is_drawn), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Digits, DigitDrum, ::testing::Range(0, 11));
-
-TEST(DigitDrumEnds, HoldsItsEndCellsBeyondItsRange) {
-    ELEMENT_MOVING_IMAGE drum = moving_image({.bitmap = strip,
-                                              .position = {30, 20},
-                                              .flags = image_plain,
-                                              .y = {.source = AIRSPEED, .min = 0, .max = 10}});
-    one_element_gauge gauge(background, drum);
-    const auto low = bench::render::copy_image(gauge.draw(0));
-    EXPECT_EQ(differing_share(gauge.draw(-5), low.get(), 2), 0.0);
-    const auto high = bench::render::copy_image(gauge.draw(10));
-    EXPECT_EQ(differing_share(gauge.draw(25), high.get(), 2), 0.0);
-    EXPECT_GT(differing_share(gauge.draw(5), high.get(), 2), 0.0);
-}
+INSTANTIATE_TEST_SUITE_P(Values, DigitDrum, ::testing::ValuesIn(drum_cases()),
+                         [](const auto& info) {
+                             const drum_case c = info.param;
+                             return "cell_" + std::to_string(c.cell) +
+                                    (c.value < 0    ? "_below"
+                                     : c.value > 10 ? "_above"
+                                                    : "");
+                         });
 
 // ---- Sprites ------------------------------------------------------------------------------------
 
 struct sprite_case {
+    const char* name;
     double shift_x;
     double shift_y;
     double angle;
-    float texture_x;
-    float texture_y;
+    float texture_x = 1;
+    float texture_y = 1;
+    bool middle_shows = true;  // the texture's red middle lands inside the mask
 };
 
-class SpriteMask : public ::testing::TestWithParam<sprite_case> {};
+class DrawnSprite : public ::testing::TestWithParam<sprite_case> {};
 
-TEST_P(SpriteMask, NeverDrawsOutsideItsMask) {
+TEST_P(DrawnSprite, StaysInsideItsMaskWithItsMiddleWhereTheTurnedShiftPutsIt) {
     const sprite_case c = GetParam();
     // The value is 1 on every axis; the scales carry the case's shift and angle.
-    ELEMENT_SPRITE element = sprite({.bitmap = texture,
-                                     .position = {30, 35},
-                                     .texture_centre = {50, 50},
-                                     .flags = image_plain,
-                                     .x = {.source = AIRSPEED, .scale = c.shift_x},
-                                     .y = {.source = AIRSPEED, .scale = c.shift_y},
-                                     .angle = {.source = AIRSPEED, .scale = c.angle},
-                                     .texture = {c.texture_x, c.texture_y}});
-    one_element_gauge gauge(background, element);
+    one_element_gauge gauge(background, sprite({.bitmap = texture,
+                                                .position = {30, 35},
+                                                .texture_centre = {50, 50},
+                                                .flags = image_plain,
+                                                .x = {.source = AIRSPEED, .scale = c.shift_x},
+                                                .y = {.source = AIRSPEED, .scale = c.shift_y},
+                                                .angle = {.source = AIRSPEED, .scale = c.angle},
+                                                .texture = {c.texture_x, c.texture_y}}));
     cairo_surface_t* image = gauge.draw(1);
     int inside = 0;
     for (int y = 0; y < side; ++y) {
@@ -300,105 +260,55 @@ TEST_P(SpriteMask, NeverDrawsOutsideItsMask) {
         }
     }
     EXPECT_GT(inside, 0);
+    if (c.middle_shows) {
+        // The host turns the sprite counter-clockwise by its angle: clockwise by the negated
+        // angle. Nothing else of the texture is red.
+        const bench::gauge_point middle =
+            bench::sprite_middle({50, 50}, c.shift_x, c.shift_y, -c.angle);
+        const int x = static_cast<int>(middle.x);
+        const int y = static_cast<int>(middle.y);
+        EXPECT_TRUE(is_red(pixel_at(image, x, y))) << x << "," << y;
+        EXPECT_EQ(count_pixels(image, 0, 0, side, side, is_red),
+                  count_pixels(image, x - 3, y - 3, 7, 7, is_red));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Placements, SpriteMask,
-                         ::testing::Values(sprite_case{0, 0, 0, 1, 1}, sprite_case{15, -8, 0, 1, 1},
-                                           sprite_case{0, 20, 35, 1, 0.7f},
-                                           sprite_case{-25, 10, -120, 0.5f, 2},
-                                           sprite_case{5, 5, 180, 3, 3}));
+INSTANTIATE_TEST_SUITE_P(
+    Placements, DrawnSprite,
+    ::testing::Values(sprite_case{"still", 0, 0, 0}, sprite_case{"shifted_quarter_turn", 6, 0, 90},
+                      sprite_case{"shifted_down_turned", 0, 8, 30},
+                      sprite_case{"shifted_turned_back", -5, 4, -60},
+                      sprite_case{"shifted_past_the_mask", 15, -8, 0, 1, 1, false},
+                      sprite_case{"squashed", 0, 20, 35, 1, 0.7f, false},
+                      sprite_case{"shrunk_and_stretched", -25, 10, -120, 0.5f, 2, false},
+                      sprite_case{"tripled_upside_down", 5, 5, 180, 3, 3, false}),
+    row_name);
 
-struct middle_case {
-    double shift_x;
-    double shift_y;
-    double angle;
-};
-
-class SpriteMiddle : public ::testing::TestWithParam<middle_case> {};
-
-TEST_P(SpriteMiddle, LandsOnTheTextureCentreMovedByTheTurnedShift) {
-    const middle_case c = GetParam();
-    ELEMENT_SPRITE element = sprite({.bitmap = texture,
-                                     .position = {30, 35},
-                                     .texture_centre = {50, 50},
-                                     .flags = image_plain,
-                                     .x = {.source = AIRSPEED, .scale = c.shift_x},
-                                     .y = {.source = AIRSPEED, .scale = c.shift_y},
-                                     .angle = {.source = AIRSPEED, .scale = c.angle}});
-    one_element_gauge gauge(background, element);
-    cairo_surface_t* image = gauge.draw(1);
-    // The host turns the sprite counter-clockwise by its angle: clockwise by the negated angle.
-    const bench::gauge_point middle =
-        bench::sprite_middle({50, 50}, c.shift_x, c.shift_y, -c.angle);
-    EXPECT_TRUE(is_red(pixel_at(image, static_cast<int>(middle.x), static_cast<int>(middle.y))))
-        << middle.x << "," << middle.y;
-    // Nothing else of the texture is red.
-    EXPECT_EQ(count_pixels(image, 0, 0, side, side, is_red),
-              count_pixels(image, static_cast<int>(middle.x) - 3, static_cast<int>(middle.y) - 3, 7,
-                           7, is_red));
-}
-
-INSTANTIATE_TEST_SUITE_P(Shifts, SpriteMiddle,
-                         ::testing::Values(middle_case{0, 0, 0}, middle_case{6, 0, 90},
-                                           middle_case{0, 8, 30}, middle_case{-5, 4, -60}));
-
-// ---- Needles and sliders ------------------------------------------------------------------------
-
-struct needle_case {
-    double angle;
-    int tip_x;
-    int tip_y;
-};
-
-class NeedleTurn : public ::testing::TestWithParam<needle_case> {};
-
-TEST_P(NeedleTurn, TurnsAboutItsPivotPlacedAtItsPosition) {
-    const needle_case c = GetParam();
-    // No scale table: the value is the angle.
-    ELEMENT_NEEDLE element = needle({.bitmap = needle_bitmap,
-                                     .position = {50, 50},
-                                     .pivot = {5, 3},
-                                     .flags = image_plain,
-                                     .source = AIRSPEED});
-    one_element_gauge gauge(background, element);
-    cairo_surface_t* image = gauge.draw(c.angle);
-    EXPECT_TRUE(bright(pixel_at(image, c.tip_x, c.tip_y)));
-    EXPECT_TRUE(bright(pixel_at(image, 50, 50)));
-    // The tail behind the pivot is 5 pixels long: nothing lies 10 pixels behind it.
-    EXPECT_FALSE(
-        is_drawn(pixel_at(image, 50 - (c.tip_x - 50) * 10 / 32, 50 - (c.tip_y - 50) * 10 / 32)));
-}
-
-INSTANTIATE_TEST_SUITE_P(Angles, NeedleTurn,
-                         ::testing::Values(needle_case{0, 82, 50}, needle_case{90, 50, 82},
-                                           needle_case{180, 18, 50}, needle_case{-90, 50, 18}));
+// ---- Sliders ------------------------------------------------------------------------------------
 
 TEST(SliderOffset, MovesTheBitmapByValueTimesScale) {
-    ELEMENT_SLIDER element = slider({.bitmap = blue,
-                                     .position = {10, 10},
-                                     .flags = image_plain,
-                                     .x = {.source = AIRSPEED, .scale = 2.0},
-                                     .y = {.source = AIRSPEED, .scale = -1.0}});
-    one_element_gauge gauge(background, element);
+    one_element_gauge gauge(background, slider({.bitmap = blue,
+                                                .position = {10, 10},
+                                                .flags = image_plain,
+                                                .x = {.source = AIRSPEED, .scale = 2.0},
+                                                .y = {.source = AIRSPEED, .scale = -1.0}}));
     cairo_surface_t* image = gauge.draw(12);  // 24 pixels right, 12 up
     EXPECT_EQ(count_pixels(image, 34, -2, 20, 20, is_blue), 400 - 2 * 20);
     EXPECT_EQ(count_pixels(image, 0, 0, side, side, is_blue), 400 - 2 * 20);
 }
+
+// ---- Scale, redrawing and missing bitmaps -------------------------------------------------------
 
 // At any scale the elements sit where the full-size drawing, scaled, shows them: the copies a
 // drawing makes at whole pixels keep their place to the quarter pixel, at each edge of the gauge.
 class ScaledDrawing : public ::testing::TestWithParam<double> {};
 
 TEST_P(ScaledDrawing, MatchesTheFullSizeDrawingScaled) {
-    ELEMENT_MOVING_IMAGE drum = moving_image({.bitmap = strip,
-                                              .position = {63, 57},
-                                              .flags = image_plain,
-                                              .y = {.source = AIRSPEED, .min = 0, .max = 10}});
-    one_element_gauge gauge(background, drum);
-    const auto full = bench::render::copy_image(gauge.draw(3.4));
+    one_element_gauge gauge(background, drum_at({63, 57}));
+    const auto full = copy_image(gauge.draw(3.4));
     cairo_surface_t* scaled = gauge.renderer().draw({}, GetParam());
-    const auto expected = bench::render::new_image(width_of(scaled), height_of(scaled));
-    const auto cr = bench::render::new_context(expected.get());
+    const auto expected = new_image(width_of(scaled), height_of(scaled));
+    const auto cr = new_context(expected.get());
     cairo_scale(cr.get(), GetParam(), GetParam());
     cairo_set_source_surface(cr.get(), full.get(), 0, 0);
     cairo_pattern_set_filter(cairo_get_source(cr.get()), CAIRO_FILTER_BILINEAR);
@@ -410,15 +320,8 @@ TEST_P(ScaledDrawing, MatchesTheFullSizeDrawingScaled) {
 
 INSTANTIATE_TEST_SUITE_P(Scales, ScaledDrawing, ::testing::Values(0.8, 1.3));
 
-// ---- Redrawing ----------------------------------------------------------------------------------
-
 TEST(Redrawing, DrawsAgainOnlyWhenSomethingShownChangedAndDecodesEachBitmapOnce) {
-    ELEMENT_ICON icon_element = icon({.bitmap = blue,
-                                      .images = 2,
-                                      .position = {40, 40},
-                                      .flags = image_plain,
-                                      .source = AIRSPEED});
-    one_element_gauge gauge(green, icon_element);
+    one_element_gauge gauge(green, blue_then_yellow);
     gauge.draw(0);
     gauge.draw(0);
     gauge.draw(0.4);  // still image 0
@@ -436,88 +339,10 @@ TEST(Redrawing, DrawsAgainOnlyWhenSomethingShownChangedAndDecodesEachBitmapOnce)
     EXPECT_EQ(gauge.renderer().redraws(), 6u);
 }
 
-// ---- Turned pictures ----------------------------------------------------------------------------
-
-struct turn_case {
-    double angle;
-    double scale;
-    double shift;  // of the picture on the device, a fraction of a pixel along both axes
-    bool masked;
-};
-
-class TurnedPicture : public ::testing::TestWithParam<turn_case> {};
-
-// The turned picture drawn in the target's pixels matches cairo's bilinear drawing of it (over
-// a half-transparent ground, through a soft mask or none) within two levels a channel.
-TEST_P(TurnedPicture, MatchesCairosBilinearDrawing) {
-    const turn_case c = GetParam();
-    using bench::render::new_context;
-    using bench::render::new_image;
-    const auto picture = new_image(30, 12);
-    const auto mask =
-        bench::render::surface_handle(cairo_image_surface_create(CAIRO_FORMAT_A8, 40, 40));
-    {
-        const auto p = new_context(picture.get());
-        cairo_set_source_rgba(p.get(), 0.9, 0.5, 0.2, 0.7);
-        cairo_arc(p.get(), 15, 6, 5.5, 0, 7);
-        cairo_fill(p.get());
-        const auto m = new_context(mask.get());
-        cairo_arc(m.get(), 20, 20, 17.5, 0, 7);
-        cairo_fill(m.get());
-    }
-    bench::render::surface_handle drawn[2];
-    for (int way = 0; way < 2; ++way) {
-        drawn[way] = new_image(50, 50);
-        const auto cr = new_context(drawn[way].get());
-        cairo_set_source_rgba(cr.get(), 0.2, 0.3, 0.6, 0.5);
-        cairo_paint(cr.get());
-        cairo_translate(cr.get(), 25 + c.shift, 25 + c.shift);
-        cairo_rotate(cr.get(), c.angle * std::numbers::pi / 180);
-        cairo_scale(cr.get(), c.scale, c.scale);
-        cairo_translate(cr.get(), -15, -6);
-        cairo_matrix_t to_picture;
-        cairo_get_matrix(cr.get(), &to_picture);
-        cairo_matrix_invert(&to_picture);
-        const bench::render::mask_at placed{mask.get(), 4, 6};
-        if (way == 0) {
-            ASSERT_TRUE(bench::render::draw_turned_picture(cr.get(), picture.get(), to_picture,
-                                                           c.masked ? &placed : nullptr));
-            continue;
-        }
-        cairo_set_source_surface(cr.get(), picture.get(), 0, 0);
-        cairo_pattern_set_filter(cairo_get_source(cr.get()), CAIRO_FILTER_BILINEAR);
-        cairo_identity_matrix(cr.get());
-        c.masked ? cairo_mask_surface(cr.get(), mask.get(), 4, 6) : cairo_paint(cr.get());
-    }
-    int worst = 0;
-    for (int y = 0; y < 50; ++y) {
-        const unsigned char* rows[2];
-        for (int way = 0; way < 2; ++way) {
-            cairo_surface_flush(drawn[way].get());
-            rows[way] =
-                cairo_image_surface_get_data(drawn[way].get()) +
-                static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(drawn[way].get());
-        }
-        for (int i = 0; i < 50 * 4; ++i) {
-            worst = std::max(worst, std::abs(rows[0][i] - rows[1][i]));
-        }
-    }
-    EXPECT_LE(worst, 2);
-    EXPECT_GT(count_pixels(drawn[0].get(), 0, 0, 50, 50, [](const rgba& q) { return q.r > 150; }),
-              20);
-}
-
-INSTANTIATE_TEST_SUITE_P(Turns, TurnedPicture,
-                         ::testing::Values(turn_case{0, 1, 0, false}, turn_case{30, 1, 0.25, false},
-                                           turn_case{-127, 1.6, 0.5, true},
-                                           turn_case{200, 0.7, 0.75, true}));
-
 TEST(MissingBitmaps, AreNotDrawnAndAreReported) {
-    ELEMENT_STATIC_IMAGE face =
-        static_image({.bitmap = 99, .position = {0, 0}, .flags = image_plain, .links = {}});
-    one_element_gauge gauge(green, face);
-    cairo_surface_t* image = gauge.draw(0);
-    EXPECT_EQ(count_pixels(image, 0, 0, side, side, is_green), side * side);
+    one_element_gauge gauge(green,
+                            static_image({.bitmap = 99, .position = {0, 0}, .flags = image_plain}));
+    EXPECT_EQ(count_pixels(gauge.draw(0), 0, 0, side, side, is_green), side * side);
     EXPECT_EQ(gauge.renderer().missing_bitmaps(), std::set<ID>{99});
 }
 

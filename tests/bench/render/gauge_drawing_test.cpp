@@ -1,21 +1,16 @@
 // The module's gauges as the renderer draws them from the module's own bitmaps: needles point
 // at the marks their faces carry for their values, the face of the other units mode leaves no
-// pixel, the warning flag at -1 draws nothing, the panel lights light the dials, and the
-// registration plate's text is written in its colour.
-#include <cmath>
-#include <cstdint>
-#include <cstring>
-#include <optional>
-#include <string>
-#include <vector>
+// pixel, a switch's lever stands up while its system is on, the panel lights light the dials,
+// and the registration plate's text is written in its colour.
+#include <map>
 
 #include <gtest/gtest.h>
 
 #include "bench/host/bench_error.h"
+#include "bench/pilot/units_selection.h"
 #include "bench/render/bitmap_cache.h"
 #include "bench/render/contact_sheet.h"
 #include "bench/render/gauge_renderer.h"
-#include "frame/tokens.h"
 #include "resources/resource_ids.h"
 #include "tests/support/images.h"
 #include "tests/support/panel_test.h"
@@ -24,6 +19,7 @@ namespace {
 
 using namespace testing_support;
 using bench::render::gauge_renderer;
+using units = bench::units_mode_choice;
 
 // A 2-pixel-wide 24-bit bitmap of 2 rows' bytes decodes; one that claims more rows than its
 // bytes hold, or more than cairo's surfaces hold, is refused with an error.
@@ -44,27 +40,28 @@ class DrawnGauge : public panel_test {
   protected:
     // Places the gauge (once) and draws its next frame.
     cairo_surface_t* draw(const std::string& gauge, const bench::render::lighting& light = {}) {
-        if (!placement_) {
-            placement_ = &panel.place(gauge, parameters_);
-            renderer_.emplace(*placement_, panel.module().handle());
+        auto [drawn, placed] = renderers_.try_emplace(gauge);
+        if (placed) {
+            placements_[gauge] = &panel.place(gauge, parameters_);
+            drawn->second.emplace(*placements_[gauge], panel.module().handle());
         }
         panel.run_frames(1);
-        return renderer_->draw(light);
+        return drawn->second->draw(light);
     }
-    const bench::gauge_placement& placement() const {
-        return *placement_;
+    const bench::gauge_placement& placement(const std::string& gauge) {
+        return *placements_.at(gauge);
     }
-    bench::render::decoded_bitmap& bitmap(ID id) {
+    cairo_surface_t* bitmap(ID id) {
         bench::render::decoded_bitmap* found = bitmaps_.find(id);
         EXPECT_NE(found, nullptr) << "bitmap " << id;
-        return *found;
+        return found->picture(true, bench::render::full_colour);
     }
 
     std::optional<std::string> parameters_;
 
   private:
-    bench::gauge_placement* placement_ = nullptr;
-    std::optional<gauge_renderer> renderer_;
+    std::map<std::string, bench::gauge_placement*> placements_;
+    std::map<std::string, std::optional<gauge_renderer>> renderers_;
     bench::render::bitmap_cache bitmaps_{panel.module().handle()};
 };
 
@@ -73,7 +70,7 @@ class DrawnGauge : public panel_test {
 struct needle_case {
     const char* name;
     const char* gauge;
-    int units;
+    units mode;
     ID face;
     ID needle;
     GAUGE_TOKEN token;
@@ -113,9 +110,8 @@ class NeedleOnItsMark : public DrawnGauge, public ::testing::WithParamInterface<
 
 TEST_P(NeedleOnItsMark, PointsAtTheMarkTheFaceCarriesForTheValue) {
     const needle_case& c = GetParam();
-    units_mode = c.units;
-    bench::render::decoded_bitmap& face = bitmap(c.face);
-    cairo_surface_t* face_image = face.picture(false, bench::render::full_colour);
+    bench::select_units(panel, c.mode);
+    cairo_surface_t* face_image = bitmap(c.face);
     for (std::size_t i = 0; i < c.marks.size(); ++i) {
         const double value = c.marks[i];
         const double elsewhere = c.marks[(i + c.marks.size() / 2) % c.marks.size()];
@@ -125,14 +121,11 @@ TEST_P(NeedleOnItsMark, PointsAtTheMarkTheFaceCarriesForTheValue) {
         cairo_surface_t* image = draw(c.gauge);
 
         // The needle of the face shown (two faces' needles may share a bitmap).
-        const bench::element_reading* needle = nullptr;
-        for (const auto& r : placement().readings()) {
-            if (r.element->resource_id == c.needle && r.drawn()) {
-                needle = &r;
-            }
-        }
-        ASSERT_NE(needle, nullptr);
-        ASSERT_TRUE(needle->drawn());
+        const auto& readings = placement(c.gauge).readings();
+        const auto needle = std::ranges::find_if(readings, [&](const auto& r) {
+            return r.element->resource_id == c.needle && r.drawn();
+        });
+        ASSERT_NE(needle, readings.end());
         const double cx = needle->element->position.x;
         const double cy = needle->element->position.y;
         // The needle: white here where it was not when the needle stood elsewhere.
@@ -159,23 +152,28 @@ constexpr double vertical_speed_per_thousand_feet_per_minute = 1000 / 3.28084 / 
 INSTANTIATE_TEST_SUITE_P(
     Faces, NeedleOnItsMark,
     ::testing::Values(
-        needle_case{"AirspeedMetric", "Airspeed", 0, 280, 290, AIRSPEED, knots_per_km_per_hour,
+        needle_case{"AirspeedMetric", "Airspeed", units::metric, BMP_AIRSPEED_METRIC_FACE,
+                    BMP_AIRSPEED_METRIC_NEEDLE, AIRSPEED, knots_per_km_per_hour,
                     {50, 100, 150, 200, 250, 300, 400, 500, 600, 700, 800}, 50, 72, 103, 107},
-        needle_case{"AirspeedBritish", "Airspeed", 1, 320, 300, AIRSPEED, 1.0,
+        needle_case{"AirspeedBritish", "Airspeed", units::british, BMP_AIRSPEED_BRITISH_FACE,
+                    BMP_AIRSPEED_BRITISH_NEEDLE, AIRSPEED, 1.0,
                     {60, 80, 100, 150, 200, 250, 300, 350, 400, 450, 500}, 50, 72, 103, 107},
-        needle_case{"AltimeterMetres", "Altimeter", 0, 1000, 1020, ALT_FROM_BAROMETRIC_PRESSURE,
-                    feet_per_metre, {0, 100, 200, 300, 400, 500, 600, 700, 800, 900},
-                    76, 96, 103, 107},
-        needle_case{"AltimeterHundredsOfFeet", "Altimeter", 1, 1040, 1070,
+        needle_case{"AltimeterMetres", "Altimeter", units::metric, BMP_ALTIMETER_METRIC_FACE,
+                    BMP_ALTIMETER_METRES_POINTER, ALT_FROM_BAROMETRIC_PRESSURE, feet_per_metre,
+                    {0, 100, 200, 300, 400, 500, 600, 700, 800, 900}, 76, 96, 103, 107},
+        needle_case{"AltimeterHundredsOfFeet", "Altimeter", units::british,
+                    BMP_ALTIMETER_BRITISH_FACE, BMP_ALTIMETER_HUNDREDS_POINTER,
                     ALT_FROM_BAROMETRIC_PRESSURE, 1.0,
                     {0, 100, 200, 300, 400, 500, 600, 700, 800, 900}, 80, 98, 103, 107},
-        needle_case{"VerticalSpeedMetric", "Vertical_Speed", 0, 330, 340, VERTICAL_SPEED,
+        needle_case{"VerticalSpeedMetric", "Vertical_Speed", units::metric,
+                    BMP_VERTICAL_SPEED_METRIC_FACE, BMP_VERTICAL_SPEED_NEEDLE, VERTICAL_SPEED,
                     vertical_speed_per_metre_per_second,
                     {-60, -45, -30, -15, 0, 15, 30, 45, 60, 75}, 22, 42, 62, 66},
-        needle_case{"VerticalSpeedBritish", "Vertical_Speed", 1, 360, 340, VERTICAL_SPEED,
+        needle_case{"VerticalSpeedBritish", "Vertical_Speed", units::british,
+                    BMP_VERTICAL_SPEED_BRITISH_FACE, BMP_VERTICAL_SPEED_NEEDLE, VERTICAL_SPEED,
                     vertical_speed_per_thousand_feet_per_minute,
                     {-8, -4, -3, -2, -1, 0, 1, 2, 3, 4, 8}, 22, 42, 62, 66}),
-    [](const auto& info) { return std::string(info.param.name); });
+    row_name);
 // clang-format on
 
 // ---- The units mode's faces ---------------------------------------------------------------------
@@ -187,16 +185,17 @@ bool ground(const rgba& p) {
     return p.a == 255 && p.r > p.b + 40;
 }
 
-struct sphere_case {
-    int units;
-    bool sky_on_top;
+struct units_case {
+    units mode;
+    bool sky_on_top;  // the attitude sphere's
+    ID plate;         // the bitmap the whole units plate shows
 };
 
-class AttitudeSphere : public DrawnGauge, public ::testing::WithParamInterface<sphere_case> {};
+class UnitsFaces : public DrawnGauge, public ::testing::WithParamInterface<units_case> {};
 
-TEST_P(AttitudeSphere, OnlyTheSphereOfTheUnitsModeShows) {
-    const sphere_case c = GetParam();
-    units_mode = c.units;
+TEST_P(UnitsFaces, OnlyTheFacesOfTheUnitsModeShow) {
+    const units_case c = GetParam();
+    bench::select_units(panel, c.mode);
     cairo_surface_t* image = draw("Attitude");
     // The upper and lower parts of the window, clear of the bar and the horizon.
     const int above_sky = count_pixels(image, 122, 50, 40, 35, sky);
@@ -207,24 +206,18 @@ TEST_P(AttitudeSphere, OnlyTheSphereOfTheUnitsModeShows) {
     EXPECT_EQ(c.sky_on_top ? below_sky : below_ground, 0);
     EXPECT_GT(c.sky_on_top ? above_sky : above_ground, 1000);
     EXPECT_GT(c.sky_on_top ? below_ground : below_sky, 1000);
+    EXPECT_EQ(differing_share(draw("On_Text_Switch"), bitmap(c.plate), 0), 0.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Units, AttitudeSphere,
-                         ::testing::Values(sphere_case{0, false}, sphere_case{1, true}));
-
-TEST_F(DrawnGauge, AttitudeFlagAtMinusOneDrawsNothing) {
-    const auto orange = [](const rgba& p) {
-        return p.a == 255 && p.r > 220 && p.g > 90 && p.g < 160 && p.b < 60;
-    };
-    cairo_surface_t* image = draw("Attitude");
-    EXPECT_EQ(count_pixels(image, 129, 45, 71, 25, orange), 0);
-    panel.aircraft().set(PP_ELECT, 1);
-    image = draw("Attitude");
-    EXPECT_GT(count_pixels(image, 129, 45, 71, 25, orange), 200);
-}
+INSTANTIATE_TEST_SUITE_P(Units, UnitsFaces,
+                         ::testing::Values(units_case{units::metric, false, BMP_ON_PLATE_RUSSIAN},
+                                           units_case{units::british, true, BMP_ON_PLATE_ENGLISH}),
+                         [](const auto& info) {
+                             return std::string(bench::units_mode_name(info.param.mode));
+                         });
 
 TEST_F(DrawnGauge, SwitchLeverStandsUpWhileItsSystemIsOn) {
-    cairo_surface_t* base = bitmap(BMP_SWITCH_BASE).picture(true, bench::render::full_colour);
+    cairo_surface_t* base = bitmap(BMP_SWITCH_BASE);
     // How many pixels of a band across the switch the lever covers: where the drawing is not
     // the base plate.
     const auto lever_in_band = [&](int y) {
@@ -245,25 +238,6 @@ TEST_F(DrawnGauge, SwitchLeverStandsUpWhileItsSystemIsOn) {
     EXPECT_GT(lever_in_band(2), 40);
     EXPECT_EQ(lever_in_band(52), 0);
 }
-
-struct plate_case {
-    int units;
-    ID shown;  // the bitmap the whole plate shows
-};
-
-class UnitsPlate : public DrawnGauge, public ::testing::WithParamInterface<plate_case> {};
-
-TEST_P(UnitsPlate, ShowsTheWordOfTheUnitsModeOnly) {
-    const plate_case c = GetParam();
-    units_mode = c.units;
-    cairo_surface_t* image = draw("On_Text_Switch");
-    EXPECT_EQ(differing_share(image, bitmap(c.shown).picture(true, bench::render::full_colour), 0),
-              0.0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Units, UnitsPlate,
-                         ::testing::Values(plate_case{0, BMP_ON_PLATE_RUSSIAN},
-                                           plate_case{1, BMP_ON_PLATE_ENGLISH}));
 
 // ---- Lighting -----------------------------------------------------------------------------------
 
@@ -296,7 +270,7 @@ INSTANTIATE_TEST_SUITE_P(
                       lighting_case{"DayWithLights", false, true, false, false, false},
                       lighting_case{"Night", true, false, false, true, true},
                       lighting_case{"NightWithLights", true, true, true, false, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    row_name);
 
 // ---- The registration plate's text --------------------------------------------------------------
 
@@ -326,6 +300,6 @@ INSTANTIATE_TEST_SUITE_P(Parameters, RegistrationText,
                          ::testing::Values(text_case{"Default", std::nullopt, true, false},
                                            text_case{"Red", "tRA_1961 r255 g0 b0", false, true},
                                            text_case{"Blank", "t", false, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         row_name);
 
 }  // namespace

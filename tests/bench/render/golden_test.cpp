@@ -4,17 +4,10 @@
 // edge pixels even out, and a needle, a face or a gauge out of its place still changes whole
 // blocks. After a change to the art or the renderer that is meant, run `make golden`, which runs
 // this test with VAREK_WRITE_GOLDEN=1, and look at the new PNGs.
-#include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <ostream>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include "bench/render/png_file.h"
 #include "tests/support/bench_command.h"
@@ -36,10 +29,6 @@ struct golden_case {
     std::string name;
     int reduction = 1;  // the side of the square of drawn pixels one golden pixel stands for
     std::string arguments;
-
-    friend std::ostream& operator<<(std::ostream& out, const golden_case& c) {
-        return out << c.name << ":" << c.arguments;
-    }
 };
 
 // The cases of tests/golden/cases.txt: a name, the reduction, then the arguments of render
@@ -47,16 +36,13 @@ struct golden_case {
 std::vector<golden_case> read_cases() {
     std::vector<golden_case> cases;
     std::ifstream in(std::filesystem::path(VAREK_GOLDEN_DIR) / "cases.txt");
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line.front() == '#') {
-            continue;
-        }
+    for (std::string line; std::getline(in, line);) {
         std::istringstream words(line);
         golden_case c;
-        words >> c.name >> c.reduction;
-        std::getline(words, c.arguments);
-        cases.push_back(c);
+        if (words >> c.name >> c.reduction && !c.name.starts_with('#')) {
+            std::getline(words, c.arguments);
+            cases.push_back(c);
+        }
     }
     return cases;
 }
@@ -87,41 +73,6 @@ surface_handle grey_blocks(cairo_surface_t* drawing, int reduction) {
     return grey;
 }
 
-// Writes the grey image as an 8-bit grey PNG of one unfiltered block of rows compressed at
-// zlib's best: the goldens are committed, so they are kept as small as their levels allow.
-void write_grey_png(cairo_surface_t* grey, const std::filesystem::path& file) {
-    const auto width = static_cast<std::uint32_t>(width_of(grey));
-    const auto height = static_cast<std::uint32_t>(height_of(grey));
-    std::string rows;
-    for (std::uint32_t y = 0; y < height; ++y) {
-        rows.push_back('\0');  // the row's filter: none
-        rows.append(reinterpret_cast<const char*>(cairo_image_surface_get_data(grey)) +
-                        y * cairo_image_surface_get_stride(grey),
-                    width);
-    }
-    uLongf size = compressBound(rows.size());
-    std::string compressed(size, '\0');
-    compress2(reinterpret_cast<Bytef*>(compressed.data()), &size,
-              reinterpret_cast<const Bytef*>(rows.data()), rows.size(), Z_BEST_COMPRESSION);
-    compressed.resize(size);
-    const auto big_endian = [](std::uint32_t value) {
-        return std::string{static_cast<char>(value >> 24), static_cast<char>(value >> 16),
-                           static_cast<char>(value >> 8), static_cast<char>(value)};
-    };
-    std::ofstream out(file, std::ios::binary);
-    out << "\x89PNG\r\n\x1a\n";
-    const auto chunk = [&](const std::string& type_and_data) {
-        out << big_endian(static_cast<std::uint32_t>(type_and_data.size() - 4)) << type_and_data
-            << big_endian(static_cast<std::uint32_t>(
-                   crc32(0, reinterpret_cast<const Bytef*>(type_and_data.data()),
-                         static_cast<uInt>(type_and_data.size()))));
-    };
-    // 8 bits of grey a pixel, deflated, no filters chosen per row, no interlacing.
-    chunk("IHDR" + big_endian(width) + big_endian(height) + std::string{8, 0, 0, 0, 0});
-    chunk("IDAT" + compressed);
-    chunk("IEND");
-}
-
 class GoldenDrawing : public ::testing::TestWithParam<golden_case> {};
 
 TEST_P(GoldenDrawing, MatchesItsGoldenPng) {
@@ -142,7 +93,7 @@ TEST_P(GoldenDrawing, MatchesItsGoldenPng) {
              ++i) {
             level[i] = static_cast<unsigned char>(level[i] / 16 * 16 + 8);
         }
-        write_grey_png(grey.get(), golden);
+        bench::render::write_png(grey.get(), golden);
         GTEST_SKIP() << "wrote " << golden;
     }
     // Read back as the golden is: a grey PNG reads with its level on every channel.

