@@ -127,7 +127,7 @@ std::vector<declared_resource> declared_resources() {
 // Every bitmap id that the module's gauges draw, from their records.
 std::set<ID> bitmaps_the_records_name() {
     std::set<ID> ids;
-    const auto module = testing_support::linked_module();
+    const auto module = testing_support::module_file();
     for (const GAUGEHDR* gauge : module.gauges()) {
         const bench::gauge_records records(*gauge, std::nullopt);
         for (const ID id : bench::gauge_bitmaps(records.elements())) {

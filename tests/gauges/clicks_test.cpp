@@ -2,30 +2,18 @@
 // sound played after it, the window toggled; where nothing answers; the tooltip of each area.
 // A new gauge adds rows to these tables.
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "resources/resource_ids.h"
 #include "tests/support/gauge_rows.h"
 #include "tests/support/panel_test.h"
 
 namespace {
 
-using testing_support::button_middle;
-using testing_support::lever_switches;
-using testing_support::row_name;
-using testing_support::switch_middle;
-using testing_support::toggle_buttons;
+using namespace testing_support;
 
-constexpr PIXPOINT plate_middle{37, 16};
-constexpr PIXPOINT units_screw{100, 214};
-constexpr PIXPOINT altimeter_knob_lower{22, 259};
-constexpr PIXPOINT altimeter_knob_upper{48, 259};
-constexpr PIXPOINT attitude_knob_lower{262, 107};
-constexpr PIXPOINT attitude_knob_upper{282, 107};
 constexpr const char* units_tooltip = "Switches between metric (russian) and british units";
 
 // ---- A click in an area ---------------------------------------------------------------------
@@ -41,10 +29,18 @@ struct click_row {
 
 std::vector<click_row> click_rows() {
     std::vector<click_row> rows = {
-        {"Altimeter_knob_lowers", "Altimeter", {altimeter_knob_lower}, KEY_KOHLSMAN_DEC, 0},
-        {"Altimeter_knob_raises", "Altimeter", {altimeter_knob_upper}, KEY_KOHLSMAN_INC, 0},
-        {"Attitude_knob_lowers", "Attitude", {attitude_knob_lower}, 66319, 0},
-        {"Attitude_knob_raises", "Attitude", {attitude_knob_upper}, 66318, 0},
+        {"Altimeter_knob_lowers", "Altimeter", {altimeter_knob.lower}, KEY_KOHLSMAN_DEC, 0},
+        {"Altimeter_knob_raises", "Altimeter", {altimeter_knob.upper}, KEY_KOHLSMAN_INC, 0},
+        {"Attitude_knob_lowers",
+         "Attitude",
+         {attitude_knob.lower},
+         KEY_ATTITUDE_BARS_POSITION_DEC,
+         0},
+        {"Attitude_knob_raises",
+         "Attitude",
+         {attitude_knob.upper},
+         KEY_ATTITUDE_BARS_POSITION_INC,
+         0},
         {"Accelerometer_knob", "Accelerometer", {{2, 210}, {27, 235}, {51, 259}}, 0, 0},
         {"Vertical_Speed_screw", "Vertical_Speed", {units_screw}, 0, WAVE_UNITS_CLICK},
         {"Off_Text_Switch",
@@ -53,17 +49,17 @@ std::vector<click_row> click_rows() {
          0,
          WAVE_UNITS_CLICK},
         {"On_Text_Switch", "On_Text_Switch", {plate_middle, {0, 0}, {73, 31}}, 0, WAVE_UNITS_CLICK},
-        {"Flaps_Lever_raises", "Flaps_Lever", {{14, 9}, {57, 52}}, 65759, 0},
-        {"Flaps_Lever_lowers", "Flaps_Lever", {{14, 53}, {57, 96}}, 65758, 0},
-        {"Gear_Lever", "Gear_Lever", {{178, 0}, {269, 334}}, 65570, 0},
+        {"Flaps_Lever_raises", "Flaps_Lever", {{14, 9}, {57, 52}}, KEY_FLAPS_DECR, 0},
+        {"Flaps_Lever_lowers", "Flaps_Lever", {{14, 53}, {57, 96}}, KEY_FLAPS_INCR, 0},
+        {"Gear_Lever", "Gear_Lever", {{178, 0}, {269, 334}}, KEY_GEAR_TOGGLE, 0},
         // Press-to-test and acknowledge areas: nothing sent, nothing heard.
         {"Low_Fuel_Light", "Low_Fuel_Light", {{0, 0}, {14, 14}}, 0, 0},
         {"Empty_Fuel_Light", "Empty_Fuel_Light", {{0, 0}, {14, 14}}, 0, 0},
         {"Flaps_Light", "Flaps_Light", {{0, 0}, {18, 18}}, 0, 0},
         {"Speed_Brake_Light", "Speed_Brake_Light", {{0, 0}, {14, 14}}, 0, 0},
         {"Gear_Forgotten_Light", "Gear_Forgotten_Light", {{0, 0}, {49, 49}}, 0, 0},
-        {"Old_COM_on", "Old_COM", {{20, 105}}, 0, WAVE_SWITCH_CLICK},
-        {"Old_XPDR_on", "Old_XPDR", {{20, 100}}, 0, WAVE_SWITCH_CLICK},
+        {"Old_COM_on", "Old_COM", {radio_power.on}, 0, WAVE_SWITCH_CLICK},
+        {"Old_XPDR_on", "Old_XPDR", {radio_power.on}, 0, WAVE_SWITCH_CLICK},
         {"Old_XPDR_IDENT", "Old_XPDR", {{190, 105}, {209, 114}}, 0, WAVE_SWITCH_CLICK},
     };
     for (const auto& s : lever_switches) {
@@ -125,8 +121,8 @@ struct dead_click_row {
 std::vector<dead_click_row> dead_click_rows() {
     std::vector<dead_click_row> rows = {
         {"Airspeed", "Airspeed", {{150, 150}}, {{150, 150}}},
-        {"Altimeter", "Altimeter", {}, {altimeter_knob_upper}},
-        {"Attitude", "Attitude", {{140, 100}, {140, 200}, {250, 107}}, {attitude_knob_upper}},
+        {"Altimeter", "Altimeter", {}, {altimeter_knob.upper}},
+        {"Attitude", "Attitude", {{140, 100}, {140, 200}, {250, 107}}, {attitude_knob.upper}},
         {"Vertical_Speed",
          "Vertical_Speed",
          {{100, 100}, {72, 214}, {127, 214}, {100, 199}},
@@ -146,11 +142,14 @@ std::vector<dead_click_row> dead_click_rows() {
         {"VOR1_Indicator", "VOR1_Indicator", {{150, 150}, {238, 270}}, {{150, 150}}},
         {"Turn_Coordinator", "Turn_Coordinator", {{150, 150}, {150, 253}}, {{150, 150}}},
         {"Magnetic_Compass", "Magnetic_Compass", {{55, 55}}, {{55, 55}}},
-        {"Accelerometer", "Accelerometer", {{131, 131}, {1, 235}, {53, 235}}, {{27, 235}}},
+        {"Accelerometer", "Accelerometer", {{131, 131}, {1, 235}, {53, 235}}, {accelerometer_knob}},
         {"Directionnal_Gyro", "Directionnal_Gyro", {{150, 150}, {121, 317}, {176, 317}}, {}},
         {"Radio_Altimeter", "Radio_Altimeter", {{154, 150}, {66, 271}, {33, 237}}, {}},
-        {"Flaps_Lever", "Flaps_Lever", {{13, 50}, {58, 50}, {30, 8}, {30, 97}}, {{30, 20}}},
-        {"Gear_Lever", "Gear_Lever", {{177, 100}, {270, 100}}, {{220, 100}}},
+        {"Flaps_Lever",
+         "Flaps_Lever",
+         {{13, 50}, {58, 50}, {30, 8}, {30, 97}},
+         {flaps_lever.upper}},
+        {"Gear_Lever", "Gear_Lever", {{177, 100}, {270, 100}}, {gear_lever}},
         {"Low_Fuel_Pressure_Light", "Low_Fuel_Pressure_Light", {{7, 7}}, {{7, 7}}},
         {"Low_Fuel_Light", "Low_Fuel_Light", {{15, 7}}, {{7, 7}}},
         {"Empty_Fuel_Light", "Empty_Fuel_Light", {{7, 15}}, {{7, 7}}},
@@ -158,7 +157,7 @@ std::vector<dead_click_row> dead_click_rows() {
         {"Gear_Lamps", "Gear_Lamps", {{72, 25}, {75, 37}}, {{72, 25}}},
         {"Gear_Forgotten_Light", "Gear_Forgotten_Light", {{50, 25}}, {{25, 25}}},
         {"Generator_Light", "Generator_Light", {{7, 7}}, {{7, 7}}},
-        {"Old_COM", "Old_COM", {{150, 120}, {40, 20}, {9, 105}}, {{20, 105}, {90, 76}}},
+        {"Old_COM", "Old_COM", {{150, 120}, {40, 20}, {9, 105}}, {radio_power.on, mhz_knob.lower}},
         {"Old_XPDR", "Old_XPDR", {{20, 120}, {60, 20}, {210, 110}}, {{200, 110}, {80, 75}}},
     };
     for (const auto& s : lever_switches) {
@@ -188,7 +187,9 @@ TEST_P(DeadClick, DoesNothing) {
     EXPECT_TRUE(panel.key_events().empty());
     EXPECT_TRUE(panel.window_toggles().empty());
     EXPECT_TRUE(recorder.plays.empty());
-    EXPECT_EQ(units_mode, 0);
+    panel.place(bench::units_plate_name);
+    panel.run_frames(1);
+    EXPECT_EQ(bench::shown_units_mode(panel), bench::units_mode_choice::metric);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, DeadClick, ::testing::ValuesIn(dead_click_rows()), row_name);
@@ -205,51 +206,63 @@ struct tooltip_row {
 
 std::vector<tooltip_row> tooltip_rows() {
     std::vector<tooltip_row> rows = {
-        {"Airspeed_top_left", "Airspeed", {150, 10}, 0x3002, ""},
-        {"Airspeed_middle", "Airspeed", {150, 150}, 0x3001, ""},
-        {"Vertical_Speed_top", "Vertical_Speed", {100, 10}, 0x3099, ""},
-        {"Vertical_Speed_middle", "Vertical_Speed", {100, 100}, 0x3098, ""},
+        {"Airspeed_top_left", "Airspeed", {150, 10}, HELP_AIRSPEED_UPPER_HALF, ""},
+        {"Airspeed_middle", "Airspeed", {150, 150}, HELP_AIRSPEED_LOWER_HALF, ""},
+        {"Vertical_Speed_top", "Vertical_Speed", {100, 10}, HELP_VERTICAL_SPEED_UPPER_HALF, ""},
+        {"Vertical_Speed_middle", "Vertical_Speed", {100, 100}, HELP_VERTICAL_SPEED_LOWER_HALF, ""},
         {"Vertical_Speed_screw_left", "Vertical_Speed", {73, 200}, 0, units_tooltip},
-        {"Altimeter_top", "Altimeter", {150, 40}, 0x3051, ""},
-        {"Altimeter_lower", "Altimeter", {150, 200}, 0x3050, ""},
-        {"Altimeter_knob_lower", "Altimeter", altimeter_knob_lower, 0x3054, ""},
-        {"Altimeter_knob_upper", "Altimeter", altimeter_knob_upper, 0x3054, ""},
-        {"Attitude_dial", "Attitude", {140, 100}, 0x3092, ""},
-        {"Turn_Coordinator", "Turn_Coordinator", {150, 150}, 0x3090, ""},
-        {"Magnetic_Compass", "Magnetic_Compass", {55, 55}, 0xAB77, ""},
-        {"Accelerometer_dial", "Accelerometer", {131, 131}, 0xA51C, ""},
-        {"Accelerometer_knob", "Accelerometer", {27, 235}, 0xA527, ""},
-        {"Directionnal_Gyro_dial", "Directionnal_Gyro", {150, 150}, 0x3208, ""},
-        {"Directionnal_Gyro_knob", "Directionnal_Gyro", {149, 317}, 0x3069, ""},
-        {"Radio_Altimeter", "Radio_Altimeter", {154, 150}, 0xAA14, ""},
-        {"Attitude_knob", "Attitude", attitude_knob_upper, 0, "Plane adjusting button"},
+        {"Altimeter_top", "Altimeter", {150, 40}, HELP_ALTIMETER_UPPER_SCALE, ""},
+        {"Altimeter_lower", "Altimeter", {150, 200}, HELP_ALTIMETER_LOWER_SCALE, ""},
+        {"Altimeter_knob_lower", "Altimeter", altimeter_knob.lower, HELP_ALTIMETER_KNOB, ""},
+        {"Altimeter_knob_upper", "Altimeter", altimeter_knob.upper, HELP_ALTIMETER_KNOB, ""},
+        {"Attitude_dial", "Attitude", {140, 100}, HELP_ATTITUDE_DIAL, ""},
+        {"Turn_Coordinator", "Turn_Coordinator", {150, 150}, HELP_TURN_COORDINATOR, ""},
+        {"Magnetic_Compass", "Magnetic_Compass", {55, 55}, HELP_MAGNETIC_COMPASS, ""},
+        {"Accelerometer_dial", "Accelerometer", {131, 131}, HELP_ACCELEROMETER_DIAL, ""},
+        {"Accelerometer_knob", "Accelerometer", accelerometer_knob, HELP_ACCELEROMETER_KNOB, ""},
+        {"Directionnal_Gyro_dial", "Directionnal_Gyro", {150, 150}, HELP_GYRO_DIAL, ""},
+        {"Directionnal_Gyro_knob", "Directionnal_Gyro", {149, 317}, HELP_GYRO_KNOB, ""},
+        {"Radio_Altimeter", "Radio_Altimeter", {154, 150}, HELP_RADIO_ALTIMETER, ""},
+        {"Attitude_knob", "Attitude", attitude_knob.upper, 0, "Plane adjusting button"},
         {"Attitude_knob_left_edge", "Attitude", {252, 87}, 0, "Plane adjusting button"},
-        {"Attitude_slip_tube", "Attitude", {140, 200}, 0xAB61, ""},
+        {"Attitude_slip_tube", "Attitude", {140, 200}, HELP_ATTITUDE_SLIP_TUBE, ""},
         {"Attitude_outside", "Attitude", {5, 220}, 0, nullptr},
         {"Off_Text_Switch_corner", "Off_Text_Switch", {0, 0}, 0, units_tooltip},
         {"Registration", "Registration", {75, 12}, 0, nullptr},
-        {"Exhaust_Temp_upper", "Exhaust_Temp", {150, 40}, 0x30E9, ""},
-        {"Exhaust_Temp_lower", "Exhaust_Temp", {150, 200}, 0x30E1, ""},
-        {"Engine_RPM", "Engine_RPM", {150, 150}, 0xAB22, ""},
-        {"Oil_Hydraulic_upper", "Oil_Hydraulic_Indicator", {150, 50}, 0xAB8C, ""},
-        {"Oil_Hydraulic_pressure", "Oil_Hydraulic_Indicator", {70, 220}, 0x3101, ""},
-        {"Oil_Hydraulic_temperature", "Oil_Hydraulic_Indicator", {230, 220}, 0x30F9, ""},
-        {"Fuel_Flow", "Fuel_Flow", {100, 100}, 0x30CB, ""},
+        {"Exhaust_Temp_upper", "Exhaust_Temp", {150, 40}, HELP_EXHAUST_TEMP_UPPER_HALF, ""},
+        {"Exhaust_Temp_lower", "Exhaust_Temp", {150, 200}, HELP_EXHAUST_TEMP_LOWER_HALF, ""},
+        {"Engine_RPM", "Engine_RPM", {150, 150}, HELP_ENGINE_RPM, ""},
+        {"Oil_Hydraulic_upper", "Oil_Hydraulic_Indicator", {150, 50}, HELP_OIL_HYDRAULIC, ""},
+        {"Oil_Hydraulic_pressure",
+         "Oil_Hydraulic_Indicator",
+         {70, 220},
+         HELP_OIL_PRESSURE_DIAL,
+         ""},
+        {"Oil_Hydraulic_temperature",
+         "Oil_Hydraulic_Indicator",
+         {230, 220},
+         HELP_OIL_TEMPERATURE_DIAL,
+         ""},
+        {"Fuel_Flow", "Fuel_Flow", {100, 100}, HELP_FUEL_FLOW, ""},
         {"Fuel_Quantity_Main", "Fuel_Quantity_Main", {150, 150}, 0, nullptr},
-        {"Volt_Ammeter", "Volt_Ammeter", {100, 100}, 0xAB0B, ""},
-        {"Russian_Timer", "Russian_Timer", {159, 147}, 0xAB16, ""},
-        {"Throttle_Quadrant", "Throttle_Quadrant", {92, 100}, 0x31A0, ""},
-        {"ADF_Indicator_dial", "ADF_Indicator", {150, 100}, 0xAB00, ""},
-        {"ADF_Indicator_knob", "ADF_Indicator", {30, 270}, 0xAB01, ""},
+        {"Volt_Ammeter", "Volt_Ammeter", {100, 100}, HELP_VOLT_AMMETER, ""},
+        {"Russian_Timer", "Russian_Timer", {159, 147}, HELP_CLOCK, ""},
+        {"Throttle_Quadrant", "Throttle_Quadrant", {92, 100}, HELP_THROTTLE, ""},
+        {"ADF_Indicator_dial", "ADF_Indicator", {150, 100}, HELP_ADF_INDICATOR, ""},
+        {"ADF_Indicator_knob", "ADF_Indicator", {30, 270}, HELP_ADF_CARD_KNOB, ""},
         {"ADF_Indicator_corner", "ADF_Indicator", {290, 290}, 0, nullptr},
-        {"VOR1_Indicator_dial", "VOR1_Indicator", {150, 100}, 0xAB72, ""},
-        {"VOR1_Indicator_knob_left", "VOR1_Indicator", {242, 290}, 0x3094, ""},
-        {"VOR1_Indicator_knob_right", "VOR1_Indicator", {296, 250}, 0x3094, ""},
+        {"VOR1_Indicator_dial", "VOR1_Indicator", {150, 100}, HELP_VOR_INDICATOR, ""},
+        {"VOR1_Indicator_knob_left", "VOR1_Indicator", {242, 290}, HELP_VOR_COURSE_KNOB, ""},
+        {"VOR1_Indicator_knob_right", "VOR1_Indicator", {296, 250}, HELP_VOR_COURSE_KNOB, ""},
         {"VOR1_Indicator_corner", "VOR1_Indicator", {20, 290}, 0, nullptr},
-        {"Flaps_Lever", "Flaps_Lever", {30, 20}, 0xAB7D, ""},
-        {"Gear_Lever", "Gear_Lever", {50, 50}, 0xAB30, ""},
-        {"Gear_Lamps", "Gear_Lamps", {75, 37}, 0xAB31, ""},
-        {"Low_Fuel_Pressure_Light", "Low_Fuel_Pressure_Light", {7, 7}, 0x3035, ""},
+        {"Flaps_Lever", "Flaps_Lever", {30, 20}, HELP_FLAPS_LEVER, ""},
+        {"Gear_Lever", "Gear_Lever", {50, 50}, HELP_GEAR_LEVER, ""},
+        {"Gear_Lamps", "Gear_Lamps", {75, 37}, HELP_GEAR_LAMPS, ""},
+        {"Low_Fuel_Pressure_Light",
+         "Low_Fuel_Pressure_Light",
+         {7, 7},
+         HELP_LOW_FUEL_PRESSURE_LIGHT,
+         ""},
         {"Low_Fuel_Light", "Low_Fuel_Light", {7, 7}, 0, "Low fuel warning light: 300 liters"},
         {"Empty_Fuel_Light", "Empty_Fuel_Light", {7, 7}, 0, "Empty rear fuel tank warning light"},
         {"Flaps_Light", "Flaps_Light", {9, 9}, 0, "Flaps position light"},
@@ -257,19 +270,19 @@ std::vector<tooltip_row> tooltip_rows() {
         {"Gear_Forgotten_Light", "Gear_Forgotten_Light", {25, 25}, 0, "Gear down forgotten light"},
         {"Generator_Light", "Generator_Light", {7, 7}, 0, "Generator off light"},
         {"Shut_Down", "Shut_Down", {2, 2}, 0, nullptr},
-        {"Old_COM", "Old_COM", {5, 5}, 0xA701, ""},
-        {"Old_COM_window", "Old_COM", {195, 45}, 0xA711, ""},
-        {"Old_COM_MHz_knob", "Old_COM", {90, 76}, 0xA710, ""},
-        {"Old_COM_kHz_knob", "Old_COM", {216, 90}, 0xA710, ""},
-        {"Old_NAV", "Old_NAV", {240, 130}, 0xA700, ""},
-        {"Old_NAV_window", "Old_NAV", {106, 18}, 0xA715, ""},
-        {"Old_NAV_knob", "Old_NAV", {105, 76}, 0xA714, ""},
-        {"Old_ADF", "Old_ADF", {5, 5}, 0xA709, ""},
-        {"Old_ADF_window", "Old_ADF", {150, 30}, 0xAA56, ""},
-        {"Old_ADF_between_knobs", "Old_ADF", {120, 75}, 0xAA55, ""},
-        {"Old_ADF_tone_switch", "Old_ADF", {205, 125}, 0xAA57, ""},
-        {"Old_XPDR", "Old_XPDR", {5, 5}, 0xA70A, ""},
-        {"Old_XPDR_window", "Old_XPDR", {185, 48}, 0xAA62, ""},
+        {"Old_COM", "Old_COM", {5, 5}, HELP_COM_SET, ""},
+        {"Old_COM_window", "Old_COM", {195, 45}, HELP_COM_WINDOW, ""},
+        {"Old_COM_MHz_knob", "Old_COM", mhz_knob.lower, HELP_COM_KNOBS, ""},
+        {"Old_COM_kHz_knob", "Old_COM", {216, 90}, HELP_COM_KNOBS, ""},
+        {"Old_NAV", "Old_NAV", {240, 130}, HELP_NAV_SET, ""},
+        {"Old_NAV_window", "Old_NAV", {106, 18}, HELP_NAV_WINDOW, ""},
+        {"Old_NAV_knob", "Old_NAV", {105, 76}, HELP_NAV_KNOBS, ""},
+        {"Old_ADF", "Old_ADF", {5, 5}, HELP_ADF_SET, ""},
+        {"Old_ADF_window", "Old_ADF", {150, 30}, HELP_ADF_WINDOW, ""},
+        {"Old_ADF_between_knobs", "Old_ADF", {120, 75}, HELP_ADF_KNOBS, ""},
+        {"Old_ADF_tone_switch", "Old_ADF", {205, 125}, HELP_ADF_TONE_SWITCH, ""},
+        {"Old_XPDR", "Old_XPDR", {5, 5}, HELP_TRANSPONDER_SET, ""},
+        {"Old_XPDR_window", "Old_XPDR", {185, 48}, HELP_TRANSPONDER_WINDOW, ""},
     };
     for (const auto& s : lever_switches) {
         rows.push_back({s.name, s.name, switch_middle, s.help_id, ""});
@@ -297,31 +310,5 @@ TEST_P(GaugeTooltip, IsTheTooltipOfItsArea) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, GaugeTooltip, ::testing::ValuesIn(tooltip_rows()), row_name);
-
-// ---- Sound slots ----------------------------------------------------------------------------
-
-class ClickSounds : public testing_support::panel_test {};
-
-TEST_F(ClickSounds, EveryClickingGaugeClicksFromASlotOfItsOwn) {
-    std::vector<std::pair<bench::gauge_placement*, PIXPOINT>> clicked;
-    for (const auto& s : lever_switches) {
-        clicked.emplace_back(&panel.place(s.name), switch_middle);
-    }
-    clicked.emplace_back(&panel.place("Off_Text_Switch"), plate_middle);
-    clicked.emplace_back(&panel.place("On_Text_Switch"), plate_middle);
-    clicked.emplace_back(&panel.place("Vertical_Speed"), units_screw);
-    for (const auto& [placed, point] : clicked) {
-        panel.click(*placed, point);
-    }
-    // The screw again: from the same slot as before.
-    panel.click(*clicked.back().first, units_screw);
-    ASSERT_EQ(recorder.plays.size(), clicked.size() + 1);
-    std::set<const IDirectSoundBuffer*> buffers;
-    for (const auto& play : recorder.plays) {
-        buffers.insert(play.buffer);
-    }
-    EXPECT_EQ(buffers.size(), clicked.size());
-    EXPECT_EQ(recorder.plays.back().buffer, recorder.plays[clicked.size() - 1].buffer);
-}
 
 }  // namespace

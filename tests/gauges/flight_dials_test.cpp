@@ -11,21 +11,17 @@
 #include "bench/render/gauge_renderer.h"
 #include "frame/key_events.h"
 #include "frame/tokens.h"
+#include "tests/support/gauge_elements.h"
 #include "tests/support/images.h"
 #include "tests/support/panel_test.h"
 
 namespace {
 
-using testing_support::panel_table_test;
-using testing_support::panel_test;
-using testing_support::row_name;
+using namespace testing_support;
 
 constexpr double metres_per_foot = 1 / 3.28084;
 
 // ---- Directional gyro ------------------------------------------------------------------------
-
-constexpr PIXPOINT course_down{135, 317};
-constexpr PIXPOINT course_up{162, 317};
 
 struct course_row {
     const char* name;
@@ -38,8 +34,8 @@ struct course_row {
 // The knob's steps and wraps are rows of the VOR indicator's knob in
 // tests/gauges/flight/navigation_indicators_test.cpp; here, each half and button of the gyro's.
 const course_row course_rows[] = {
-    {"down_10_from_200", 200, course_down, bench::mouse_button::right, 190},
-    {"up_from_359_wraps", 359, course_up, bench::mouse_button::left, 0},
+    {"down_10_from_200", 200, gyro_knob.lower, bench::mouse_button::right, 190},
+    {"up_from_359_wraps", 359, gyro_knob.upper, bench::mouse_button::left, 0},
 };
 
 using GyroCourseKnob = panel_table_test<course_row>;
@@ -52,7 +48,8 @@ TEST_P(GyroCourseKnob, SendsTheNewCourseAndTheMarkerFollows) {
     EXPECT_EQ(panel.key_events(),
               (std::vector<bench::key_event>{{KEY_HEADING_BUG_SET, row.sent, true}}));
     // The metric arrow, fixed to the case, points at the new course.
-    EXPECT_NEAR(std::remainder(frame(gyro, 0).at(4).angle - (row.sent - 90.0), 360.0), 0, 1e-6);
+    const double arrow = element(frame(gyro, 0), BMP_GYRO_METRIC_ARROW).angle;
+    EXPECT_NEAR(std::remainder(arrow - (row.sent - 90.0), 360.0), 0, 1e-6);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, GyroCourseKnob, ::testing::ValuesIn(course_rows), row_name);
@@ -79,15 +76,16 @@ TEST_P(GyroCard, TurnsWithTheHeadingAndCarriesTheCourse) {
     auto& gyro = panel.place("Directionnal_Gyro");
     panel.aircraft().set(PLANE_HEADING_DEGREES_GYRO, row.heading);
     panel.aircraft().set(HSI_DESIRED_HEADING_NEEDLE, course);
-    const auto& r = frame(gyro, row.units);
-    const std::size_t card = row.units == 0 ? 2 : 1;
-    const std::size_t course_needle = row.units == 0 ? 4 : 3;
-    ASSERT_TRUE(r.at(card).drawn());
-    EXPECT_DOUBLE_EQ(r.at(card).angle, -row.heading);
+    frame(gyro, row.units);
+    const auto& card = element(gyro, row.units == 0 ? BMP_GYRO_METRIC_CARD : BMP_GYRO_BRITISH_CARD);
+    const auto& course_needle =
+        element(gyro, row.units == 0 ? BMP_GYRO_METRIC_ARROW : BMP_GYRO_BRITISH_POINTER);
+    ASSERT_TRUE(card.drawn());
+    EXPECT_DOUBLE_EQ(card.angle, -row.heading);
     // Screen angles from pointing right: the card's course mark, and the course on the case.
-    const double course_on_card = course - 90.0 + r.at(card).angle;
+    const double course_on_card = course - 90.0 + card.angle;
     const double pointed = row.units == 0 ? course - 90.0 : course_on_card;
-    EXPECT_NEAR(std::remainder(r.at(course_needle).angle - pointed, 360.0), 0, 1e-6);
+    EXPECT_NEAR(std::remainder(course_needle.angle - pointed, 360.0), 0, 1e-6);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, GyroCard, ::testing::ValuesIn(card_rows), row_name);
@@ -102,7 +100,7 @@ class CompassWindow : public panel_test {
             placed_ = &panel.place("Magnetic_Compass");
             renderer_.emplace(*placed_, panel.module().handle());
         }
-        units_mode = units;
+        select_units(units);
         panel.aircraft().set(WHISKEY_COMPASS_DEGREES, heading);
         panel.run_frames(1);
         cairo_surface_t* image = renderer_->draw({});
@@ -156,24 +154,22 @@ TEST_F(MemoryHands, KeepTheExtremesUntilTheKnobResetsThem) {
     for (const g_step& step : steps) {
         panel.aircraft().set(G_FORCE, step.g * 624);
         if (step.reset) {
-            ASSERT_NE(panel.click(meter, {27, 235}), nullptr);
+            ASSERT_NE(panel.click(meter, accelerometer_knob), nullptr);
         }
-        const auto& r = frame(meter, 0);
-        EXPECT_DOUBLE_EQ(r.at(1).values[0], step.g * 624) << "g " << step.g;
-        EXPECT_DOUBLE_EQ(r.at(2).values[0], step.lowest * 624) << "g " << step.g;
-        EXPECT_DOUBLE_EQ(r.at(3).values[0], step.highest * 624) << "g " << step.g;
+        frame(meter, 0);
+        EXPECT_DOUBLE_EQ(element(meter, BMP_ACCELEROMETER_POINTER).values[0], step.g * 624);
+        EXPECT_DOUBLE_EQ(element(meter, role::lowest_g_hand).values[0], step.lowest * 624);
+        EXPECT_DOUBLE_EQ(element(meter, role::highest_g_hand).values[0], step.highest * 624);
     }
     EXPECT_TRUE(panel.key_events().empty());
 }
 
 // ---- Radio altimeter -------------------------------------------------------------------------
 
-constexpr PIXPOINT knob_lower{16, 271};
-constexpr PIXPOINT knob_raise{50, 271};
-constexpr std::size_t flag = 6;
-constexpr std::size_t metric_height = 5;
-constexpr std::size_t lamp = 8;
-constexpr std::size_t knob = 9;
+constexpr PIXPOINT knob_lower = radio_altimeter_knob.lower;
+constexpr PIXPOINT knob_raise = radio_altimeter_knob.upper;
+constexpr int flag = BMP_RADIO_ALTIMETER_FLAG;
+constexpr int lamp = BMP_RADIO_ALTIMETER_LAMP;
 
 struct power_row {
     const char* name;
@@ -197,9 +193,10 @@ TEST_P(RadioAltimeterPower, RightClickSwitchesTheSet) {
     for (PIXPOINT point : row.right_clicks) {
         ASSERT_NE(panel.click(set, point, bench::mouse_button::right), nullptr);
     }
-    const auto& r = frame(set, 0);
-    EXPECT_EQ(r.at(flag).drawn(), !row.on);
-    EXPECT_NEAR(r.at(metric_height).values[0], row.on ? 1000 * metres_per_foot : 0.0, 1e-9);
+    frame(set, 0);
+    EXPECT_EQ(element(set, flag).drawn(), !row.on);
+    EXPECT_NEAR(element(set, role::metric_height).values[0], row.on ? 1000 * metres_per_foot : 0.0,
+                1e-9);
     EXPECT_TRUE(panel.key_events().empty());
 }
 
@@ -236,9 +233,9 @@ TEST_P(DecisionHeightLamp, LightsAtTheDecisionHeight) {
     if (row.on) {
         panel.click(set, knob_lower, bench::mouse_button::right);
     }
-    const auto& r = frame(set, 1);
-    EXPECT_EQ(r.at(lamp).drawn(), row.lit);
-    EXPECT_EQ(r.at(flag).drawn(), !row.on || row.failed == 1);
+    frame(set, 1);
+    EXPECT_EQ(element(set, lamp).drawn(), row.lit);
+    EXPECT_EQ(element(set, flag).drawn(), !row.on || row.failed == 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, DecisionHeightLamp, ::testing::ValuesIn(lamp_rows), row_name);
@@ -276,8 +273,8 @@ TEST_P(DecisionHeightKnob, StepsTheSettingAndTurnsWithThePointer) {
     EXPECT_EQ(panel.key_events(), expected);
     EXPECT_NEAR(panel.aircraft().token_value(DECISION_HEIGHT), row.feet_after * metres_per_foot,
                 1e-9);
-    const double pointer = frame(set, 1).at(2).angle;
-    EXPECT_NEAR(frame(set, 0).at(knob).angle, 20 * pointer, 1e-9);
+    const double pointer = element(frame(set, 1), role::british_set_point).angle;
+    EXPECT_NEAR(element(frame(set, 0), BMP_RADIO_ALTIMETER_KNOB).angle, 20 * pointer, 1e-9);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, DecisionHeightKnob, ::testing::ValuesIn(setting_rows), row_name);
@@ -294,8 +291,8 @@ TEST_F(FlightMotion, BankedTurnAgreesAcrossTheDials) {
     panel.aircraft().set(AIRSPEED, 500 / 1.852);
     panel.aircraft().set(ATTITUDE_INDICATOR_BANK_DEGREES, -45);
     panel.run_frames(18);
-    EXPECT_NEAR(turn.readings().at(3).values[0], 4.5, 1e-4);
-    EXPECT_NEAR(meter.readings().at(1).values[0], 624 * std::sqrt(2.0), 1e-6);
+    EXPECT_NEAR(element(turn, BMP_TURN_POINTER).values[0], 4.5, 1e-4);
+    EXPECT_NEAR(element(meter, BMP_ACCELEROMETER_POINTER).values[0], 624 * std::sqrt(2.0), 1e-6);
     const double heading = panel.aircraft().token_value(PLANE_HEADING_DEGREES_GYRO);
     EXPECT_NEAR(heading, 4.0455, 0.001);  // 4 degrees a second, for 18 frames of 1/18 s
     EXPECT_DOUBLE_EQ(panel.aircraft().token_value(WHISKEY_COMPASS_DEGREES), heading);

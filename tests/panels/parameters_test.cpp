@@ -11,22 +11,28 @@
 #include <gtest/gtest.h>
 
 #include "bench/host/session.h"
+#include "frame/help_ids.h"
 #include "frame/key_events.h"
+#include "resources/resource_ids.h"
+#include "tests/support/click_points.h"
 #include "tests/support/module_under_test.h"
 
 namespace {
 
 using sent_events = std::vector<std::pair<ID32, UINT32>>;
 
-constexpr ID32 open_window = KEY_PANEL_ID_OPEN;      // 66507
-constexpr ID32 close_window = KEY_PANEL_ID_CLOSE;    // 66508
-constexpr ID32 toggle_window = KEY_PANEL_ID_TOGGLE;  // 66506
-constexpr ID32 pan_up = KEY_PAN_UP;                  // 65734
-constexpr ID32 pan_down = KEY_PAN_DOWN;              // 65735
-constexpr ID32 pan_reset = KEY_PAN_RESET;            // 65875
-
-// Inside the button's 13 x 13 area.
-constexpr PIXPOINT button_centre{9, 9};
+constexpr ID32 open_window = KEY_PANEL_ID_OPEN;
+constexpr ID32 close_window = KEY_PANEL_ID_CLOSE;
+constexpr ID32 toggle_window = KEY_PANEL_ID_TOGGLE;
+constexpr ID32 pan_up = KEY_PAN_UP;
+constexpr ID32 pan_down = KEY_PAN_DOWN;
+constexpr ID32 pan_reset = KEY_PAN_RESET;
+constexpr PIXPOINT button_centre = testing_support::button_middle;
+// The face and tooltip of Radios_Toggle as published, and tooltips a parameter names.
+constexpr ID radios_face = BMP_RADIOS_TOGGLE;
+constexpr ID radios_tip = HELP_TOGGLE_RADIO_WINDOW;
+constexpr ID gps_tip = HELP_TOGGLE_GPS_WINDOW;
+constexpr ID fuel_tip = HELP_TOGGLE_FUEL_WINDOW;
 
 sent_events events_of(const bench::session& bench) {
     sent_events events;
@@ -162,15 +168,15 @@ TEST_F(ParameterTest, PanTokensMoveTheView) {
 struct install_case {
     const char* name;
     std::optional<std::string> parameters;
-    ID face;                 // the first element's bitmap after installation
-    ID help_id;              // the first mouse rectangle's help id after installation
-    sent_events at_install;  // key events sent while installing
+    ID face;                      // the first element's bitmap after installation
+    ID help_id;                   // the first mouse rectangle's help id after installation
+    sent_events at_install = {};  // key events sent while installing
 };
 
 class InstallParameters : public ParameterTest,
                           public ::testing::WithParamInterface<install_case> {};
 
-// Radios_Toggle wears face 160 and the host's radio window tooltip (43910) as published.
+// A face or tooltip given by number is the bitmap or host tooltip of that number.
 TEST_P(InstallParameters, ChangeFaceTooltipAndCloseAWindowOnce) {
     const install_case& c = GetParam();
     auto& button = bench.place("Radios_Toggle", c.parameters);
@@ -186,49 +192,54 @@ TEST_P(InstallParameters, ChangeFaceTooltipAndCloseAWindowOnce) {
     // Nothing of this reaches the module's own records: another placement starts afresh.
     bench::session other{testing_support::module_file()};
     auto& plain = other.place("Radios_Toggle");
-    EXPECT_EQ(plain.header().elements_list[0]->resource_id, 160);
-    EXPECT_EQ(plain.header().mouse_rect[0].help_id, 43910);
+    EXPECT_EQ(plain.header().elements_list[0]->resource_id, radios_face);
+    EXPECT_EQ(plain.header().mouse_rect[0].help_id, radios_tip);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Language, InstallParameters,
     ::testing::Values(
-        install_case{"no_string", std::nullopt, 160, 43910, {}},
-        install_case{"empty_string", "", 160, 43910, {}},
+        install_case{"no_string", std::nullopt, radios_face, radios_tip},
+        install_case{"empty_string", "", radios_face, radios_tip},
         // Faces 100 to 200 in steps of 10.
-        install_case{"face_150", "b150", 150, 43910, {}},
-        install_case{"face_100", "b100", 100, 43910, {}},
-        install_case{"face_200", "b200", 200, 43910, {}},
-        install_case{"face_after_spaces", "b 110", 110, 43910, {}},
-        install_case{"face_155_ignored", "b155", 160, 43910, {}},
-        install_case{"face_90_ignored", "b90", 160, 43910, {}},
-        install_case{"face_210_ignored", "b210", 160, 43910, {}},
-        install_case{"face_negative_ignored", "b-100", 160, 43910, {}},
-        install_case{"face_without_digits_ignored", "bX", 160, 43910, {}},
+        install_case{"face_150", "b150", 150, radios_tip},
+        install_case{"face_100", "b100", 100, radios_tip},
+        install_case{"face_200", "b200", 200, radios_tip},
+        install_case{"face_after_spaces", "b 110", 110, radios_tip},
+        install_case{"face_155_ignored", "b155", radios_face, radios_tip},
+        install_case{"face_90_ignored", "b90", radios_face, radios_tip},
+        install_case{"face_210_ignored", "b210", radios_face, radios_tip},
+        install_case{"face_negative_ignored", "b-100", radios_face, radios_tip},
+        install_case{"face_without_digits_ignored", "bX", radios_face, radios_tip},
         // A face out of range ends the installation tokens: h is not applied.
-        install_case{"bad_face_stops_tooltip", "b155 hTOGGLE_GPS_WINDOW", 160, 43910, {}},
-        install_case{"bad_face_stops_tooltip_after_it", "hTOGGLE_GPS_WINDOW b90", 160, 43910, {}},
-        install_case{"face_and_tooltip", "b150 hTOGGLE_GPS_WINDOW", 150, 43911, {}},
+        install_case{"bad_face_stops_tooltip", "b155 hTOGGLE_GPS_WINDOW", radios_face, radios_tip},
+        install_case{"bad_face_stops_tooltip_after_it", "hTOGGLE_GPS_WINDOW b90", radios_face,
+                     radios_tip},
+        install_case{"face_and_tooltip", "b150 hTOGGLE_GPS_WINDOW", 150, gps_tip},
         // Tooltips by name, by number of 40960 and more, else none.
-        install_case{"tooltip_by_name", "hTOGGLE_GPS_WINDOW", 160, 43911, {}},
-        install_case{"tooltip_name_prefix", "hTOGGLE_FUEL_WINDOWS", 160, 43914, {}},
-        install_case{"tooltip_by_number", "h43920", 160, 43920, {}},
-        install_case{"tooltip_lowest_number", "h40960", 160, 40960, {}},
-        install_case{"tooltip_number_too_small", "h40959", 160, 0, {}},
-        install_case{"tooltip_123_removed", "h123", 160, 0, {}},
-        install_case{"tooltip_unknown_name_removed", "hFOO", 160, 0, {}},
-        install_case{"tooltip_empty_removed", "h", 160, 0, {}},
-        install_case{"only_the_first_tooltip", "h43920 h43921", 160, 43920, {}},
-        install_case{"comment_hides_install_tokens", "t50 # b150 h43920", 160, 43910, {}},
+        install_case{"tooltip_by_name", "hTOGGLE_GPS_WINDOW", radios_face, gps_tip},
+        install_case{"tooltip_name_prefix", "hTOGGLE_FUEL_WINDOWS", radios_face, fuel_tip},
+        install_case{"tooltip_by_number", "h43920", radios_face, 43920},
+        install_case{"tooltip_lowest_number", "h40960", radios_face, 40960},
+        install_case{"tooltip_number_too_small", "h40959", radios_face, 0},
+        install_case{"tooltip_123_removed", "h123", radios_face, 0},
+        install_case{"tooltip_unknown_name_removed", "hFOO", radios_face, 0},
+        install_case{"tooltip_empty_removed", "h", radios_face, 0},
+        install_case{"only_the_first_tooltip", "h43920 h43921", radios_face, 43920},
+        install_case{"comment_hides_install_tokens", "t50 # b150 h43920", radios_face, radios_tip},
         // Token a closes its window at the first installation.
-        install_case{"start_closes_75", "a75", 160, 43910, {{close_window, 75}}},
-        install_case{"start_by_name", "aRADIO_STACK_PANEL", 160, 43910, {{close_window, 50}}},
-        install_case{"start_main_panel", "aMAIN_PANEL", 160, 43910, {{close_window, 0}}},
-        install_case{"start_negative_skipped", "a-1", 160, 43910, {}},
-        install_case{"start_empty_skipped", "a", 160, 43910, {}},
-        install_case{"start_after_comment_skipped", "/a75", 160, 43910, {}},
-        install_case{"only_the_first_start", "a75 a50", 160, 43910, {{close_window, 75}}},
-        install_case{"click_tokens_do_nothing_at_install", "t50 c60 o70 p3", 160, 43910, {}}),
+        install_case{"start_closes_75", "a75", radios_face, radios_tip, {{close_window, 75}}},
+        install_case{
+            "start_by_name", "aRADIO_STACK_PANEL", radios_face, radios_tip, {{close_window, 50}}},
+        install_case{
+            "start_main_panel", "aMAIN_PANEL", radios_face, radios_tip, {{close_window, 0}}},
+        install_case{"start_negative_skipped", "a-1", radios_face, radios_tip},
+        install_case{"start_empty_skipped", "a", radios_face, radios_tip},
+        install_case{"start_after_comment_skipped", "/a75", radios_face, radios_tip},
+        install_case{
+            "only_the_first_start", "a75 a50", radios_face, radios_tip, {{close_window, 75}}},
+        install_case{"click_tokens_do_nothing_at_install", "t50 c60 o70 p3", radios_face,
+                     radios_tip}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ParameterTest, StartTokenActsOncePerHeader) {
@@ -262,8 +273,8 @@ TEST_F(ParameterTest, FaceAndTooltipAreAppliedAtEveryInstallation) {
     auto& button = bench.place("Fuel_Zoom", "b130 h43920");
     // Something else puts the published face and tooltip back; the next installation applies
     // the tokens again.
-    button.header().elements_list[0]->resource_id = 200;
-    button.header().mouse_rect[0].help_id = 43914;
+    button.header().elements_list[0]->resource_id = BMP_FUEL_ZOOM;
+    button.header().mouse_rect[0].help_id = fuel_tip;
     bench.reinstall(button);
     EXPECT_EQ(button.header().elements_list[0]->resource_id, 130);
     EXPECT_EQ(button.header().mouse_rect[0].help_id, 43920);

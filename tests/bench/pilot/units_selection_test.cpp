@@ -12,19 +12,32 @@
 #include "bench/cli/aircraft_settings.h"
 #include "bench/host/bench_error.h"
 #include "bench/host/session.h"
+#include "frame/catalog.h"
+#include "frame/host_services.h"
 #include "resources/resource_ids.h"
 #include "tests/support/bench_command.h"
-#include "tests/support/faces_shown.h"
+#include "tests/support/gauge_elements.h"
 #include "tests/support/panel_test.h"
 
 namespace {
 
 using bench::units_mode_choice;
+using namespace testing_support;
 
-class UnitsSelection : public testing_support::panel_test {};
+class UnitsSelection : public panel_test {
+  protected:
+    // Whether each dial shows its British face after a frame.
+    std::vector<bool> british_faces() {
+        panel.run_frames(1);
+        return {shows(airspeed, BMP_AIRSPEED_BRITISH_FACE),
+                shows(attitude, BMP_ATTITUDE_BRITISH_RING)};
+    }
+
+    bench::gauge_placement& airspeed = panel.place("Airspeed");
+    bench::gauge_placement& attitude = panel.place("Attitude");
+};
 
 TEST_F(UnitsSelection, TurnsTheDialsOverWithOneClickOfThePlateAndTakesThePlateAway) {
-    const auto dials = testing_support::place_two_faced_gauges(panel);
     const std::size_t placements = panel.placements().size();
     bench::select_units(panel, units_mode_choice::british);
     EXPECT_EQ(panel.placements().size(), placements);
@@ -33,25 +46,20 @@ TEST_F(UnitsSelection, TurnsTheDialsOverWithOneClickOfThePlateAndTakesThePlateAw
               (platform_control::wave_resource{panel.module().handle(), WAVE_UNITS_CLICK}));
     EXPECT_TRUE(panel.key_events().empty());
     // Only the plate ran frames; the dials follow on their next one.
-    EXPECT_FALSE(dials[0]->readings()[0].evaluated);
-    panel.run_frames(1);
-    EXPECT_EQ(testing_support::faces_shown(dials), testing_support::all_faces("british"));
-
+    EXPECT_FALSE(airspeed.readings()[0].evaluated);
+    EXPECT_EQ(british_faces(), (std::vector<bool>{true, true}));
     bench::select_units(panel, units_mode_choice::metric);
-    panel.run_frames(1);
-    EXPECT_EQ(testing_support::faces_shown(dials), testing_support::all_faces("metric"));
+    EXPECT_EQ(british_faces(), (std::vector<bool>{false, false}));
     EXPECT_EQ(recorder.plays.size(), 2u);
 }
 
 TEST_F(UnitsSelection, LeavesTheModeAloneWhenItIsAlreadyTheOneAskedFor) {
-    const auto dials = testing_support::place_two_faced_gauges(panel);
     bench::select_units(panel, units_mode_choice::metric);
     EXPECT_TRUE(recorder.plays.empty());
     bench::select_units(panel, units_mode_choice::british);
     bench::select_units(panel, units_mode_choice::british);
     EXPECT_EQ(recorder.plays.size(), 1u);
-    panel.run_frames(1);
-    EXPECT_EQ(testing_support::faces_shown(dials), testing_support::all_faces("british"));
+    EXPECT_EQ(british_faces(), (std::vector<bool>{true, true}));
 }
 
 // The contact sheet's order: every gauge placed first, the units set afterwards. The plate
@@ -67,9 +75,7 @@ TEST_F(UnitsSelection, LeavesEveryPlacedGaugeAsItWasSoThePlacedPlateStillSounds)
     const auto placed_plate = std::ranges::find_if(
         panel.placements(), [](const auto& p) { return p->name() == bench::units_plate_name; });
     ASSERT_NE(placed_plate, panel.placements().end());
-    const bench::mouse_area& area = (*placed_plate)->mouse().areas().back();
-    const PIXPOINT middle{area.box.x + area.box.size_x / 2, area.box.y + area.box.size_y / 2};
-    ASSERT_NE(panel.click(**placed_plate, middle), nullptr);
+    ASSERT_NE(panel.click(**placed_plate, plate_middle), nullptr);
     ASSERT_EQ(recorder.plays.size(), 2u);
     EXPECT_EQ(recorder.plays[1].wave,
               (platform_control::wave_resource{panel.module().handle(), WAVE_UNITS_CLICK}));
@@ -96,7 +102,6 @@ constinit catalog_linkage airspeed_only = {
 };
 
 TEST(UnitsSelectionWithoutPlate, FailsNamingThePlateAndPlacesNothing) {
-    testing_support::reset_linked_module_state();
     bench::session panel(bench::module_library::linked(&airspeed_only, &ImportTable));
     try {
         bench::select_units(panel, units_mode_choice::british);
@@ -110,7 +115,6 @@ TEST(UnitsSelectionWithoutPlate, FailsNamingThePlateAndPlacesNothing) {
             << error.what();
     }
     EXPECT_TRUE(panel.placements().empty());
-    EXPECT_EQ(units_mode, 0);
 }
 
 const std::string module = VAREK_MODULE_PATH;
@@ -128,10 +132,20 @@ TEST_P(GaugeBenchEvalUnits, ShowsTheFacesOfTheUnitsAsked) {
     const auto report =
         testing_support::bench_json("eval " + module + " Vertical_Speed --units " + c.units +
                                     " --set 65=3901.4398751539243 --json");
-    const auto& elements = report["elements"];
-    EXPECT_EQ(elements[1]["icon_index"], c.british_face_icon);
-    EXPECT_EQ(elements[2]["hidden"], !c.metric_needle_hidden);
-    EXPECT_EQ(elements[3]["hidden"], c.metric_needle_hidden);
+    // The British face over the metric one, and the needles of each face (British first).
+    std::vector<nlohmann::json> face, needles;
+    for (const auto& element : report["elements"]) {
+        if (element["resource_id"] == BMP_VERTICAL_SPEED_BRITISH_FACE) {
+            face.push_back(element);
+        } else if (element["resource_id"] == BMP_VERTICAL_SPEED_NEEDLE) {
+            needles.push_back(element);
+        }
+    }
+    ASSERT_EQ(face.size(), 1u);
+    ASSERT_EQ(needles.size(), 2u);
+    EXPECT_EQ(face[0]["icon_index"], c.british_face_icon);
+    EXPECT_EQ(needles[0]["hidden"], !c.metric_needle_hidden);
+    EXPECT_EQ(needles[1]["hidden"], c.metric_needle_hidden);
     // The plate's click is not the gauge's: no clicks or key events are reported.
     EXPECT_TRUE(report["clicks"].empty());
     EXPECT_TRUE(report["key_events"].empty());

@@ -113,7 +113,7 @@ class NeedleOnItsMark : public DrawnGauge, public ::testing::WithParamInterface<
 
 TEST_P(NeedleOnItsMark, PointsAtTheMarkTheFaceCarriesForTheValue) {
     const needle_case& c = GetParam();
-    units_mode = c.units;
+    select_units(c.units);
     bench::render::decoded_bitmap& face = bitmap(c.face);
     cairo_surface_t* face_image = face.picture(false, bench::render::full_colour);
     for (std::size_t i = 0; i < c.marks.size(); ++i) {
@@ -196,7 +196,7 @@ class AttitudeSphere : public DrawnGauge, public ::testing::WithParamInterface<s
 
 TEST_P(AttitudeSphere, OnlyTheSphereOfTheUnitsModeShows) {
     const sphere_case c = GetParam();
-    units_mode = c.units;
+    select_units(c.units);
     cairo_surface_t* image = draw("Attitude");
     // The upper and lower parts of the window, clear of the bar and the horizon.
     const int above_sky = count_pixels(image, 122, 50, 40, 35, sky);
@@ -255,7 +255,7 @@ class UnitsPlate : public DrawnGauge, public ::testing::WithParamInterface<plate
 
 TEST_P(UnitsPlate, ShowsTheWordOfTheUnitsModeOnly) {
     const plate_case c = GetParam();
-    units_mode = c.units;
+    select_units(c.units);
     cairo_surface_t* image = draw("On_Text_Switch");
     EXPECT_EQ(differing_share(image, bitmap(c.shown).picture(true, bench::render::full_colour), 0),
               0.0);

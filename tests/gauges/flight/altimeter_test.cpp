@@ -7,37 +7,36 @@
 
 #include <gtest/gtest.h>
 
+#include "frame/tokens.h"
+#include "tests/support/gauge_elements.h"
 #include "tests/support/panel_test.h"
 
 namespace {
 
-// Element indices in drawing order.
-constexpr std::size_t british_disc = 2;
-constexpr std::size_t metric_disc = 3;
-constexpr std::size_t ten_thousands_pointer = 4;
-constexpr std::size_t thousands_pointer = 5;
-constexpr std::size_t hundreds_pointer = 6;
+using namespace testing_support;
 
-constexpr PIXPOINT knob_lower_half{22, 259};
-constexpr PIXPOINT knob_upper_half{48, 259};
+constexpr int british_disc = BMP_ALTIMETER_BRITISH_DISC;
+constexpr int metric_disc = BMP_ALTIMETER_METRIC_DISC;
+constexpr int ten_thousands_pointer = BMP_ALTIMETER_TEN_THOUSANDS_POINTER;
+constexpr int thousands_pointer = BMP_ALTIMETER_THOUSANDS_POINTER;
+constexpr int hundreds_pointer = BMP_ALTIMETER_HUNDREDS_POINTER;
 // Disc turns as the screen shows them, clockwise: the metric disc's scale is −91.430661 degrees
 // an inch, which the host turns counter-clockwise.
 constexpr double metric_disc_degrees_per_inch = 91.430661;
 
-class AltimeterTest : public testing_support::panel_test {
+class AltimeterTest : public panel_test {
   protected:
-    const std::vector<bench::element_reading>& frame_at(int units, double feet,
-                                                        double pressure = 29.92) {
-        panel.aircraft().set(74, feet);
-        panel.aircraft().set(76, pressure);
+    const bench::gauge_placement& frame_at(int units, double feet, double pressure = 29.92) {
+        panel.aircraft().set(ALT_FROM_BAROMETRIC_PRESSURE, feet);
+        panel.aircraft().set(KOHLSMAN_SETTING_HG, pressure);
         return frame(altimeter, units);
     }
     // A pointer's turn from the top of the dial, clockwise, in degrees.
-    double turn_from_top(std::size_t pointer) const {
-        return altimeter.readings().at(pointer).angle + 90.0;
+    double turn_from_top(int pointer) const {
+        return element(altimeter, pointer).angle + 90.0;
     }
     double setting() {
-        return panel.aircraft().token_value(76);
+        return panel.aircraft().token_value(KOHLSMAN_SETTING_HG);
     }
 
     bench::gauge_placement& altimeter = panel.place("Altimeter");
@@ -56,8 +55,7 @@ class AltimeterBritishPointers : public AltimeterTest,
 
 TEST_P(AltimeterBritishPointers, TurnWithTheAltitude) {
     const feet_case c = GetParam();
-    const auto& r = frame_at(1, c.feet);
-    EXPECT_DOUBLE_EQ(r[hundreds_pointer].values[0], c.feet);
+    EXPECT_DOUBLE_EQ(element(frame_at(1, c.feet), hundreds_pointer).values[0], c.feet);
     EXPECT_NEAR(turn_from_top(hundreds_pointer), c.hundreds, 1e-9);
     EXPECT_NEAR(turn_from_top(thousands_pointer), c.thousands, 1e-9);
     EXPECT_NEAR(turn_from_top(ten_thousands_pointer), c.ten_thousands, 1e-9);
@@ -91,8 +89,8 @@ class AltimeterPressureDisc : public AltimeterTest,
 
 TEST_P(AltimeterPressureDisc, TurnsInPlaceWithTheSettingUpToItsStops) {
     const disc_case c = GetParam();
-    const auto& r = frame_at(c.units_mode, 0, c.pressure);
-    const auto& disc = r[c.units_mode == 0 ? metric_disc : british_disc];
+    const auto& disc = element(frame_at(c.units_mode, 0, c.pressure),
+                               c.units_mode == 0 ? metric_disc : british_disc);
     EXPECT_TRUE(disc.drawn());
     EXPECT_NEAR(disc.angle, c.angle, 0.005);
     EXPECT_DOUBLE_EQ(disc.shift_x, 0.0);
@@ -109,29 +107,30 @@ INSTANTIATE_TEST_SUITE_P(
         disc_case{"metric_one_mm_up", 0, 29.92 + 1 / 25.4, 3.6},
         disc_case{"metric_31_89", 0, 31.89, 180.12}, disc_case{"metric_above", 0, 35.0, 180.12},
         disc_case{"metric_27_96", 0, 27.96, -179.20}, disc_case{"metric_below", 0, 0.0, -179.20}),
-    testing_support::row_name);
+    row_name);
 
 TEST_F(AltimeterTest, PitotStaticFailureLeavesTheDiscTurning) {
     panel.aircraft().set_failure(FAIL_SYSTEM_PITOT_STATIC, true);
-    EXPECT_NEAR(frame_at(0, 1500, 30.92)[metric_disc].angle, metric_disc_degrees_per_inch, 1e-6);
+    EXPECT_NEAR(element(frame_at(0, 1500, 30.92), metric_disc).angle, metric_disc_degrees_per_inch,
+                1e-6);
 }
 
 // The knob: the host sends the key events itself (tests/gauges/clicks_test.cpp), the simulated
 // aircraft steps the setting by a hundredth of an inch, and the disc shows it on the next frame.
 TEST_F(AltimeterTest, KnobHalvesStepTheSettingAndTheDiscFollows) {
     for (const auto& [point, step] :
-         {std::pair{knob_lower_half, -0.01}, std::pair{knob_upper_half, 0.01}}) {
+         {std::pair{altimeter_knob.lower, -0.01}, std::pair{altimeter_knob.upper, 0.01}}) {
         frame_at(0, 0);
         panel.click(altimeter, point);
         EXPECT_NEAR(setting(), 29.92 + step, 1e-9);
         panel.run_frames(1);
-        EXPECT_NEAR(altimeter.readings()[metric_disc].angle, step * metric_disc_degrees_per_inch,
+        EXPECT_NEAR(element(altimeter, metric_disc).angle, step * metric_disc_degrees_per_inch,
                     1e-6);
     }
 }
 
 TEST_F(AltimeterTest, KnobRepeatsWhileHeld) {
-    panel.pointer().press(altimeter, knob_upper_half, bench::mouse_button::left);
+    panel.pointer().press(altimeter, altimeter_knob.upper, bench::mouse_button::left);
     panel.pointer().hold(1.0);
     panel.pointer().release();
     // The click and 18 repetitions in a second.
@@ -142,13 +141,13 @@ TEST_F(AltimeterTest, KnobRepeatsWhileHeld) {
 }
 
 TEST_F(AltimeterTest, KnobHeldDownToTheStopLeavesTheDiscThere) {
-    units_mode = 1;
-    panel.pointer().press(altimeter, knob_lower_half, bench::mouse_button::left);
+    select_units(1);
+    panel.pointer().press(altimeter, altimeter_knob.lower, bench::mouse_button::left);
     panel.pointer().hold(20.0);
     panel.pointer().release();
     EXPECT_NEAR(setting(), 27.90, 1e-9);
     panel.run_frames(1);
-    EXPECT_NEAR(altimeter.readings()[british_disc].angle, 180.0, 1e-6);
+    EXPECT_NEAR(element(altimeter, british_disc).angle, 180.0, 1e-6);
 }
 
 }  // namespace

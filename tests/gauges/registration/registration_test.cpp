@@ -1,6 +1,7 @@
 // The registration plate as a pilot sees it: the ATC identifier or the placement's fixed text,
 // cut and tidied, in the placement's font and colour; and nothing written past the buffers the
 // host gives it, whatever the placement writes.
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -8,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "bench/host/element_records.h"
-#include "bench/host/session.h"
+#include "tests/support/gauge_elements.h"
 #include "tests/support/module_under_test.h"
 
 namespace {
@@ -20,10 +21,6 @@ constexpr COLORREF rgb(unsigned red, unsigned green, unsigned blue) {
     return red | green << 8 | blue << 16;
 }
 
-// Element indices in drawing order.
-constexpr std::size_t plate = 0;
-constexpr std::size_t text_element = 1;
-
 class RegistrationTest : public ::testing::Test {
   protected:
     bench::gauge_placement& place(std::optional<std::string> parameters,
@@ -34,11 +31,16 @@ class RegistrationTest : public ::testing::Test {
         return placement;
     }
 
+    // The plate's text: its one string element.
+    static const bench::element_reading& text_reading(const bench::gauge_placement& placement) {
+        return *std::ranges::find(placement.readings(), ELEMENT_TYPE_STRING,
+                                  [](const auto& r) { return r.element->element_type; });
+    }
     static const ELEMENT_STRING& text_of(const bench::gauge_placement& placement) {
-        return bench::element_record<ELEMENT_STRING>(*placement.readings()[text_element].element);
+        return bench::element_record<ELEMENT_STRING>(*text_reading(placement).element);
     }
     static std::string shown(const bench::gauge_placement& placement) {
-        return placement.readings()[text_element].text;
+        return text_reading(placement).text;
     }
     static std::string font(const bench::gauge_placement& placement) {
         const ELEMENT_STRING& text = text_of(placement);
@@ -66,7 +68,7 @@ TEST_P(RegistrationPlate, ShowsItsTextInItsFontAndColour) {
     EXPECT_EQ(shown(placement), c.text);
     EXPECT_EQ(font(placement), c.font);
     EXPECT_EQ(text_of(placement).fg_color, c.colour);
-    EXPECT_TRUE(placement.readings()[plate].drawn());
+    EXPECT_TRUE(testing_support::shows(placement, BMP_REGISTRATION_PLATE));
 }
 
 INSTANTIATE_TEST_SUITE_P(
