@@ -36,131 +36,57 @@ using settings = std::vector<std::pair<GAUGE_TOKEN, double>>;
 
 // ---- Each lamp and lever at and around its thresholds ---------------------------------------
 
+// A variable set by hand, and the image the icon shows on the next frame (-1: none).
+struct threshold_case {
+    GAUGE_TOKEN token;
+    double value;
+    int image;
+};
+
 struct threshold_row {
-    std::string name;
+    const char* name;
     const char* gauge;  // by name or published position
     element_role icon;
-    settings set;  // the aircraft's variables, by hand
-    int image;     // the icon's image shown (-1: none)
+    settings set;  // before the cases, which follow one another
+    std::vector<threshold_case> cases;
 };
 
-// The gear warning's conditions, all holding.
-const settings warning = {
-    {RADIO_HEIGHT, 60.9}, {airspeed, 179.9}, {nose_gear, 99.9}, {engine, 90.1}};
-settings with(settings s, GAUGE_TOKEN token, double value) {
-    s.emplace_back(token, value);  // set after the others, so it wins
-    return s;
-}
+constexpr GAUGE_TOKEN pressure = GENERAL_ENGINE1_FUEL_PRESSURE, fuel = FUEL_TANK_CENTER_LEVEL;
+constexpr GAUGE_TOKEN air_brake = SPOILERS_POS_LEFT,
+                      alternator = GENERATOR_ALTERNATOR_1_BUS_VOLTAGE;
+constexpr GAUGE_TOKEN battery = BATTERY_BUS_VOLTAGE, height = RADIO_HEIGHT;
+constexpr const char* gear_lamps = "Gear_Lamps";
 
-constexpr int low_pressure_lamp = BMP_RED_LAMP_LIT, flaps_lamp = BMP_FLAPS_LAMP_DIM;
-constexpr int step_lever = BMP_FLAPS_STEP_LEVER_TOP, gear_handle = BMP_GEAR_HANDLE_UP;
-
-const std::vector<threshold_row> threshold_rows = {
-    {"pressure_below",
-     "Low_Fuel_Pressure_Light",
-     low_pressure_lamp,
-     {{GENERAL_ENGINE1_FUEL_PRESSURE, 1439.9}},
-     0},
-    {"pressure_at",
-     "Low_Fuel_Pressure_Light",
-     low_pressure_lamp,
-     {{GENERAL_ENGINE1_FUEL_PRESSURE, 1440.0}},
-     -1},
-    {"pressure_nan",
-     "Low_Fuel_Pressure_Light",
-     low_pressure_lamp,
-     {{GENERAL_ENGINE1_FUEL_PRESSURE, nan}},
-     0},
+// clang-format off
+const threshold_row threshold_rows[] = {
+    {"low_fuel_pressure", "Low_Fuel_Pressure_Light", BMP_RED_LAMP_LIT, {},
+     {{pressure, 1439.9, 0}, {pressure, 1440.0, -1}, {pressure, nan, 0}}},
     // 185 US gallons: 300 litres is 3593962.5 of 8388608.
-    {"fuel_below_300_litres",
-     "Low_Fuel_Light",
-     BMP_RED_LAMP_LIT,
-     {{FUEL_TANK_CENTER_LEVEL, 3593962.0}},
-     0},
-    {"fuel_above_300_litres",
-     "Low_Fuel_Light",
-     BMP_RED_LAMP_LIT,
-     {{FUEL_TANK_CENTER_LEVEL, 3593963.0}},
-     -1},
-    {"fuel_nan", "Low_Fuel_Light", BMP_RED_LAMP_LIT, {{FUEL_TANK_CENTER_LEVEL, nan}}, 0},
-    {"air_brake_at",
-     "Speed_Brake_Light",
-     BMP_AIR_BRAKE_LAMP_LIT,
-     {{SPOILERS_POS_LEFT, 8000.0}},
-     -1},
-    {"air_brake_above",
-     "Speed_Brake_Light",
-     BMP_AIR_BRAKE_LAMP_LIT,
-     {{SPOILERS_POS_LEFT, 8000.1}},
-     0},
-    {"air_brake_nan", "Speed_Brake_Light", BMP_AIR_BRAKE_LAMP_LIT, {{SPOILERS_POS_LEFT, nan}}, -1},
-    {"flaps_lamp_up", "Flaps_Light", flaps_lamp, {{flaps, 6299.9}}, -1},
-    {"flaps_lamp_6300", "Flaps_Light", flaps_lamp, {{flaps, 6300.0}}, 0},
-    {"flaps_lamp_11000", "Flaps_Light", flaps_lamp, {{flaps, 11000.0}}, 1},
-    {"flaps_lamp_16000", "Flaps_Light", flaps_lamp, {{flaps, 16000.0}}, 2},
-    {"flaps_lamp_nan", "Flaps_Light", flaps_lamp, {{flaps, nan}}, -1},
-    {"generator_off",
-     "Generator_Light",
-     BMP_RED_LAMP_LIT,
-     {{GENERATOR_ALTERNATOR_1_BUS_VOLTAGE, 9.9}, {BATTERY_BUS_VOLTAGE, 20.1}},
-     0},
-    {"generator_at_10",
-     "Generator_Light",
-     BMP_RED_LAMP_LIT,
-     {{GENERATOR_ALTERNATOR_1_BUS_VOLTAGE, 10.0}, {BATTERY_BUS_VOLTAGE, 20.1}},
-     -1},
-    {"generator_battery_at_20",
-     "Generator_Light",
-     BMP_RED_LAMP_LIT,
-     {{GENERATOR_ALTERNATOR_1_BUS_VOLTAGE, 9.9}, {BATTERY_BUS_VOLTAGE, 20.0}},
-     -1},
-    {"gear_warning", "Gear_Forgotten_Light", BMP_GEAR_WARNING_LAMP_LIT, warning, 0},
-    {"gear_warning_61_m", "Gear_Forgotten_Light", BMP_GEAR_WARNING_LAMP_LIT,
-     with(warning, RADIO_HEIGHT, 61.0), -1},
-    {"gear_warning_180_kt", "Gear_Forgotten_Light", BMP_GEAR_WARNING_LAMP_LIT,
-     with(warning, airspeed, 180.0), -1},
-    {"gear_warning_nose_100", "Gear_Forgotten_Light", BMP_GEAR_WARNING_LAMP_LIT,
-     with(warning, nose_gear, 100.0), -1},
-    {"gear_warning_engine_90", "Gear_Forgotten_Light", BMP_GEAR_WARNING_LAMP_LIT,
-     with(warning, engine, 90.0), -1},
-    // In the blink's on phase (0.4 s is past every red lamp's half period).
-    {"nose_red_at_16300",
-     "Gear_Lamps",
-     role::nose_red_lamp,
-     {{sim_time, 0.4}, {nose_gear, 16300.0}},
-     0},
-    {"nose_green_at_16300", "Gear_Lamps", role::nose_green_lamp, {{nose_gear, 16300.0}}, -1},
-    {"nose_red_above_16300",
-     "Gear_Lamps",
-     role::nose_red_lamp,
-     {{sim_time, 0.4}, {nose_gear, 16300.1}},
-     -1},
-    {"nose_green_above_16300", "Gear_Lamps", role::nose_green_lamp, {{nose_gear, 16300.1}}, 0},
-    {"right_red_at_50",
-     "Gear_Lamps",
-     role::right_red_lamp,
-     {{sim_time, 0.4}, {right_gear, 50.0}},
-     0},
-    {"right_red_below_50",
-     "Gear_Lamps",
-     role::right_red_lamp,
-     {{sim_time, 0.4}, {right_gear, 49.9}},
-     -1},
-    {"left_red_off_phase",
-     "Gear_Lamps",
-     role::left_red_lamp,
-     {{sim_time, 0.2}, {left_gear, 8000.0}},
-     -1},
-    {"left_green_nan", "Gear_Lamps", role::left_green_lamp, {{left_gear, nan}}, -1},
-    {"step_lever_top", step_lever_gauge, step_lever, {{flaps_handle, 6299.9}}, 0},
-    {"step_lever_6300", step_lever_gauge, step_lever, {{flaps_handle, 6300.0}}, 1},
-    {"step_lever_15999", step_lever_gauge, step_lever, {{flaps_handle, 15999.0}}, 2},
-    {"step_lever_16000", step_lever_gauge, step_lever, {{flaps_handle, 16000.0}}, 3},
-    {"step_lever_nan", step_lever_gauge, step_lever, {{flaps_handle, nan}}, 0},
-    {"gear_handle_below", "Gear_Lever", gear_handle, {{GEAR_HANDLE_POS, 7999.9}}, 0},
-    {"gear_handle_at", "Gear_Lever", gear_handle, {{GEAR_HANDLE_POS, 8000.0}}, 1},
-    {"gear_handle_nan", "Gear_Lever", gear_handle, {{GEAR_HANDLE_POS, nan}}, 0},
+    {"low_fuel", "Low_Fuel_Light", BMP_RED_LAMP_LIT, {}, {{fuel, 3593962.0, 0}, {fuel, 3593963.0, -1}, {fuel, nan, 0}}},
+    {"air_brake", "Speed_Brake_Light", BMP_AIR_BRAKE_LAMP_LIT, {},
+     {{air_brake, 8000.0, -1}, {air_brake, 8000.1, 0}, {air_brake, nan, -1}}},
+    {"flaps_lamp", "Flaps_Light", BMP_FLAPS_LAMP_DIM, {},
+     {{flaps, 6299.9, -1}, {flaps, 6300.0, 0}, {flaps, 11000.0, 1}, {flaps, 16000.0, 2}, {flaps, nan, -1}}},
+    {"generator", "Generator_Light", BMP_RED_LAMP_LIT, {{battery, 20.1}},
+     {{alternator, 9.9, 0}, {alternator, 10.0, -1}, {alternator, 9.9, 0}, {battery, 20.0, -1}}},
+    // Each condition of the gear warning broken in turn.
+    {"gear_warning", "Gear_Forgotten_Light", BMP_GEAR_WARNING_LAMP_LIT,
+     {{height, 60.9}, {airspeed, 179.9}, {nose_gear, 99.9}, {engine, 90.1}},
+     {{height, 60.9, 0}, {height, 61.0, -1}, {height, 60.9, 0}, {airspeed, 180.0, -1}, {airspeed, 179.9, 0},
+      {nose_gear, 100.0, -1}, {nose_gear, 99.9, 0}, {engine, 90.0, -1}}},
+    // In the blink's on phase (0.4 s is past every red lamp's half period), and off (0.2 s).
+    {"nose_red", gear_lamps, role::nose_red_lamp, {{sim_time, 0.4}}, {{nose_gear, 16300.0, 0}, {nose_gear, 16300.1, -1}}},
+    {"nose_green", gear_lamps, role::nose_green_lamp, {}, {{nose_gear, 16300.0, -1}, {nose_gear, 16300.1, 0}}},
+    {"right_red", gear_lamps, role::right_red_lamp, {{sim_time, 0.4}}, {{right_gear, 50.0, 0}, {right_gear, 49.9, -1}}},
+    {"left_red_off_phase", gear_lamps, role::left_red_lamp, {{sim_time, 0.2}}, {{left_gear, 8000.0, -1}}},
+    {"left_green", gear_lamps, role::left_green_lamp, {}, {{left_gear, nan, -1}}},
+    {"step_lever", step_lever_gauge, BMP_FLAPS_STEP_LEVER_TOP, {},
+     {{flaps_handle, 6299.9, 0}, {flaps_handle, 6300.0, 1}, {flaps_handle, 15999.0, 2}, {flaps_handle, 16000.0, 3},
+      {flaps_handle, nan, 0}}},
+    {"gear_handle", "Gear_Lever", BMP_GEAR_HANDLE_UP, {},
+     {{GEAR_HANDLE_POS, 7999.9, 0}, {GEAR_HANDLE_POS, 8000.0, 1}, {GEAR_HANDLE_POS, nan, 0}}},
 };
+// clang-format on
 
 using LampThreshold = panel_table_test<threshold_row>;
 
@@ -170,9 +96,13 @@ TEST_P(LampThreshold, ShowsItsIcon) {
         panel.aircraft().set(token, value);
     }
     auto& placed = panel.place(row.gauge);
-    panel.run_frames(30);
-    const bench::element_reading& icon = element(placed, row.icon);
-    EXPECT_EQ(bitmap_shown(icon), row.image < 0 ? no_bitmap : row.icon.bitmap + row.image);
+    for (const threshold_case& c : row.cases) {
+        panel.aircraft().set(c.token, c.value);
+        panel.run_frames(1);
+        EXPECT_EQ(bitmap_shown(element(placed, row.icon)),
+                  c.image < 0 ? no_bitmap : row.icon.bitmap + c.image)
+            << "variable " << c.token << " at " << c.value;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, LampThreshold, ::testing::ValuesIn(threshold_rows), row_name);
