@@ -30,18 +30,12 @@ std::vector<ID32> events_sent(const bench::session& panel) {
 }
 
 // The packed frequencies and codes of the sets.
-token_values com(double f) {
-    return {{COM_FREQUENCY, f}};
-}
-token_values nav(double f) {
-    return {{NAV1_FREQUENCY, f}};
-}
-token_values adf(double a, double e) {
-    return {{ADF_FREQUENCY, a}, {ADF_EXTENDED_FREQUENCY, e}};
-}
-token_values xpdr(double code) {
-    return {{TRANSPONDER_CODE, code}};
-}
+const auto com = [](double f) { return token_values{{COM_FREQUENCY, f}}; };
+const auto nav = [](double f) { return token_values{{NAV1_FREQUENCY, f}}; };
+const auto xpdr = [](double code) { return token_values{{TRANSPONDER_CODE, code}}; };
+const auto adf = [](double a, double e) {
+    return token_values{{ADF_FREQUENCY, a}, {ADF_EXTENDED_FREQUENCY, e}};
+};
 
 // ---- Figures shown -------------------------------------------------------------------------
 
@@ -112,28 +106,17 @@ struct power_row {
     bitmap_counts off_only;
 };
 
+// clang-format off
 const power_row power_rows[] = {
-    {"COM",
-     "Old_COM",
-     {BMP_COM_CHANNEL_DIGITS, BMP_COM_DIGITS, BMP_COM_TENS_DIGITS, BMP_COM_LEADING_ONE},
-     {{BMP_COM_SWITCH_ON, 1}, {BMP_COM_LAMP, 1}},
-     {{BMP_COM_SWITCH_OFF, 1}}},
-    {"NAV",
-     "Old_NAV",
-     {BMP_NAV_DIGITS, BMP_NAV_TENS_DIGITS, BMP_NAV_LEADING_ONE},
-     {{BMP_NAV_SWITCH_ON, 1}, {BMP_NAV_LAMP, 1}},
-     {{BMP_NAV_SWITCH_OFF, 1}}},
-    {"ADF",
-     "Old_ADF",
-     {BMP_ADF_DIGITS, BMP_ADF_THOUSANDS_0},
-     {{BMP_ADF_SWITCH_ON, 1}, {BMP_ADF_LAMP_LIT, 1}},
-     {{BMP_ADF_SWITCH_OFF, 1}, {BMP_ADF_LAMP_DARK, 1}}},
-    {"XPDR",
-     "Old_XPDR",
-     {BMP_XPDR_DIGITS},
-     {{BMP_XPDR_SWITCH_ON, 1}, {BMP_XPDR_LAMP, 1}},
-     {{BMP_XPDR_SWITCH_OFF, 1}}},
+    {"COM", "Old_COM", {BMP_COM_CHANNEL_DIGITS, BMP_COM_DIGITS, BMP_COM_TENS_DIGITS, BMP_COM_LEADING_ONE},
+     {{BMP_COM_SWITCH_ON, 1}, {BMP_COM_LAMP, 1}}, {{BMP_COM_SWITCH_OFF, 1}}},
+    {"NAV", "Old_NAV", {BMP_NAV_DIGITS, BMP_NAV_TENS_DIGITS, BMP_NAV_LEADING_ONE},
+     {{BMP_NAV_SWITCH_ON, 1}, {BMP_NAV_LAMP, 1}}, {{BMP_NAV_SWITCH_OFF, 1}}},
+    {"ADF", "Old_ADF", {BMP_ADF_DIGITS, BMP_ADF_THOUSANDS_0},
+     {{BMP_ADF_SWITCH_ON, 1}, {BMP_ADF_LAMP_LIT, 1}}, {{BMP_ADF_SWITCH_OFF, 1}, {BMP_ADF_LAMP_DARK, 1}}},
+    {"XPDR", "Old_XPDR", {BMP_XPDR_DIGITS}, {{BMP_XPDR_SWITCH_ON, 1}, {BMP_XPDR_LAMP, 1}}, {{BMP_XPDR_SWITCH_OFF, 1}}},
 };
+// clang-format on
 
 using RadioPower = panel_table_test<power_row>;
 
@@ -166,59 +149,63 @@ INSTANTIATE_TEST_SUITE_P(Rows, RadioPower, ::testing::ValuesIn(power_rows), row_
 
 // ---- Knob halves ---------------------------------------------------------------------------
 
+// The frequency or code before the click, the half clicked, and the event sent (0: none).
+struct knob_case {
+    token_values tokens;
+    PIXPOINT point;
+    ID32 sent;
+};
+
 struct knob_row {
     std::string name;
     const char* gauge;
     bool on;
-    token_values tokens;
-    PIXPOINT point;
-    ID32 sent;  // 0: nothing
+    std::vector<knob_case> cases;
 };
 
+// clang-format off
 const knob_row knob_rows[] = {
-    {"COM_118_down", "Old_COM", true, com(0x1800), mhz_knob.lower, 0},
-    {"COM_118_up", "Old_COM", true, com(0x1800), mhz_knob.upper, KEY_COM_RADIO_WHOLE_INC},
-    {"COM_134_up", "Old_COM", true, com(0x3450), mhz_knob.upper, KEY_COM_RADIO_WHOLE_INC},
-    {"COM_135_up", "Old_COM", true, com(0x3597), mhz_knob.upper, 0},
-    {"COM_135_down", "Old_COM", true, com(0x3597), mhz_knob.lower, KEY_COM_RADIO_WHOLE_DEC},
-    {"COM_decimals_down", "Old_COM", true, com(0x1800), khz_knob.lower, KEY_COM_RADIO_FRACT_DEC},
-    {"COM_decimals_up", "Old_COM", true, com(0x3597), khz_knob.upper, KEY_COM_RADIO_FRACT_INC},
-    {"COM_off", "Old_COM", false, com(0x2345), mhz_knob.upper, 0},
-    {"NAV_108_down", "Old_NAV", true, nav(0x0800), mhz_knob.lower, 0},
-    {"NAV_108_up", "Old_NAV", true, nav(0x0800), mhz_knob.upper, KEY_NAV1_RADIO_WHOLE_INC},
-    {"NAV_117_up", "Old_NAV", true, nav(0x1700), mhz_knob.upper, 0},
-    {"NAV_117_down", "Old_NAV", true, nav(0x1700), mhz_knob.lower, KEY_NAV1_RADIO_WHOLE_DEC},
-    {"NAV_decimals_up", "Old_NAV", true, nav(0x1795), khz_knob.upper, KEY_NAV1_RADIO_FRACT_INC},
-    {"NAV_off", "Old_NAV", false, nav(0x1000), khz_knob.lower, 0},
-    {"ADF_199_down", "Old_ADF", true, adf(0x0199, 0), adf_hundreds_knob.lower, 0},
-    {"ADF_299_down", "Old_ADF", true, adf(0x0299, 0), adf_hundreds_knob.lower, KEY_ADF_100_DEC},
-    {"ADF_999_up", "Old_ADF", true, adf(0x0999, 0), adf_hundreds_knob.upper, KEY_ADF_100_INC},
-    {"ADF_1599_up", "Old_ADF", true, adf(0x0599, 0x100), adf_hundreds_knob.upper, KEY_ADF_100_INC},
-    {"ADF_1699_up", "Old_ADF", true, adf(0x0699, 0x100), adf_hundreds_knob.upper, 0},
-    {"ADF_1000_down", "Old_ADF", true, adf(0x0000, 0x100), adf_hundreds_knob.lower,
-     KEY_ADF_100_DEC},
-    {"ADF_tens_up", "Old_ADF", true, adf(0x0999, 0x100), adf_tens_knob.upper, KEY_ADF_10_INC},
-    {"ADF_units_down", "Old_ADF", true, adf(0x0100, 0), adf_units_knob.lower, KEY_ADF_1_DEC},
-    {"ADF_off", "Old_ADF", false, adf(0x0345, 0), adf_hundreds_knob.upper, 0},
-    {"XPDR_0000_down", "Old_XPDR", true, xpdr(0), xpdr_thousands_knob.lower, KEY_XPNDR_1000_DEC},
-    {"XPDR_units_up", "Old_XPDR", true, xpdr(0x7777), xpdr_units_knob.upper, KEY_XPNDR_1_INC},
-    {"XPDR_off", "Old_XPDR", false, xpdr(nan), xpdr_units_knob.upper, 0},
+    {"COM", "Old_COM", true, {{com(0x1800), mhz_knob.lower, 0}, {com(0x1800), mhz_knob.upper, KEY_COM_RADIO_WHOLE_INC},
+                              {com(0x3450), mhz_knob.upper, KEY_COM_RADIO_WHOLE_INC}, {com(0x3597), mhz_knob.upper, 0},
+                              {com(0x3597), mhz_knob.lower, KEY_COM_RADIO_WHOLE_DEC},
+                              {com(0x1800), khz_knob.lower, KEY_COM_RADIO_FRACT_DEC},
+                              {com(0x3597), khz_knob.upper, KEY_COM_RADIO_FRACT_INC}}},
+    {"COM_off", "Old_COM", false, {{com(0x2345), mhz_knob.upper, 0}}},
+    {"NAV", "Old_NAV", true, {{nav(0x0800), mhz_knob.lower, 0}, {nav(0x0800), mhz_knob.upper, KEY_NAV1_RADIO_WHOLE_INC},
+                              {nav(0x1700), mhz_knob.upper, 0}, {nav(0x1700), mhz_knob.lower, KEY_NAV1_RADIO_WHOLE_DEC},
+                              {nav(0x1795), khz_knob.upper, KEY_NAV1_RADIO_FRACT_INC}}},
+    {"NAV_off", "Old_NAV", false, {{nav(0x1000), khz_knob.lower, 0}}},
+    {"ADF", "Old_ADF", true, {{adf(0x0199, 0), adf_hundreds_knob.lower, 0},
+                              {adf(0x0299, 0), adf_hundreds_knob.lower, KEY_ADF_100_DEC},
+                              {adf(0x0999, 0), adf_hundreds_knob.upper, KEY_ADF_100_INC},
+                              {adf(0x0599, 0x100), adf_hundreds_knob.upper, KEY_ADF_100_INC},
+                              {adf(0x0699, 0x100), adf_hundreds_knob.upper, 0},
+                              {adf(0x0000, 0x100), adf_hundreds_knob.lower, KEY_ADF_100_DEC},
+                              {adf(0x0999, 0x100), adf_tens_knob.upper, KEY_ADF_10_INC},
+                              {adf(0x0100, 0), adf_units_knob.lower, KEY_ADF_1_DEC}}},
+    {"ADF_off", "Old_ADF", false, {{adf(0x0345, 0), adf_hundreds_knob.upper, 0}}},
+    {"XPDR", "Old_XPDR", true, {{xpdr(0), xpdr_thousands_knob.lower, KEY_XPNDR_1000_DEC},
+                                {xpdr(0x7777), xpdr_units_knob.upper, KEY_XPNDR_1_INC}}},
+    {"XPDR_off", "Old_XPDR", false, {{xpdr(nan), xpdr_units_knob.upper, 0}}},
 };
+// clang-format on
 
 using RadioKnob = panel_table_test<knob_row>;
 
 TEST_P(RadioKnob, SendsItsEventOnlyWhileOnAndWithinItsLimit) {
     const knob_row& row = GetParam();
     auto& placed = row.on ? switch_on(row.gauge) : panel.place(row.gauge);
-    for (const auto& [token, value] : row.tokens) {
-        panel.aircraft().set(token, value);
-    }
-    frame(placed, 0);
-    panel.clear_key_events();
     const std::size_t plays = recorder.plays.size();
-    ASSERT_NE(panel.click(placed, row.point), nullptr);
-    EXPECT_EQ(events_sent(panel),
-              row.sent == 0 ? std::vector<ID32>{} : std::vector<ID32>{row.sent});
+    for (const knob_case& c : row.cases) {
+        for (const auto& [token, value] : c.tokens) {
+            panel.aircraft().set(token, value);
+        }
+        frame(placed, 0);
+        panel.clear_key_events();
+        ASSERT_NE(panel.click(placed, c.point), nullptr);
+        EXPECT_EQ(events_sent(panel), c.sent == 0 ? std::vector<ID32>{} : std::vector<ID32>{c.sent})
+            << "at " << c.tokens[0].second << " by " << c.point.x;
+    }
     EXPECT_EQ(recorder.plays.size(), plays);
 }
 
@@ -233,32 +220,18 @@ struct audio_row {
     std::vector<ID32> per_frame;
 };
 
+// clang-format off
 const audio_row audio_rows[] = {
-    {"NAV_on_ident",
-     "Old_NAV",
-     true,
-     true,
-     {KEY_RADIO_VOR1_IDENT_ENABLE, KEY_RADIO_VOR1_IDENT_ENABLE}},
+    {"NAV_on_ident", "Old_NAV", true, true, {KEY_RADIO_VOR1_IDENT_ENABLE, KEY_RADIO_VOR1_IDENT_ENABLE}},
     {"NAV_on_no_ident", "Old_NAV", true, false, {KEY_RADIO_VOR1_IDENT_DISABLE}},
     {"NAV_off_ident", "Old_NAV", false, true, {KEY_RADIO_VOR1_IDENT_DISABLE}},
-    {"NAV_off",
-     "Old_NAV",
-     false,
-     false,
-     {KEY_RADIO_VOR1_IDENT_DISABLE, KEY_RADIO_VOR1_IDENT_DISABLE}},
-    {"ADF_on_tone",
-     "Old_ADF",
-     true,
-     true,
-     {KEY_RADIO_ADF_IDENT_ENABLE, KEY_RADIO_ADF_IDENT_ENABLE}},
+    {"NAV_off", "Old_NAV", false, false, {KEY_RADIO_VOR1_IDENT_DISABLE, KEY_RADIO_VOR1_IDENT_DISABLE}},
+    {"ADF_on_tone", "Old_ADF", true, true, {KEY_RADIO_ADF_IDENT_ENABLE, KEY_RADIO_ADF_IDENT_ENABLE}},
     {"ADF_on_no_tone", "Old_ADF", true, false, {KEY_RADIO_ADF_IDENT_DISABLE}},
     {"ADF_off_tone", "Old_ADF", false, true, {KEY_RADIO_ADF_IDENT_DISABLE}},
-    {"ADF_off",
-     "Old_ADF",
-     false,
-     false,
-     {KEY_RADIO_ADF_IDENT_DISABLE, KEY_RADIO_ADF_IDENT_DISABLE}},
+    {"ADF_off", "Old_ADF", false, false, {KEY_RADIO_ADF_IDENT_DISABLE, KEY_RADIO_ADF_IDENT_DISABLE}},
 };
+// clang-format on
 
 using RadioAudio = panel_table_test<audio_row>;
 
@@ -361,43 +334,43 @@ INSTANTIATE_TEST_SUITE_P(Rows, ShutDown, ::testing::ValuesIn(shut_down_rows), ro
 struct radio_step_row {
     std::string name;
     ID32 event;
-    token_values before;
-    token_values after;
+    std::vector<std::pair<token_values, token_values>> steps;  // before and after
 };
 
+// clang-format off
 const radio_step_row radio_step_rows[] = {
-    {"COM_whole_up", KEY_COM_RADIO_WHOLE_INC, com(0x2345), com(0x2445)},
-    {"COM_whole_wraps_up", KEY_COM_RADIO_WHOLE_INC, com(0x3690), com(0x1890)},
-    {"COM_whole_wraps_down", KEY_COM_RADIO_WHOLE_DEC, com(0x1800), com(0x3600)},
-    {"COM_channel_up", KEY_COM_RADIO_FRACT_INC, com(0x2200), com(0x2202)},
-    {"COM_channel_up_from_75", KEY_COM_RADIO_FRACT_INC, com(0x2207), com(0x2210)},
-    {"COM_channel_wraps", KEY_COM_RADIO_FRACT_INC, com(0x2297), com(0x2200)},
-    {"COM_channel_down", KEY_COM_RADIO_FRACT_DEC, com(0x2200), com(0x2297)},
-    {"NAV_whole_wraps", KEY_NAV1_RADIO_WHOLE_INC, nav(0x1795), nav(0x0895)},
-    {"NAV_whole_down", KEY_NAV1_RADIO_WHOLE_DEC, nav(0x1000), nav(0x0900)},
-    {"NAV_step_up", KEY_NAV1_RADIO_FRACT_INC, nav(0x1095), nav(0x1000)},
-    {"NAV_step_down", KEY_NAV1_RADIO_FRACT_DEC, nav(0x1050), nav(0x1045)},
-    {"ADF_hundreds_into_thousand", KEY_ADF_100_INC, adf(0x0945, 0), adf(0x0045, 0x100)},
-    {"ADF_hundreds_band_top", KEY_ADF_100_INC, adf(0x0745, 0x100), adf(0x0145, 0)},
-    {"ADF_hundreds_band_bottom", KEY_ADF_100_DEC, adf(0x0145, 0), adf(0x0745, 0x100)},
-    {"ADF_tens_wrap", KEY_ADF_10_INC, adf(0x0395, 0), adf(0x0305, 0)},
-    {"ADF_units_down", KEY_ADF_1_DEC, adf(0x0340, 0), adf(0x0349, 0)},
-    {"XPDR_thousands_octal", KEY_XPNDR_1000_INC, xpdr(0x7700), xpdr(0x0700)},
-    {"XPDR_units_down", KEY_XPNDR_1_DEC, xpdr(0x1200), xpdr(0x1207)},
-    {"XPDR_tens_up", KEY_XPNDR_10_INC, xpdr(0x1276), xpdr(0x1206)},
+    {"COM_whole_up", KEY_COM_RADIO_WHOLE_INC, {{com(0x2345), com(0x2445)}, {com(0x3690), com(0x1890)}}},
+    {"COM_whole_down", KEY_COM_RADIO_WHOLE_DEC, {{com(0x1800), com(0x3600)}}},
+    {"COM_channel_up", KEY_COM_RADIO_FRACT_INC,
+     {{com(0x2200), com(0x2202)}, {com(0x2207), com(0x2210)}, {com(0x2297), com(0x2200)}}},
+    {"COM_channel_down", KEY_COM_RADIO_FRACT_DEC, {{com(0x2200), com(0x2297)}}},
+    {"NAV_whole_up", KEY_NAV1_RADIO_WHOLE_INC, {{nav(0x1795), nav(0x0895)}}},
+    {"NAV_whole_down", KEY_NAV1_RADIO_WHOLE_DEC, {{nav(0x1000), nav(0x0900)}}},
+    {"NAV_step_up", KEY_NAV1_RADIO_FRACT_INC, {{nav(0x1095), nav(0x1000)}}},
+    {"NAV_step_down", KEY_NAV1_RADIO_FRACT_DEC, {{nav(0x1050), nav(0x1045)}}},
+    {"ADF_hundreds_up", KEY_ADF_100_INC, {{adf(0x0945, 0), adf(0x0045, 0x100)}, {adf(0x0745, 0x100), adf(0x0145, 0)}}},
+    {"ADF_hundreds_down", KEY_ADF_100_DEC, {{adf(0x0145, 0), adf(0x0745, 0x100)}}},
+    {"ADF_tens_up", KEY_ADF_10_INC, {{adf(0x0395, 0), adf(0x0305, 0)}}},
+    {"ADF_units_down", KEY_ADF_1_DEC, {{adf(0x0340, 0), adf(0x0349, 0)}}},
+    {"XPDR_thousands_up", KEY_XPNDR_1000_INC, {{xpdr(0x7700), xpdr(0x0700)}}},
+    {"XPDR_units_down", KEY_XPNDR_1_DEC, {{xpdr(0x1200), xpdr(0x1207)}}},
+    {"XPDR_tens_up", KEY_XPNDR_10_INC, {{xpdr(0x1276), xpdr(0x1206)}}},
 };
+// clang-format on
 
 class RadioStep : public ::testing::TestWithParam<radio_step_row> {};
 
 TEST_P(RadioStep, MovesOneFigureOrChannelAndWraps) {
     const radio_step_row& row = GetParam();
     bench::simulated_aircraft aircraft;
-    for (const auto& [token, value] : row.before) {
-        aircraft.set(token, value);
-    }
-    ASSERT_TRUE(aircraft.perform(row.event, 0));
-    for (const auto& [token, value] : row.after) {
-        EXPECT_EQ(aircraft.token_value(token), value) << token;
+    for (const auto& [before, after] : row.steps) {
+        for (const auto& [token, value] : before) {
+            aircraft.set(token, value);
+        }
+        ASSERT_TRUE(aircraft.perform(row.event, 0));
+        for (const auto& [token, value] : after) {
+            EXPECT_EQ(aircraft.token_value(token), value) << token << " from " << before[0].second;
+        }
     }
 }
 

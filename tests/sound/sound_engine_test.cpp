@@ -94,6 +94,7 @@ struct host_row {
     std::optional<call> failing = std::nullopt;
 };
 
+// clang-format off
 const host_row host_rows[] = {
     {"fs2004", R"(C:\Program Files\Microsoft Games\Flight Simulator 9\FS9.exe)", window::flight},
     {"third_character_2", R"(D:\Games\FS2002.EXE)", window::flight},
@@ -112,6 +113,7 @@ const host_row host_rows[] = {
     // No window of the host's class: no gauge ever sounds.
     {"no_window_of_the_class", R"(C:\FS9\FS9.exe)", window::none, false},
 };
+// clang-format on
 
 using HostWindow = panel_table_test<host_row>;
 
@@ -184,50 +186,29 @@ TEST_P(ChunkOrder, FindsTheFormatAndThenTheData) {
     EXPECT_EQ(recorder.plays.size(), c.loads ? 2u : 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Layouts, ChunkOrder,
-    ::testing::Values(
-        chunk_case{"format_then_data", "WAVE", {pcm_format(1, 22050, 16), sample_data(600)}, true},
-        chunk_case{"list_before_format",
-                   "WAVE",
-                   {{"LIST", {'I', 'N', 'F', 'O'}}, pcm_format(1, 22050, 8), sample_data(1000)},
-                   true},
-        chunk_case{"fact_between",
-                   "WAVE",
-                   {pcm_format(1, 22050, 8), {"fact", {0xE8, 3, 0, 0}}, sample_data(1000)},
-                   true},
-        chunk_case{"list_after_data",
-                   "WAVE",
-                   {pcm_format(2, 11025, 16), sample_data(800), {"LIST", {'I', 'N', 'F', 'O'}}},
-                   true},
-        chunk_case{"odd_chunk_padded",
-                   "WAVE",
-                   {{"junk", {1, 2, 3}}, pcm_format(1, 8000, 8), sample_data(333)},
-                   true},
-        chunk_case{"format_without_extra_size",
-                   "WAVE",
-                   {pcm_format(1, 22050, 16, false), sample_data(400)},
-                   true},
-        chunk_case{
-            "data_before_format", "WAVE", {sample_data(600), pcm_format(1, 22050, 16)}, false},
-        chunk_case{"no_data", "WAVE", {pcm_format(1, 22050, 16)}, false},
-        chunk_case{"no_format", "WAVE", {sample_data(600)}, false},
-        chunk_case{"other_form", "AVI ", {pcm_format(1, 22050, 16), sample_data(600)}, false},
-        chunk_case{"format_the_buffers_refuse",
-                   "WAVE",
-                   {pcm_format(1, 22050, 24), sample_data(600)},
-                   false},
-        chunk_case{"data_a_byte_longer_than_the_file",
-                   "WAVE",
-                   {pcm_format(1, 22050, 16), sample_data(600)},
-                   false,
-                   601},
-        chunk_case{"data_4_gb_longer_than_the_file",
-                   "WAVE",
-                   {pcm_format(1, 22050, 16), sample_data(600)},
-                   false,
-                   0xFFFFFFF0u}),
-    row_name);
+const riff_chunk list{"LIST", {'I', 'N', 'F', 'O'}};
+const riff_chunk fact{"fact", {0xE8, 3, 0, 0}};
+const riff_chunk odd{"junk", {1, 2, 3}};
+
+// clang-format off
+const chunk_case chunk_cases[] = {
+    {"format_then_data", "WAVE", {pcm_format(1, 22050, 16), sample_data(600)}, true},
+    {"list_before_format", "WAVE", {list, pcm_format(1, 22050, 8), sample_data(1000)}, true},
+    {"fact_between", "WAVE", {pcm_format(1, 22050, 8), fact, sample_data(1000)}, true},
+    {"list_after_data", "WAVE", {pcm_format(2, 11025, 16), sample_data(800), list}, true},
+    {"odd_chunk_padded", "WAVE", {odd, pcm_format(1, 8000, 8), sample_data(333)}, true},
+    {"format_without_extra_size", "WAVE", {pcm_format(1, 22050, 16, false), sample_data(400)}, true},
+    {"data_before_format", "WAVE", {sample_data(600), pcm_format(1, 22050, 16)}, false},
+    {"no_data", "WAVE", {pcm_format(1, 22050, 16)}, false},
+    {"no_format", "WAVE", {sample_data(600)}, false},
+    {"other_form", "AVI ", {pcm_format(1, 22050, 16), sample_data(600)}, false},
+    {"format_the_buffers_refuse", "WAVE", {pcm_format(1, 22050, 24), sample_data(600)}, false},
+    {"data_a_byte_longer_than_the_file", "WAVE", {pcm_format(1, 22050, 16), sample_data(600)}, false, 601},
+    {"data_4_gb_longer_than_the_file", "WAVE", {pcm_format(1, 22050, 16), sample_data(600)}, false, 0xFFFFFFF0u},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Layouts, ChunkOrder, ::testing::ValuesIn(chunk_cases), row_name);
 
 // ---- Every step failing in turn -----------------------------------------------------------------
 
@@ -271,30 +252,32 @@ TEST_P(FailingStep, SilencesEveryGaugeForGood) {
     EXPECT_TRUE(recorder.plays.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Steps, FailingStep,
-    ::testing::Values(
-        failing_step{"no_host_window", call::FindWindowA, 1, 1},
-        failing_step{"device", call::DirectSoundCreate, 1, 0},
-        failing_step{"cooperative_level", call::IDirectSound_SetCooperativeLevel, 1, 1},
-        failing_step{"resource_lookup", call::FindResourceA, 1, 0},
-        failing_step{"resource_load", call::LoadResource, 1, 0},
-        failing_step{"resource_lock", call::LockResource, 1, 0},
-        failing_step{"resource_size", call::SizeofResource, 1, 0},
-        failing_step{"memory_file", call::mmioOpenA, 1, 0},
-        failing_step{"riff", call::mmioDescend, 1, 0},
-        failing_step{"format_chunk", call::mmioDescend, 2, 0},
-        failing_step{"format_read", call::mmioRead, 1, 0},
-        failing_step{"format_ascent", call::mmioAscend, 1, 0},
-        failing_step{"data_chunk", call::mmioDescend, 3, 0},
-        failing_step{"scratch_alloc", call::GlobalAlloc, 1, 0},
-        failing_step{"scratch_lock", call::GlobalLock, 1, 0},
-        failing_step{"data_read", call::mmioRead, 2, 0},
-        failing_step{"buffer_creation", call::IDirectSound_CreateSoundBuffer, 1, 0},
-        failing_step{"buffer_lock", call::IDirectSoundBuffer_Lock, 1, 1},
-        failing_step{"buffer_unlock", call::IDirectSoundBuffer_Unlock, 1, 1},
-        failing_step{"buffer_position", call::IDirectSoundBuffer_SetCurrentPosition, 1, 1}),
-    row_name);
+// clang-format off
+const failing_step failing_steps[] = {
+    {"no_host_window", call::FindWindowA, 1, 1},
+    {"device", call::DirectSoundCreate, 1, 0},
+    {"cooperative_level", call::IDirectSound_SetCooperativeLevel, 1, 1},
+    {"resource_lookup", call::FindResourceA, 1, 0},
+    {"resource_load", call::LoadResource, 1, 0},
+    {"resource_lock", call::LockResource, 1, 0},
+    {"resource_size", call::SizeofResource, 1, 0},
+    {"memory_file", call::mmioOpenA, 1, 0},
+    {"riff", call::mmioDescend, 1, 0},
+    {"format_chunk", call::mmioDescend, 2, 0},
+    {"format_read", call::mmioRead, 1, 0},
+    {"format_ascent", call::mmioAscend, 1, 0},
+    {"data_chunk", call::mmioDescend, 3, 0},
+    {"scratch_alloc", call::GlobalAlloc, 1, 0},
+    {"scratch_lock", call::GlobalLock, 1, 0},
+    {"data_read", call::mmioRead, 2, 0},
+    {"buffer_creation", call::IDirectSound_CreateSoundBuffer, 1, 0},
+    {"buffer_lock", call::IDirectSoundBuffer_Lock, 1, 1},
+    {"buffer_unlock", call::IDirectSoundBuffer_Unlock, 1, 1},
+    {"buffer_position", call::IDirectSoundBuffer_SetCurrentPosition, 1, 1},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Steps, FailingStep, ::testing::ValuesIn(failing_steps), row_name);
 
 // A failed play gives the buffer up and silences every gauge; while silent, a gauge's removal
 // leaves its device and buffer as they are.
