@@ -1,12 +1,14 @@
 // What a click on each gauge does, as the host and the pilot see it: the key event sent, the
 // sound played after it, the window toggled; the tooltip of each area, and where nothing
 // answers. A new gauge adds rows to these tables.
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "frame/tokens.h"
 #include "tests/support/gauge_rows.h"
 #include "tests/support/panel_test.h"
 
@@ -31,10 +33,6 @@ struct click_row {
 std::vector<click_row> click_rows() {
     // clang-format off
     std::vector<click_row> rows = {
-        {"Altimeter_knob_lowers", "Altimeter", {altimeter_knob.lower}, KEY_KOHLSMAN_DEC, 0},
-        {"Altimeter_knob_raises", "Altimeter", {altimeter_knob.upper}, KEY_KOHLSMAN_INC, 0},
-        {"Attitude_knob_lowers", "Attitude", {attitude_knob.lower}, KEY_ATTITUDE_BARS_POSITION_DEC, 0},
-        {"Attitude_knob_raises", "Attitude", {attitude_knob.upper}, KEY_ATTITUDE_BARS_POSITION_INC, 0},
         {"Accelerometer_knob", "Accelerometer", {{2, 210}, {27, 235}, {51, 259}}, 0, 0},
         {"Vertical_Speed_screw", "Vertical_Speed", {units_screw}, 0, units_click},
         {"Off_Text_Switch", "Off_Text_Switch", {plate_middle, {0, 0}, {73, 31}}, 0, units_click},
@@ -99,6 +97,82 @@ TEST_P(GaugeClick, SendsItsKeyEventThenPlaysItsSound) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, GaugeClick, ::testing::ValuesIn(click_rows()), row_name);
+
+// ---- Knobs: the setting sent, and taken by the simulated aircraft ------------------------------
+
+struct knob_row {
+    const char* name;
+    const char* gauge;
+    int units;
+    GAUGE_TOKEN setting;
+    double before;
+    PIXPOINT point;
+    bench::mouse_button button;
+    ID32 event;  // 0: nothing sent
+    UINT32 value;
+    double after;     // the setting once the aircraft has performed the events
+    double held = 0;  // seconds the button is held: the knob steps again 18 times a second
+};
+
+constexpr auto left = bench::mouse_button::left, right = bench::mouse_button::right;
+constexpr auto inches = KOHLSMAN_SETTING_HG, bars = ATTITUDE_BARS_POSITION, course = VOR1_OBI;
+constexpr auto bug = HSI_DESIRED_HEADING_NEEDLE, card = ADF_CARD_RADIAL, height = DECISION_HEIGHT;
+constexpr auto ft = [](double feet) { return feet / 3.28084; };
+constexpr const char* vor = "VOR1_Indicator";
+constexpr const char* adf = "ADF_Indicator";
+constexpr const char* gyro = "Directionnal_Gyro";
+constexpr const char* radio_altimeter = "Radio_Altimeter";
+
+// clang-format off
+const knob_row knob_rows[] = {
+    {"altimeter_lowers", "Altimeter", 0, inches, 29.92, altimeter_knob.lower, left, KEY_KOHLSMAN_DEC, 0, 29.91},
+    {"altimeter_raises", "Altimeter", 0, inches, 29.92, altimeter_knob.upper, left, KEY_KOHLSMAN_INC, 0, 29.93},
+    {"altimeter_held", "Altimeter", 0, inches, 29.92, altimeter_knob.upper, left, KEY_KOHLSMAN_INC, 0, 30.11, 1},
+    {"altimeter_held_to_the_stop", "Altimeter", 1, inches, 29.92, altimeter_knob.lower, left, KEY_KOHLSMAN_DEC, 0, 27.90, 20},
+    {"attitude_lowers", "Attitude", 0, bars, 0, attitude_knob.lower, left, KEY_ATTITUDE_BARS_POSITION_DEC, 0, -10},
+    {"attitude_raises", "Attitude", 0, bars, -10, attitude_knob.upper, left, KEY_ATTITUDE_BARS_POSITION_INC, 0, 0},
+    {"attitude_held", "Attitude", 1, bars, 0, attitude_knob.upper, left, KEY_ATTITUDE_BARS_POSITION_INC, 0, 100, 0.5},
+    {"attitude_held_past_the_stop", "Attitude", 0, bars, 0, attitude_knob.lower, left, KEY_ATTITUDE_BARS_POSITION_DEC, 0, -200, 5},
+    {"gyro_down_10_from_200", gyro, 0, bug, 200, gyro_knob.lower, right, KEY_HEADING_BUG_SET, 190, 190},
+    {"gyro_up_from_359_wraps", gyro, 0, bug, 359, gyro_knob.upper, left, KEY_HEADING_BUG_SET, 0, 0},
+    {"course_0_down", vor, 0, course, 0, vor_knob.lower, left, KEY_VOR1_SET, 359, 359},
+    {"course_5_down_ten", vor, 0, course, 5, vor_knob.lower, right, KEY_VOR1_SET, 355, 355},
+    {"course_355_up_ten", vor, 1, course, 355, vor_knob.upper, right, KEY_VOR1_SET, 5, 5},
+    {"course_359_up", vor, 0, course, 359, vor_knob.upper, left, KEY_VOR1_SET, 0, 0},
+    {"course_12_7_up", vor, 0, course, 12.7, vor_knob.upper, left, KEY_VOR1_SET, 13, 13},
+    {"card_0_back", adf, 1, card, 0, adf_card_knob.lower, left, KEY_ADF_CARD_DEC, 0, 359},
+    {"card_359_on", adf, 1, card, 359, adf_card_knob.upper, left, KEY_ADF_CARD_INC, 0, 0},
+    {"card_metric_back", adf, 0, card, 20, adf_card_knob.lower, left, 0, 0, 20},
+    {"card_metric_on", adf, 0, card, 20, adf_card_knob.upper, left, 0, 0, 20},
+    // The decision height steps by 10 ft below 300 ft (value 1) and by 50 ft above (value 0).
+    {"decision_height_raise_finely", radio_altimeter, 0, height, ft(250), radio_altimeter_knob.upper, left, KEY_DECISION_HEIGHT_INC, 1, ft(260)},
+    {"decision_height_raise_coarsely", radio_altimeter, 0, height, ft(400), radio_altimeter_knob.upper, left, KEY_DECISION_HEIGHT_INC, 0, ft(450)},
+    {"decision_height_raise_stops", radio_altimeter, 0, height, ft(2500), radio_altimeter_knob.upper, left, 0, 0, ft(2500)},
+    {"decision_height_lower_finely", radio_altimeter, 0, height, ft(250), radio_altimeter_knob.lower, left, KEY_DECISION_HEIGHT_DEC, 1, ft(240)},
+    {"decision_height_lower_coarsely", radio_altimeter, 0, height, ft(300), radio_altimeter_knob.lower, left, KEY_DECISION_HEIGHT_DEC, 0, ft(250)},
+    {"decision_height_lower_stops", radio_altimeter, 0, height, 0, radio_altimeter_knob.lower, left, 0, 0, 0},
+};
+// clang-format on
+
+using KnobClick = panel_table_test<knob_row>;
+
+TEST_P(KnobClick, SendsTheNewSettingWhichTheAircraftTakes) {
+    const knob_row& row = GetParam();
+    auto& placed = panel.place(row.gauge);
+    panel.aircraft().set(row.setting, row.before);
+    frame(placed, row.units);
+    ASSERT_NE(panel.pointer().press(placed, row.point, row.button), nullptr);
+    panel.pointer().hold(row.held);
+    panel.pointer().release();
+    panel.pointer().hold(1.0);  // released: no more steps
+    const auto steps =
+        row.event == 0 ? 0 : 1 + static_cast<std::size_t>(std::lround(18 * row.held));
+    EXPECT_EQ(panel.key_events(),
+              std::vector<bench::key_event>(steps, {row.event, row.value, true}));
+    EXPECT_NEAR(panel.aircraft().token_value(row.setting), row.after, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, KnobClick, ::testing::ValuesIn(knob_rows), row_name);
 
 // ---- Tooltips, and where nothing answers --------------------------------------------------------
 

@@ -1,6 +1,6 @@
-// The altimeter's own rules: the British pointers geared to each other, the pressure discs and
-// their end stops, and the knob that steps the pressure setting through the simulated aircraft.
-// Its faces, metric pointers, failures, clicks and tooltips are rows of the shared tables.
+// The altimeter's own rules: the British pointers geared to each other, and the pressure discs
+// and their end stops. Its faces, metric pointers, failures, knob, clicks and tooltips are rows of
+// the shared tables.
 #include <cmath>
 #include <string>
 #include <utility>
@@ -113,41 +113,6 @@ TEST_F(AltimeterTest, PitotStaticFailureLeavesTheDiscTurning) {
     panel.aircraft().set_failure(FAIL_SYSTEM_PITOT_STATIC, true);
     EXPECT_NEAR(element(frame_at(0, 1500, 30.92), metric_disc).angle, metric_disc_degrees_per_inch,
                 1e-6);
-}
-
-// The knob: the host sends the key events itself (tests/gauges/clicks_test.cpp), the simulated
-// aircraft steps the setting by a hundredth of an inch, and the disc shows it on the next frame.
-TEST_F(AltimeterTest, KnobHalvesStepTheSettingAndTheDiscFollows) {
-    for (const auto& [point, step] :
-         {std::pair{altimeter_knob.lower, -0.01}, std::pair{altimeter_knob.upper, 0.01}}) {
-        frame_at(0, 0);
-        panel.click(altimeter, point);
-        EXPECT_NEAR(setting(), 29.92 + step, 1e-9);
-        panel.run_frames(1);
-        EXPECT_NEAR(element(altimeter, metric_disc).angle, step * metric_disc_degrees_per_inch,
-                    1e-6);
-    }
-}
-
-TEST_F(AltimeterTest, KnobRepeatsWhileHeld) {
-    panel.pointer().press(altimeter, altimeter_knob.upper, bench::mouse_button::left);
-    panel.pointer().hold(1.0);
-    panel.pointer().release();
-    // The click and 18 repetitions in a second.
-    EXPECT_EQ(panel.key_events().size(), 19u);
-    EXPECT_NEAR(setting(), 29.92 + 0.19, 1e-9);
-    panel.pointer().hold(1.0);
-    EXPECT_EQ(panel.key_events().size(), 19u);
-}
-
-TEST_F(AltimeterTest, KnobHeldDownToTheStopLeavesTheDiscThere) {
-    select_units(1);
-    panel.pointer().press(altimeter, altimeter_knob.lower, bench::mouse_button::left);
-    panel.pointer().hold(20.0);
-    panel.pointer().release();
-    EXPECT_NEAR(setting(), 27.90, 1e-9);
-    panel.run_frames(1);
-    EXPECT_NEAR(element(altimeter, british_disc).angle, 180.0, 1e-6);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The attitude indicator's own rules: pitch and bank, the warning flag, the slip ball, the
-// miniature-aircraft bar with its knob, and the knob's clicks through the simulated aircraft.
-// Its faces, clicks and tooltips are rows of the shared tables.
+// The attitude indicator's own rules: pitch and bank, the warning flag, the slip ball, and the
+// miniature-aircraft bar with its knob. Its faces, knob clicks and tooltips are rows of the
+// shared tables.
 #include <cmath>
 #include <string>
 #include <utility>
@@ -129,47 +129,5 @@ TEST_P(AttitudeOnBothFaces, ShowsFlagBallBarAndKnob) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, AttitudeOnBothFaces, ::testing::ValuesIn(both_faces_rows), row_name);
-
-// The bars knob: the host sends the key events itself (tests/gauges/clicks_test.cpp), the simulated
-// aircraft steps the bars position, and bar and knob show it on the next frame.
-class AttitudeKnob : public AttitudeTest {
-  protected:
-    double bars() {
-        return panel.aircraft().token_value(ATTITUDE_BARS_POSITION);
-    }
-};
-
-TEST_F(AttitudeKnob, HalvesStepTheBarsAndBarAndKnobFollow) {
-    for (const auto& [point, bars_after] :
-         {std::pair{attitude_knob.lower, -10.0}, std::pair{attitude_knob.upper, 0.0}}) {
-        frame(0);
-        ASSERT_NE(panel.click(attitude, point), nullptr);
-        EXPECT_DOUBLE_EQ(bars(), bars_after);
-        frame(0);
-        EXPECT_NEAR(reading(bar).shift_y, bars_after * -0.14, 1e-9);
-        EXPECT_NEAR(reading(knob).angle, -90 + bars_after * 180 / 400, 1e-9);
-    }
-}
-
-TEST_F(AttitudeKnob, RepeatsWhileHeld) {
-    panel.pointer().press(attitude, attitude_knob.upper, bench::mouse_button::left);
-    panel.pointer().hold(0.5);
-    panel.pointer().release();
-    // The click and 9 repetitions in half a second.
-    EXPECT_EQ(panel.key_events().size(), 10u);
-    EXPECT_DOUBLE_EQ(bars(), 100);
-    frame(1);
-    EXPECT_NEAR(reading(bar).shift_y, -14, 1e-9);
-}
-
-TEST_F(AttitudeKnob, HeldPastTheStopLeavesTheBarThere) {
-    panel.pointer().press(attitude, attitude_knob.lower, bench::mouse_button::left);
-    panel.pointer().hold(5.0);
-    panel.pointer().release();
-    EXPECT_DOUBLE_EQ(bars(), -200);
-    frame(0);
-    EXPECT_NEAR(reading(bar).shift_y, 28, 1e-9);
-    EXPECT_NEAR(reading(knob).angle, -180, 1e-9);
-}
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The ADF and VOR indicators as the pilot uses them: the knobs' clicks and what the aircraft
-// makes of them, the VOR's flags and lagging bars with the NAV set on and off, and the radio
-// stations' geometry that drives both indicators.
+// The ADF and VOR indicators as the pilot uses them: the VOR's flags and lagging bars with the
+// NAV set on and off, and the radio stations' geometry that drives both indicators. Their knobs
+// are rows of tests/gauges/clicks_test.cpp.
 #include <string>
 
 #include <gtest/gtest.h>
@@ -15,59 +15,6 @@
 namespace {
 
 using namespace testing_support;
-using bench::mouse_button;
-
-// ---- Knob clicks ------------------------------------------------------------------------------
-
-struct knob_row {
-    const char* name;
-    const char* gauge;
-    int units;
-    GAUGE_TOKEN setting;
-    double before;
-    PIXPOINT point;
-    mouse_button button;
-    ID32 event;  // 0: nothing sent
-    UINT32 value;
-    double after;  // the setting once the aircraft has performed the event
-};
-
-constexpr auto left = mouse_button::left;
-constexpr auto right = mouse_button::right;
-constexpr const char* vor = "VOR1_Indicator";
-constexpr const char* adf = "ADF_Indicator";
-constexpr GAUGE_TOKEN course = VOR1_OBI;
-constexpr GAUGE_TOKEN card = ADF_CARD_RADIAL;
-
-const knob_row knob_rows[] = {
-    {"course_0_down", vor, 0, course, 0, vor_knob.lower, left, KEY_VOR1_SET, 359, 359},
-    {"course_5_down_ten", vor, 0, course, 5, vor_knob.lower, right, KEY_VOR1_SET, 355, 355},
-    {"course_355_up_ten", vor, 1, course, 355, vor_knob.upper, right, KEY_VOR1_SET, 5, 5},
-    {"course_359_up", vor, 0, course, 359, vor_knob.upper, left, KEY_VOR1_SET, 0, 0},
-    {"course_12_7_up", vor, 0, course, 12.7, vor_knob.upper, left, KEY_VOR1_SET, 13, 13},
-    {"card_0_back", adf, 1, card, 0, adf_card_knob.lower, left, KEY_ADF_CARD_DEC, 0, 359},
-    {"card_359_on", adf, 1, card, 359, adf_card_knob.upper, left, KEY_ADF_CARD_INC, 0, 0},
-    {"card_metric_back", adf, 0, card, 20, adf_card_knob.lower, left, 0, 0, 20},
-    {"card_metric_on", adf, 0, card, 20, adf_card_knob.upper, left, 0, 0, 20},
-};
-
-using KnobClick = panel_table_test<knob_row>;
-
-TEST_P(KnobClick, SendsTheNewSettingWhichTheAircraftTakes) {
-    const knob_row& row = GetParam();
-    auto& placed = panel.place(row.gauge);
-    panel.aircraft().set(row.setting, row.before);
-    frame(placed, row.units);
-    ASSERT_NE(panel.click(placed, row.point, row.button), nullptr);
-    std::vector<bench::key_event> expected;
-    if (row.event != 0) {
-        expected.push_back({row.event, row.value, true});
-    }
-    EXPECT_EQ(panel.key_events(), expected);
-    EXPECT_DOUBLE_EQ(panel.aircraft().token_value(row.setting), row.after);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, KnobClick, ::testing::ValuesIn(knob_rows), row_name);
 
 // ---- The VOR indicator's flags, bars and pointer ------------------------------------------------
 
@@ -107,7 +54,7 @@ using VorIndication = panel_table_test<vor_row>;
 
 TEST_P(VorIndication, FollowsTheReceiverWhileTheSetIsOn) {
     const vor_row& row = GetParam();
-    auto& placed = panel.place(vor);
+    auto& placed = panel.place("VOR1_Indicator");
     frame(placed, 0);  // with the set off: the bars start from the centre
     if (row.nav_on) {
         switch_on("Old_NAV");
@@ -160,7 +107,7 @@ TEST_P(StationGeometry, ReceiversReportTheStationFromTheAircraftsPosition) {
     bench::simulated_aircraft aircraft;
     aircraft.set(PLANE_HEADING_DEGREES_GYRO, row.heading);
     aircraft.set(ALT_FROM_BAROMETRIC_PRESSURE, row.feet);
-    aircraft.set(course, row.course);
+    aircraft.set(VOR1_OBI, row.course);
     aircraft.set(NAV1_FREQUENCY, row.nav_frequency);
     aircraft.set(ADF_FREQUENCY, row.adf_frequency);
     bench::navigation_stations_system stations(row.aircraft);
