@@ -26,42 +26,29 @@ struct face_row {
 
 // Both vertical speed needles read the speed, hidden or not; the attitude indicator's ring is
 // one icon whose second image is the British ring.
+// clang-format off
 const face_row face_rows[] = {
-    {"Airspeed",
-     {{AIRSPEED, 120}},
-     {{BMP_AIRSPEED_METRIC_NEEDLE, 1}},
+    {"Airspeed", {{AIRSPEED, 120}}, {{BMP_AIRSPEED_METRIC_NEEDLE, 1}},
      {{BMP_AIRSPEED_BRITISH_FACE, 1}, {BMP_AIRSPEED_BRITISH_NEEDLE, 1}}},
     {"Vertical_Speed", {{VERTICAL_SPEED, 2000}}, {}, {{BMP_VERTICAL_SPEED_BRITISH_FACE, 1}}, 2000},
-    {"Altimeter",
-     {{ALT_FROM_BAROMETRIC_PRESSURE, 3456}},
-     {{BMP_ALTIMETER_METRIC_DISC, 1},
-      {BMP_ALTIMETER_METRES_POINTER, 1},
-      {BMP_ALTIMETER_SLOW_POINTER, 1}},
-     {{BMP_ALTIMETER_BRITISH_FACE, 1},
-      {BMP_ALTIMETER_BRITISH_DISC, 1},
-      {BMP_ALTIMETER_TEN_THOUSANDS_POINTER, 1},
-      {BMP_ALTIMETER_THOUSANDS_POINTER, 1},
-      {BMP_ALTIMETER_HUNDREDS_POINTER, 1}}},
-    {"Attitude",
-     {{ATTITUDE_INDICATOR_PITCH_DEGREES, 10}, {PP_ATTITUDE, 1}},
+    {"Altimeter", {{ALT_FROM_BAROMETRIC_PRESSURE, 3456}},
+     {{BMP_ALTIMETER_METRIC_DISC, 1}, {BMP_ALTIMETER_METRES_POINTER, 1}, {BMP_ALTIMETER_SLOW_POINTER, 1}},
+     {{BMP_ALTIMETER_BRITISH_FACE, 1}, {BMP_ALTIMETER_BRITISH_DISC, 1}, {BMP_ALTIMETER_TEN_THOUSANDS_POINTER, 1},
+      {BMP_ALTIMETER_THOUSANDS_POINTER, 1}, {BMP_ALTIMETER_HUNDREDS_POINTER, 1}}},
+    {"Attitude", {{ATTITUDE_INDICATOR_PITCH_DEGREES, 10}, {PP_ATTITUDE, 1}},
      {{BMP_ATTITUDE_METRIC_SPHERE, 1}, {BMP_ATTITUDE_METRIC_RING, 1}},
      {{BMP_ATTITUDE_BRITISH_SPHERE, 1}, {BMP_ATTITUDE_BRITISH_RING, 1}}},
-    {"ADF_Indicator",
-     {{ADF_NEEDLE, 30}},
-     {{BMP_ADF_METRIC_NEEDLE, 1}},
+    {"ADF_Indicator", {{ADF_NEEDLE, 30}}, {{BMP_ADF_METRIC_NEEDLE, 1}},
      {{BMP_ADF_BRITISH_NEEDLE, 1}, {BMP_ADF_CARD_KNOB, 1}}},
-    {"Magnetic_Compass",
-     {{WHISKEY_COMPASS_DEGREES, 120}},
-     {{BMP_COMPASS_METRIC_STRIP, 1}},
+    {"Magnetic_Compass", {{WHISKEY_COMPASS_DEGREES, 120}}, {{BMP_COMPASS_METRIC_STRIP, 1}},
      {{BMP_COMPASS_BRITISH_STRIP, 1}}},
-    {"Directionnal_Gyro",
-     {{PLANE_HEADING_DEGREES_GYRO, 120}},
-     {{BMP_GYRO_METRIC_CARD, 1}, {BMP_GYRO_METRIC_ARROW, 1}},
+    {"Directionnal_Gyro", {{PLANE_HEADING_DEGREES_GYRO, 120}}, {{BMP_GYRO_METRIC_CARD, 1}, {BMP_GYRO_METRIC_ARROW, 1}},
      {{BMP_GYRO_BRITISH_CARD, 1}, {BMP_GYRO_BRITISH_POINTER, 1}}},
     {"Radio_Altimeter", {{DECISION_HEIGHT, 60}}, {}, {{BMP_RADIO_ALTIMETER_BRITISH_FACE, 1}}},
     {"Off_Text_Switch", {}, {}, {{BMP_OFF_PLATE_ENGLISH, 1}}},
     {"On_Text_Switch", {}, {}, {{BMP_ON_PLATE_ENGLISH, 1}}},
 };
+// clang-format on
 
 using UnitsFace = panel_table_test<face_row>;
 
@@ -113,13 +100,14 @@ struct units_control_row {
 };
 
 // The plates without sound are rows of tests/gauges/controls/switches_test.cpp.
+// clang-format off
 const units_control_row units_controls[] = {
     {"Vertical_Speed", "Vertical_Speed", units_screw, std::nullopt},
     {"Off_Text_Switch", "Off_Text_Switch", plate_middle, std::nullopt},
     {"On_Text_Switch", "On_Text_Switch", plate_middle, std::nullopt},
-    {"Vertical_Speed_without_sound", "Vertical_Speed", units_screw,
-     platform_control::call::IDirectSound_CreateSoundBuffer},
+    {"Vertical_Speed_without_sound", "Vertical_Speed", units_screw, platform_control::call::IDirectSound_CreateSoundBuffer},
 };
+// clang-format on
 
 using UnitsControl = panel_table_test<units_control_row>;
 
