@@ -32,8 +32,6 @@ constexpr double full_tank = 8388608;
 constexpr const char* travel_lever_gauge = "Flaps_Lever";
 constexpr const char* step_lever_gauge = "42";
 
-using settings = std::vector<std::pair<GAUGE_TOKEN, double>>;
-
 // ---- Each lamp and lever at and around its thresholds ---------------------------------------
 
 // A variable set by hand, and the image the icon shows on the next frame (-1: none).
@@ -92,9 +90,7 @@ using LampThreshold = panel_table_test<threshold_row>;
 
 TEST_P(LampThreshold, ShowsItsIcon) {
     const threshold_row& row = GetParam();
-    for (const auto& [token, value] : row.set) {
-        panel.aircraft().set(token, value);
-    }
+    set(row.set);
     auto& placed = panel.place(row.gauge);
     for (const threshold_case& c : row.cases) {
         panel.aircraft().set(c.token, c.value);

@@ -5,6 +5,7 @@
 // tests/gauges/clicks_test.cpp, knob angles rows of tests/gauges/dial_needles_test.cpp.
 #include <algorithm>
 #include <limits>
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -18,15 +19,12 @@
 namespace {
 
 using namespace testing_support;
-using token_values = std::vector<std::pair<GAUGE_TOKEN, double>>;
+using token_values = settings;
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 
 std::vector<ID32> events_sent(const bench::session& panel) {
-    std::vector<ID32> sent;
-    for (const auto& e : panel.key_events()) {
-        sent.push_back(e.event);
-    }
-    return sent;
+    const auto events = panel.key_events() | std::views::transform(&bench::key_event::event);
+    return {events.begin(), events.end()};
 }
 
 // The packed frequencies and codes of the sets.
@@ -40,19 +38,17 @@ const auto adf = [](double a, double e) {
 // ---- Figures shown -------------------------------------------------------------------------
 
 // The figures of each set: its drums, then its knobs.
-const std::vector<element_role> com_figures = {
-    BMP_COM_CHANNEL_DIGITS, role::com_tenths_drum, role::com_units_drum, BMP_COM_TENS_DIGITS,
-    BMP_COM_LEADING_ONE,    BMP_COM_KHZ_KNOB,      BMP_COM_MHZ_KNOB};
-const std::vector<element_role> nav_figures = {
-    role::nav_hundredths_drum, role::nav_tenths_drum, role::nav_units_drum, BMP_NAV_TENS_DIGITS,
-    BMP_NAV_LEADING_ONE,       BMP_NAV_KHZ_KNOB,      BMP_NAV_MHZ_KNOB};
-const std::vector<element_role> adf_figures = {
-    role::adf_units_drum,  role::adf_tens_drum, role::adf_hundreds_drum, BMP_ADF_THOUSANDS_0,
-    BMP_ADF_HUNDREDS_KNOB, BMP_ADF_TENS_KNOB,   BMP_ADF_UNITS_KNOB};
-const std::vector<element_role> xpdr_figures = {
-    role::xpdr_units_knob,     role::xpdr_tens_knob,     role::xpdr_hundreds_knob,
-    role::xpdr_thousands_knob, role::xpdr_units_drum,    role::xpdr_tens_drum,
-    role::xpdr_hundreds_drum,  role::xpdr_thousands_drum};
+// clang-format off
+const std::vector<element_role> com_figures = {BMP_COM_CHANNEL_DIGITS, role::com_tenths_drum, role::com_units_drum,
+                                               BMP_COM_TENS_DIGITS, BMP_COM_LEADING_ONE, BMP_COM_KHZ_KNOB, BMP_COM_MHZ_KNOB};
+const std::vector<element_role> nav_figures = {role::nav_hundredths_drum, role::nav_tenths_drum, role::nav_units_drum,
+                                               BMP_NAV_TENS_DIGITS, BMP_NAV_LEADING_ONE, BMP_NAV_KHZ_KNOB, BMP_NAV_MHZ_KNOB};
+const std::vector<element_role> adf_figures = {role::adf_units_drum, role::adf_tens_drum, role::adf_hundreds_drum,
+                                               BMP_ADF_THOUSANDS_0, BMP_ADF_HUNDREDS_KNOB, BMP_ADF_TENS_KNOB, BMP_ADF_UNITS_KNOB};
+const std::vector<element_role> xpdr_figures = {role::xpdr_units_knob, role::xpdr_tens_knob, role::xpdr_hundreds_knob,
+                                                role::xpdr_thousands_knob, role::xpdr_units_drum, role::xpdr_tens_drum,
+                                                role::xpdr_hundreds_drum, role::xpdr_thousands_drum};
+// clang-format on
 
 struct figures_row {
     std::string name;
@@ -62,6 +58,7 @@ struct figures_row {
     std::vector<double> figures;  // one for each element shown
 };
 
+// clang-format off
 const figures_row figures_rows[] = {
     {"COM_123_45", "Old_COM", com(0x2345), &com_figures, {5, 4, 3, 2, 0, 45, 123}},
     {"COM_118_00", "Old_COM", com(0x1800), &com_figures, {0, 0, 8, 1, 0, 0, 118}},
@@ -74,15 +71,14 @@ const figures_row figures_rows[] = {
     {"XPDR_7700", "Old_XPDR", xpdr(0x7700), &xpdr_figures, {0, 0, 7, 7, 0, 0, 7, 7}},
     {"XPDR_0017", "Old_XPDR", xpdr(0x0017), &xpdr_figures, {7, 1, 0, 0, 7, 1, 0, 0}},
 };
+// clang-format on
 
 using RadioFigures = panel_table_test<figures_row>;
 
 TEST_P(RadioFigures, ShowTheHostsPackedValue) {
     const figures_row& row = GetParam();
     auto& placed = panel.place(row.gauge);
-    for (const auto& [token, value] : row.tokens) {
-        panel.aircraft().set(token, value);
-    }
+    set(row.tokens);
     frame(placed, 0);
     ASSERT_EQ(row.shown->size(), row.figures.size());
     for (std::size_t i = 0; i < row.figures.size(); ++i) {
@@ -197,9 +193,7 @@ TEST_P(RadioKnob, SendsItsEventOnlyWhileOnAndWithinItsLimit) {
     auto& placed = row.on ? switch_on(row.gauge) : panel.place(row.gauge);
     const std::size_t plays = recorder.plays.size();
     for (const knob_case& c : row.cases) {
-        for (const auto& [token, value] : c.tokens) {
-            panel.aircraft().set(token, value);
-        }
+        set(c.tokens);
         frame(placed, 0);
         panel.clear_key_events();
         ASSERT_NE(panel.click(placed, c.point), nullptr);

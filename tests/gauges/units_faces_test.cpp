@@ -18,7 +18,7 @@ using namespace testing_support;
 
 struct face_row {
     const char* name;
-    std::vector<std::pair<GAUGE_TOKEN, double>> set;  // the aircraft's variables, by hand
+    settings set;
     bitmap_counts metric_only;
     bitmap_counts british_only;
     double hidden_value = 0;  // what a hidden element reads on every axis
@@ -56,9 +56,7 @@ using UnitsFace = panel_table_test<face_row>;
 TEST_P(UnitsFace, ShowsTheBitmapsOfTheUnitsModeFromTheNextFrame) {
     const face_row& row = GetParam();
     auto& placed = panel.place(row.name);
-    for (const auto& [token, value] : row.set) {
-        panel.aircraft().set(token, value);
-    }
+    set(row.set);
     bitmap_counts shown[2];
     for (int units : {1, 0}) {
         shown[units] = bitmaps_shown(frame(placed, units));

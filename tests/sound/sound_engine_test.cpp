@@ -39,21 +39,20 @@ const wave_row wave_rows[] = {
 
 using ModuleWave = panel_table_test<wave_row>;
 
-TEST_P(ModuleWave, PlaysOnceARequestFromABufferOfItsFormatBoundToTheHostWindow) {
+// Played again, the buffer only plays again: it is not rewound. The device it is bound to is
+// rows of HostWindow below.
+TEST_P(ModuleWave, PlaysOnceARequestFromABufferOfItsFormat) {
     const wave_row& row = GetParam();
-    platform_control::close_windows(platform_control::default_window_class);
-    HWND window = platform_control::open_window(platform_control::default_window_class);
     auto& placed = panel.place(row.gauge);
-    const unsigned rewinds =
-        platform_control::call_count(call::IDirectSoundBuffer_SetCurrentPosition);
+    const auto rewinds = [] {
+        return platform_control::call_count(call::IDirectSoundBuffer_SetCurrentPosition);
+    };
+    const unsigned before = rewinds();
     if (row.click) {
         panel.click(placed, *row.click);
         panel.click(placed, *row.click);
     } else {
-        panel.aircraft().set(AIRSPEED, 120);
-        panel.aircraft().set(RADIO_HEIGHT, 40);
-        panel.aircraft().set(TURB_ENGINE_1_N2, 95);
-        panel.aircraft().set(GEAR_POS_NOSE, 0);
+        set({{AIRSPEED, 120}, {RADIO_HEIGHT, 40}, {TURB_ENGINE_1_N2, 95}, {GEAR_POS_NOSE, 0}});
         panel.run_frames(2);
     }
     ASSERT_EQ(recorder.plays.size(), 2u);
@@ -64,8 +63,7 @@ TEST_P(ModuleWave, PlaysOnceARequestFromABufferOfItsFormatBoundToTheHostWindow) 
         EXPECT_EQ(play.samples.size(), row.bytes);
         EXPECT_EQ(play.buffer, recorder.plays[0].buffer);
     }
-    // Playing again only plays again: the buffer is not rewound.
-    EXPECT_EQ(platform_control::call_count(call::IDirectSoundBuffer_SetCurrentPosition), rewinds);
+    EXPECT_EQ(rewinds(), before);
     const auto buffer = platform_control::describe_buffer(recorder.plays[0].buffer);
     ASSERT_TRUE(buffer.has_value());
     EXPECT_EQ(buffer->plays, 2u);
@@ -77,7 +75,6 @@ TEST_P(ModuleWave, PlaysOnceARequestFromABufferOfItsFormatBoundToTheHostWindow) 
     EXPECT_EQ(buffer->format.nChannels, 1);
     EXPECT_EQ(buffer->format.nSamplesPerSec, row.rate);
     EXPECT_EQ(buffer->format.wBitsPerSample, row.bits);
-    EXPECT_TRUE(platform_control::device_window(buffer->device) == window);
 }
 
 INSTANTIATE_TEST_SUITE_P(Waves, ModuleWave, ::testing::ValuesIn(wave_rows), row_name);
@@ -222,7 +219,8 @@ struct failing_step {
 using FailingStep = panel_table_test<failing_step>;
 
 // A switch installed, then a plate whose installation fails at the step: from then on no gauge
-// sounds, both go on working, and a later installation makes its device but loads nothing.
+// sounds (they go on working: tests/gauges/controls/switches_test.cpp), and a later installation
+// makes its device but loads nothing.
 TEST_P(FailingStep, SilencesEveryGaugeForGood) {
     const failing_step& s = GetParam();
     auto& battery = panel.place("Battery_Switch");
@@ -240,10 +238,6 @@ TEST_P(FailingStep, SilencesEveryGaugeForGood) {
 
     panel.click(battery, switch_middle);
     panel.click(plate, plate_middle);
-    panel.run_frames(1);
-    EXPECT_EQ(panel.aircraft().token_value(MASTER_BATTERY), 1.0);
-    EXPECT_EQ(bench::shown_units_mode(panel), bench::units_mode_choice::british);
-
     const unsigned devices = platform_control::call_count(call::DirectSoundCreate);
     const unsigned buffers = platform_control::call_count(call::IDirectSound_CreateSoundBuffer);
     panel.click(panel.place("Beacon_Lights_Switch"), switch_middle);

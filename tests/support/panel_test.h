@@ -7,6 +7,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -18,8 +20,16 @@
 
 namespace testing_support {
 
+// Variables of the simulated aircraft and the values a test sets by hand, in order.
+using settings = std::vector<std::pair<GAUGE_TOKEN, double>>;
+
 class panel_test : public ::testing::Test {
   protected:
+    void set(const settings& values) {
+        for (const auto& [token, value] : values) {
+            panel.aircraft().set(token, value);
+        }
+    }
     // The units mode through a units plate: 0 metric, 1 British.
     void select_units(int units) {
         bench::select_units(panel, units == 0 ? bench::units_mode_choice::metric
