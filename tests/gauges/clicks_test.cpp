@@ -3,12 +3,7 @@
 // answers. A new gauge adds rows to these tables.
 #include <cmath>
 #include <optional>
-#include <string>
-#include <vector>
 
-#include <gtest/gtest.h>
-
-#include "frame/tokens.h"
 #include "tests/support/gauge_rows.h"
 #include "tests/support/panel_test.h"
 

@@ -7,14 +7,8 @@
 #include <cmath>
 #include <limits>
 #include <optional>
-#include <string>
-#include <vector>
 
-#include <gtest/gtest.h>
-
-#include "frame/tokens.h"
 #include "tests/support/dial_angles.h"
-#include "tests/support/gauge_elements.h"
 #include "tests/support/panel_test.h"
 
 namespace {

@@ -2,14 +2,8 @@
 // read at installation, the volt-ammeter's selector, the chronometer over a run of frames and
 // clicks, the throttle set from the height of a click or a drag, and the engine behind them.
 #include <cmath>
-#include <vector>
-
-#include <gtest/gtest.h>
 
 #include "bench/aircraft/simulated_aircraft.h"
-#include "frame/key_events.h"
-#include "frame/tokens.h"
-#include "tests/support/gauge_elements.h"
 #include "tests/support/panel_test.h"
 
 namespace {

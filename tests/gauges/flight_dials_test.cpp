@@ -3,15 +3,8 @@
 // power switch, decision-height knob and lamp.
 #include <cmath>
 #include <optional>
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
 
 #include "bench/render/gauge_renderer.h"
-#include "frame/key_events.h"
-#include "frame/tokens.h"
-#include "tests/support/gauge_elements.h"
 #include "tests/support/images.h"
 #include "tests/support/panel_test.h"
 
@@ -21,82 +14,63 @@ using namespace testing_support;
 
 constexpr double metres_per_foot = 1 / 3.28084;
 
+using FlightDial = panel_test;
+
 // ---- Directional gyro ------------------------------------------------------------------------
-
-struct card_row {
-    const char* name;
-    int units;
-    double heading;
-};
-
-const card_row card_rows[] = {
-    {"metric_0", 0, 0},  {"metric_90", 0, 90},  {"metric_180", 0, 180},  {"metric_270", 0, 270},
-    {"british_0", 1, 0}, {"british_90", 1, 90}, {"british_180", 1, 180}, {"british_270", 1, 270},
-};
-
-using GyroCard = panel_table_test<card_row>;
 
 // The card of the mode turns counter-clockwise by the heading, bringing the heading to the top
 // index; the British pointer turns with it and points where the card carries the course, while
 // the metric arrow stays at the course on the case.
-TEST_P(GyroCard, TurnsWithTheHeadingAndCarriesTheCourse) {
-    const card_row& row = GetParam();
+TEST_F(FlightDial, GyroCardTurnsWithTheHeadingAndCarriesTheCourse) {
     constexpr double course = 45;
     auto& gyro = panel.place("Directionnal_Gyro");
-    panel.aircraft().set(PLANE_HEADING_DEGREES_GYRO, row.heading);
     panel.aircraft().set(HSI_DESIRED_HEADING_NEEDLE, course);
-    frame(gyro, row.units);
-    const auto& card = element(gyro, row.units == 0 ? BMP_GYRO_METRIC_CARD : BMP_GYRO_BRITISH_CARD);
-    const auto& course_needle =
-        element(gyro, row.units == 0 ? BMP_GYRO_METRIC_ARROW : BMP_GYRO_BRITISH_POINTER);
-    ASSERT_TRUE(card.drawn());
-    EXPECT_DOUBLE_EQ(card.angle, -row.heading);
-    // Screen angles from pointing right: the card's course mark, and the course on the case.
-    const double course_on_card = course - 90.0 + card.angle;
-    const double pointed = row.units == 0 ? course - 90.0 : course_on_card;
-    EXPECT_NEAR(std::remainder(course_needle.angle - pointed, 360.0), 0, 1e-6);
+    for (int units : {0, 1}) {
+        for (double heading : {0, 90, 180, 270}) {
+            SCOPED_TRACE(testing::Message() << "units " << units << ", heading " << heading);
+            panel.aircraft().set(PLANE_HEADING_DEGREES_GYRO, heading);
+            frame(gyro, units);
+            const auto& card =
+                element(gyro, units == 0 ? BMP_GYRO_METRIC_CARD : BMP_GYRO_BRITISH_CARD);
+            const auto& course_needle =
+                element(gyro, units == 0 ? BMP_GYRO_METRIC_ARROW : BMP_GYRO_BRITISH_POINTER);
+            ASSERT_TRUE(card.drawn());
+            EXPECT_DOUBLE_EQ(card.angle, -heading);
+            // Screen angles from pointing right: the card's course mark, the course on the case.
+            const double pointed = course - 90.0 + (units == 0 ? 0 : card.angle);
+            EXPECT_NEAR(std::remainder(course_needle.angle - pointed, 360.0), 0, 1e-6);
+        }
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, GyroCard, ::testing::ValuesIn(card_rows), row_name);
 
 // ---- Magnetic compass --------------------------------------------------------------------------
 
-class CompassWindow : public panel_test {
-  protected:
+// North shows the same under the lubber line from either end of the strip, and the strip moves
+// on both sides of it.
+TEST_F(FlightDial, CompassWrapsThroughNorthOnBothStrips) {
+    auto& compass = panel.place("Magnetic_Compass");
+    bench::render::gauge_renderer renderer(compass, panel.module().handle());
     // The window's pixels at a heading.
-    std::vector<std::uint32_t> window_at(double heading, int units) {
-        if (!renderer_) {
-            placed_ = &panel.place("Magnetic_Compass");
-            renderer_.emplace(*placed_, panel.module().handle());
-        }
-        select_units(units);
+    const auto window_at = [&](double heading) {
         panel.aircraft().set(WHISKEY_COMPASS_DEGREES, heading);
         panel.run_frames(1);
-        cairo_surface_t* image = renderer_->draw({});
+        cairo_surface_t* image = renderer.draw({});
         std::vector<std::uint32_t> pixels;
         for (int y = 30; y < 75; ++y) {
             for (int x = 10; x < 100; ++x) {
-                const auto p = testing_support::pixel_at(image, x, y);
+                const auto p = pixel_at(image, x, y);
                 pixels.push_back(static_cast<std::uint32_t>(p.r << 16 | p.g << 8 | p.b));
             }
         }
         return pixels;
-    }
-
-  private:
-    bench::gauge_placement* placed_ = nullptr;
-    std::optional<bench::render::gauge_renderer> renderer_;
-};
-
-// North shows the same under the lubber line from either end of the strip, and the strip moves
-// on both sides of it.
-TEST_F(CompassWindow, WrapsThroughNorthOnBothStrips) {
+    };
     for (int units : {0, 1}) {
-        const auto north = window_at(0, units);
-        EXPECT_EQ(window_at(360, units), north) << "units " << units;
-        EXPECT_NE(window_at(2, units), north) << "units " << units;
-        EXPECT_NE(window_at(358, units), north) << "units " << units;
-        EXPECT_NE(window_at(358, units), window_at(2, units)) << "units " << units;
+        select_units(units);
+        const auto north = window_at(0);
+        EXPECT_EQ(window_at(360), north) << "units " << units;
+        EXPECT_NE(window_at(2), north) << "units " << units;
+        EXPECT_NE(window_at(358), north) << "units " << units;
+        EXPECT_NE(window_at(358), window_at(2)) << "units " << units;
     }
 }
 
@@ -108,8 +82,6 @@ struct g_step {
     double lowest;  // where the memory hands stand, in g
     double highest;
 };
-
-using FlightDial = panel_test;
 
 // From load: the hands spread from 0 g; a reset brings them under the pointer; each keeps its
 // extreme over the frames that follow until the next reset.

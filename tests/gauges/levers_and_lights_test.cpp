@@ -5,15 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <string>
-#include <utility>
-#include <vector>
 
-#include <gtest/gtest.h>
-
-#include "frame/key_events.h"
-#include "frame/tokens.h"
-#include "tests/support/gauge_elements.h"
 #include "tests/support/panel_test.h"
 
 namespace {

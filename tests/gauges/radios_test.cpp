@@ -6,14 +6,7 @@
 #include <algorithm>
 #include <limits>
 #include <ranges>
-#include <string>
-#include <vector>
 
-#include <gtest/gtest.h>
-
-#include "frame/key_events.h"
-#include "frame/tokens.h"
-#include "tests/support/gauge_elements.h"
 #include "tests/support/panel_test.h"
 
 namespace {

@@ -2,14 +2,7 @@
 // controls that turn the mode over for every dial. A new gauge adds a row: the bitmaps only its
 // metric face shows and those only its British face shows; everything else shows alike.
 #include <optional>
-#include <string>
-#include <utility>
-#include <vector>
 
-#include <gtest/gtest.h>
-
-#include "frame/tokens.h"
-#include "tests/support/gauge_elements.h"
 #include "tests/support/panel_test.h"
 
 namespace {

@@ -4,16 +4,8 @@
 #include "panels/parameters.h"
 
 #include <optional>
-#include <string>
-#include <utility>
-#include <vector>
 
-#include <gtest/gtest.h>
-
-#include "bench/host/session.h"
 #include "frame/help_ids.h"
-#include "frame/key_events.h"
-#include "resources/resource_ids.h"
 #include "tests/support/panel_test.h"
 
 namespace {

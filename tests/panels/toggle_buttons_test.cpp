@@ -3,12 +3,7 @@
 // clicks and tooltips are rows of tests/gauges/clicks_test.cpp.
 #include <algorithm>
 #include <iterator>
-#include <string>
-#include <vector>
 
-#include <gtest/gtest.h>
-
-#include "bench/host/session.h"
 #include "tests/support/gauge_rows.h"
 #include "tests/support/panel_test.h"
 

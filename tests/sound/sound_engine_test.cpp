@@ -5,13 +5,7 @@
 // failing in turn, which silences the whole module for good while its gauges go on working.
 #include <algorithm>
 #include <optional>
-#include <string>
-#include <vector>
 
-#include <gtest/gtest.h>
-
-#include "frame/tokens.h"
-#include "resources/resource_ids.h"
 #include "tests/support/panel_test.h"
 #include "tests/support/scratch_module.h"
 

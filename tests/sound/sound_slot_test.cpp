@@ -2,9 +2,6 @@
 // gauge, filled at installation, left alone by frames, emptied at removal, and shared by every
 // placement of a gauge.
 #include <set>
-#include <vector>
-
-#include <gtest/gtest.h>
 
 #include "tests/support/gauge_rows.h"
 #include "tests/support/panel_test.h"

@@ -2,7 +2,8 @@
 // afresh for the test, so that each test starts from the module's state at load (and leaves
 // nothing behind when the session unloads it), with every play of a sound recorded. The pilot
 // sets the units mode and switches the radio sets on by clicking them, as in the cockpit. Tables
-// of rows derive from panel_table_test.
+// of rows derive from panel_table_test. With it come the names a panel test reads: tokens, key
+// events, bitmaps, the gauges' elements and click points.
 #pragma once
 
 #include <string>
@@ -14,7 +15,11 @@
 
 #include "bench/host/session.h"
 #include "bench/pilot/units_selection.h"
+#include "frame/key_events.h"
+#include "frame/tokens.h"
+#include "resources/resource_ids.h"
 #include "tests/support/click_points.h"
+#include "tests/support/gauge_elements.h"
 #include "tests/support/module_under_test.h"
 #include "tests/support/sound_recorder.h"
 

@@ -4,19 +4,14 @@
 #include "bench/pilot/units_selection.h"
 
 #include <algorithm>
-#include <string>
 
-#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include "bench/cli/aircraft_settings.h"
 #include "bench/host/bench_error.h"
-#include "bench/host/session.h"
 #include "frame/catalog.h"
 #include "frame/host_services.h"
-#include "resources/resource_ids.h"
 #include "tests/support/bench_command.h"
-#include "tests/support/gauge_elements.h"
 #include "tests/support/panel_test.h"
 
 namespace {

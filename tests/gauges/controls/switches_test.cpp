@@ -2,12 +2,7 @@
 // simulated aircraft turns over on a click, and the switch panel working on without sound. Their
 // clicks, sounds and tooltips are rows of tests/gauges/clicks_test.cpp.
 #include <limits>
-#include <string>
-#include <vector>
 
-#include <gtest/gtest.h>
-
-#include "tests/support/gauge_elements.h"
 #include "tests/support/gauge_rows.h"
 #include "tests/support/panel_test.h"
 

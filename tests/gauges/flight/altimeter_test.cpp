@@ -2,13 +2,7 @@
 // and their end stops. Its faces, metric pointers, failures, knob, clicks and tooltips are rows of
 // the shared tables.
 #include <cmath>
-#include <string>
-#include <utility>
 
-#include <gtest/gtest.h>
-
-#include "frame/tokens.h"
-#include "tests/support/gauge_elements.h"
 #include "tests/support/panel_test.h"
 
 namespace {

@@ -1,15 +1,9 @@
 // The ADF and VOR indicators as the pilot uses them: the VOR's flags and lagging bars with the
 // NAV set on and off, and the radio stations' geometry that drives both indicators. Their knobs
 // are rows of tests/gauges/clicks_test.cpp.
-#include <string>
-
-#include <gtest/gtest.h>
 
 #include "bench/aircraft/navigation_stations_system.h"
 #include "bench/aircraft/simulated_aircraft.h"
-#include "frame/key_events.h"
-#include "frame/tokens.h"
-#include "tests/support/gauge_elements.h"
 #include "tests/support/panel_test.h"
 
 namespace {

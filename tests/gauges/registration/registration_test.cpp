@@ -4,12 +4,8 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
-#include <string>
-
-#include <gtest/gtest.h>
 
 #include "bench/host/element_records.h"
-#include "tests/support/gauge_elements.h"
 #include "tests/support/panel_test.h"
 
 namespace {
