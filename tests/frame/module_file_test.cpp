@@ -4,18 +4,10 @@
 #include <fstream>
 #include <set>
 #include <sstream>
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
 
 #include "bench/host/host_services.h"
-#include "bench/pilot/units_selection.h"
 #include "tests/support/bench_command.h"
-#include "tests/support/click_points.h"
-#include "tests/support/gauge_elements.h"
-#include "tests/support/module_under_test.h"
-#include "tests/support/sound_recorder.h"
+#include "tests/support/panel_test.h"
 
 namespace {
 
@@ -66,18 +58,12 @@ TEST(ModuleFile, ExportsLinkageImportTableAndResourcesAndNothingElse) {
 
 TEST(ModuleFile, CatalogFollowsThePublishedOrderAndEndsWithNull) {
     const auto module = module_file();
-    const auto gauges = module.gauges();
-    ASSERT_FALSE(gauges.empty());
-    EXPECT_TRUE(module.linkage().gauge_header_ptr[gauges.size()] == nullptr);
-    // Every gauge built so far stands in published order.
-    std::size_t next = 0;
-    for (const GAUGEHDR* gauge : gauges) {
-        while (next < published_catalog.size() && published_catalog[next] != gauge->gauge_name) {
-            ++next;
-        }
-        ASSERT_LT(next, published_catalog.size()) << gauge->gauge_name << " is out of order";
-        ++next;
+    std::vector<std::string> names;
+    for (const GAUGEHDR* gauge : module.gauges()) {
+        names.emplace_back(gauge->gauge_name);
     }
+    EXPECT_EQ(names, published_catalog);
+    EXPECT_TRUE(module.linkage().gauge_header_ptr[names.size()] == nullptr);
 }
 
 TEST(ModuleFile, HostFillsTheImportTableWithItsServiceTable) {

@@ -8,7 +8,7 @@
 #include <limits>
 #include <optional>
 
-#include "tests/support/dial_angles.h"
+#include "bench/host/needle_angles.h"
 #include "tests/support/panel_test.h"
 
 namespace {
@@ -105,7 +105,7 @@ struct pointing {
     double angle = 0;
 
     double from(PIXPOINT pivot) const {
-        return mark ? direction_to(pivot, *mark) : angle;
+        return mark ? bench::direction_degrees(pivot, *mark) : angle;
     }
 };
 
@@ -121,8 +121,8 @@ constexpr condition failed(FAILURE_KEY key) {
 }
 // The accelerometer's +10 g mark, a step of 225 degrees clockwise from 0 g, and the top of the
 // radio altimeter's metric set-point scale, past a full turn.
-const double ten_g = 360 + direction_to(load.pivot, {61, 202});
-const double set_m_top = 360 + direction_to(set_m.pivot, {188, 263});
+const double ten_g = 360 + bench::direction_degrees(load.pivot, {61, 202});
+const double set_m_top = 360 + bench::direction_degrees(set_m.pivot, {188, 263});
 
 // A value set on the needle's variable before a frame, what the needle reads then (in the
 // face's units; any: not checked) and where it points (any: not checked).
@@ -203,7 +203,7 @@ const needle_row needle_rows[] = {
     {"highest_hand_at_load", &highest, {{624, 624, 270 + (ten_g - 270) / 10}}},
     {"pointer_unpowered", &load, {{3000, 0, 270}}, failed(FAIL_SYSTEM_ELECTRICAL_PANELS)},
     {"set_m", &set_m, {{0, 0, {94, 255}}, {1200, 1200, set_m_top}, {5000, 5000, set_m_top}}},
-    {"set_ft", &set_ft, {{0, 0, {154, 40}}, {ft(2500), ft(2500), 360 + direction_to(set_ft.pivot, {95, 47})}}},
+    {"set_ft", &set_ft, {{0, 0, {154, 40}}, {ft(2500), ft(2500), 360 + bench::direction_degrees(set_ft.pivot, {95, 47})}}},
     {"height_off_at_load_m", &height_m, {{250, 0, {94, 255}}}},
     {"height_off_at_load_ft", &height_ft, {{ft(500), 0, {154, 40}}}},
     {"course_on_the_case", &gyro_arrow, {{90, 90, 0}, {270, 270, 180}}},
