@@ -44,22 +44,19 @@ TEST_P(FuelLitres, NeedleShowsCapacityTimesLevel) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, FuelLitres, ::testing::ValuesIn(litres_rows), row_name);
 
+using EngineGauge = panel_test;
+
 // ---- Volt-ammeter: each click on the selector turns the needle to the other scale -----------
 
-using VoltAmmeter = panel_test;
-
-TEST_F(VoltAmmeter, SelectorSwitchesBetweenAmperesAndVolts) {
+TEST_F(EngineGauge, VoltAmmeterSelectorSwitchesBetweenAmperesAndVolts) {
     auto& placed = panel.place("Volt_Ammeter");
-    panel.aircraft().set(MAIN_BUS_AMPS, 60);
-    panel.aircraft().set(MAIN_BUS_VOLTAGE, 27);
+    set({{MAIN_BUS_AMPS, 60}, {MAIN_BUS_VOLTAGE, 27}});
     for (int click = 0; click < 4; ++click) {
         const bool volts = click % 2 == 1;
         frame(placed, 0);
         EXPECT_EQ(bitmap_shown(element(placed, BMP_METER_SELECTOR_AMPERES)),
-                  volts ? BMP_METER_SELECTOR_VOLTS : BMP_METER_SELECTOR_AMPERES)
-            << click;
-        EXPECT_DOUBLE_EQ(element(placed, BMP_VOLT_AMMETER_NEEDLE).values[0], volts ? 27 * 4 : 60)
-            << click;
+                  volts ? BMP_METER_SELECTOR_VOLTS : BMP_METER_SELECTOR_AMPERES);
+        EXPECT_DOUBLE_EQ(element(placed, BMP_VOLT_AMMETER_NEEDLE).values[0], volts ? 27 * 4 : 60);
         panel.click(placed, volt_ammeter_selector);
     }
 }
@@ -67,46 +64,19 @@ TEST_F(VoltAmmeter, SelectorSwitchesBetweenAmperesAndVolts) {
 // ---- Chronometer: the advance of the running time added up while it runs --------------------
 
 enum class press { none, left, right };
-
-struct chronometer_step {
-    press button;  // clicked before the frame
-    double time;   // the running time (ELAPSED_SECONDS) at the frame
-    double shown;  // seconds on the chronometer's hands
-    int window;    // the bitmap of its state window
-};
-
 constexpr int reset = BMP_CHRONOMETER_WINDOW_RESET, running = BMP_CHRONOMETER_WINDOW_RUNNING,
               stopped = BMP_CHRONOMETER_WINDOW_STOPPED;
 
-class Chronometer : public panel_test {
-  protected:
-    bench::gauge_placement& placed = panel.place("Russian_Timer");
-
-    void run(const std::vector<chronometer_step>& steps) {
-        for (std::size_t i = 0; i < steps.size(); ++i) {
-            const chronometer_step& step = steps[i];
-            if (step.button != press::none) {
-                panel.click(placed, chronometer_button,
-                            step.button == press::left ? bench::mouse_button::left
-                                                       : bench::mouse_button::right);
-            }
-            panel.aircraft().set(ELAPSED_SECONDS, step.time);
-            frame(placed, 0);
-            EXPECT_EQ(bitmap_shown(element(placed, reset)), step.window) << "step " << i;
-            for (int hand : {BMP_CHRONOMETER_HOUR_HAND, BMP_CHRONOMETER_MINUTE_HAND,
-                             BMP_CHRONOMETER_SECOND_HAND}) {
-                EXPECT_DOUBLE_EQ(element(placed, hand).values[0], step.shown) << "step " << i;
-            }
-            // The seconds hand: 6 degrees a second clockwise from straight up.
-            const double seconds_hand = element(placed, BMP_CHRONOMETER_SECOND_HAND).angle;
-            EXPECT_NEAR(std::remainder(seconds_hand - (270 + 6 * step.shown), 360.0), 0, 1e-6)
-                << "step " << i;
-        }
-    }
+// Clicked before the frame, the running time (ELAPSED_SECONDS) at the frame, the seconds on the
+// chronometer's hands, and its state window.
+struct chronometer_step {
+    press button;
+    double time, shown;
+    int window;
 };
 
-TEST_F(Chronometer, CountsWhileRunningAndKeepsItsCountWhileStopped) {
-    run({
+TEST_F(EngineGauge, ChronometerCountsWhileRunningAndKeepsItsCountWhileStopped) {
+    const chronometer_step steps[] = {
         {press::right, 90, 0, reset},  // a right click while reset does nothing
         {press::none, 100, 0, reset},
         {press::left, 100.4, 0, running},  // started at 100
@@ -125,7 +95,26 @@ TEST_F(Chronometer, CountsWhileRunningAndKeepsItsCountWhileStopped) {
         {press::none, 43.5, 3, running},
         {press::left, 50, 3, stopped},
         {press::right, 50, 0, reset},  // reset while stopped
-    });
+    };
+    auto& placed = panel.place("Russian_Timer");
+    for (const chronometer_step& step : steps) {
+        SCOPED_TRACE(step.time);
+        if (step.button != press::none) {
+            panel.click(placed, chronometer_button,
+                        step.button == press::left ? bench::mouse_button::left
+                                                   : bench::mouse_button::right);
+        }
+        panel.aircraft().set(ELAPSED_SECONDS, step.time);
+        frame(placed, 0);
+        EXPECT_EQ(bitmap_shown(element(placed, reset)), step.window);
+        for (int hand : {BMP_CHRONOMETER_HOUR_HAND, BMP_CHRONOMETER_MINUTE_HAND,
+                         BMP_CHRONOMETER_SECOND_HAND}) {
+            EXPECT_DOUBLE_EQ(element(placed, hand).values[0], step.shown);
+        }
+        // The seconds hand: 6 degrees a second clockwise from straight up.
+        const double seconds_hand = element(placed, BMP_CHRONOMETER_SECOND_HAND).angle;
+        EXPECT_NEAR(std::remainder(seconds_hand - (270 + 6 * step.shown), 360.0), 0, 1e-6);
+    }
 }
 
 // ---- Throttle: a click or drag at a height sets the throttle to the share of the area above --
@@ -153,7 +142,7 @@ TEST_P(ThrottleClick, SendsTheThrottleAtThePointerHeight) {
     const throttle_row& row = GetParam();
     auto& placed = panel.place("Throttle_Quadrant");
     placed.header().mouse_rect[2].relative_box.size_y = row.area_height;
-    const auto at = [&](int height) {
+    const auto at = [](int height) {
         return PIXPOINT{throttle_area_top.x + 60, throttle_area_top.y + height};
     };
     panel.pointer().press(placed, at(row.heights[0]), bench::mouse_button::left);
@@ -206,11 +195,8 @@ TEST_P(EngineRun, FollowsTheThrottle) {
     const double first_frame = aircraft.token_value(row.token);
     aircraft.advance(20);
     const double later = aircraft.token_value(row.token);
-    if (row.rises) {
-        EXPECT_GT(later, idle);
-    } else {
-        EXPECT_LT(later, idle);
-    }
+    EXPECT_EQ(later > idle, row.rises);
+    EXPECT_NE(later, idle);
     // The engine lags behind the lever.
     EXPECT_LT(std::abs(first_frame - idle), std::abs(later - idle) / 2);
     // A value set by hand holds against the engine.

@@ -49,9 +49,7 @@ class RegistrationTest : public ::testing::Test {
 struct plate_case {
     const char* name;
     std::optional<std::string> parameters;
-    const char* atc_id;
-    const char* text;
-    const char* font;
+    const char *atc_id, *text, *font;
     COLORREF colour;
 };
 
@@ -139,37 +137,23 @@ TEST_F(RegistrationTest, LaterInstallationStartsFromTheColourLeftBefore) {
 
 // ---- Nothing overflows ------------------------------------------------------------------------
 
-struct long_font_case {
-    const char* name;
-    std::size_t length;
-    std::size_t kept;
-};
-
-class RegistrationLongFont : public RegistrationTest,
-                             public ::testing::WithParamInterface<long_font_case> {};
-
-TEST_P(RegistrationLongFont, KeepsAtMost31CharactersInTheFontField) {
-    std::string name;
-    for (std::size_t i = 0; i < GetParam().length; ++i) {
-        name += static_cast<char>('A' + i % 26);
+// The font field keeps at most 31 characters and its end; the fields after it are untouched.
+TEST_F(RegistrationTest, FontFieldKeepsAtMost31Characters) {
+    for (const auto& [length, kept] : {std::pair{30u, 30u}, {31u, 31u}, {32u, 31u}, {200u, 31u}}) {
+        std::string name;
+        for (std::size_t i = 0; i < length; ++i) {
+            name += static_cast<char>('A' + i % 26);
+        }
+        auto& placement = place("r0 f" + name);
+        const ELEMENT_STRING& text = text_of(placement);
+        EXPECT_EQ(font(placement), name.substr(0, kept));
+        EXPECT_EQ(text.font_name[sizeof text.font_name - 1], '\0');
+        EXPECT_EQ(text.font_weight, 400);
+        EXPECT_EQ(text.font_charset, 1);
+        EXPECT_EQ(text.draw_text_flags, 0x25u);
+        EXPECT_EQ(text.fg_color, rgb(0, 255, 255));
     }
-    auto& placement = place("r0 f" + name);
-    const ELEMENT_STRING& text = text_of(placement);
-    EXPECT_EQ(font(placement), name.substr(0, GetParam().kept));
-    EXPECT_EQ(text.font_name[sizeof text.font_name - 1], '\0');
-    // The fields after the name are untouched.
-    EXPECT_EQ(text.font_weight, 400);
-    EXPECT_EQ(text.font_charset, 1);
-    EXPECT_EQ(text.draw_text_flags, 0x25u);
-    EXPECT_EQ(text.fg_color, rgb(0, 255, 255));
 }
-
-INSTANTIATE_TEST_SUITE_P(Lengths, RegistrationLongFont,
-                         ::testing::Values(long_font_case{"thirty", 30, 30},
-                                           long_font_case{"thirty_one", 31, 31},
-                                           long_font_case{"thirty_two", 32, 31},
-                                           long_font_case{"two_hundred", 200, 31}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RegistrationTest, TextFarLongerThanTheBufferShowsItsFirstSeven) {
     std::string text(5000, 'Q');
