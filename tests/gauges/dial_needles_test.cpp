@@ -41,6 +41,10 @@ constexpr needle slow_pointer{"Altimeter", BMP_ALTIMETER_SLOW_POINTER, metric, f
 constexpr needle hundreds_pointer{"Altimeter", BMP_ALTIMETER_HUNDREDS_POINTER, british, feet, {}};
 constexpr needle thousands_pointer{"Altimeter", BMP_ALTIMETER_THOUSANDS_POINTER, british, feet, {}};
 constexpr needle ten_thousands_pointer{"Altimeter", BMP_ALTIMETER_TEN_THOUSANDS_POINTER, british, feet, {}};
+// The pressure discs turn in place, the British one 90 degrees an inch of mercury against the
+// setting, the metric one 91.430661 with it, up to their end stops.
+constexpr needle british_disc{"Altimeter", BMP_ALTIMETER_BRITISH_DISC, british, KOHLSMAN_SETTING_HG, {}};
+constexpr needle metric_disc{"Altimeter", BMP_ALTIMETER_METRIC_DISC, metric, KOHLSMAN_SETTING_HG, {}};
 // The engine and systems dials: the host's units in, read unchanged (litres for the fuel
 // quantity, with the aircraft's 185-gallon tank read at installation).
 constexpr const char* oil_dial = "Oil_Hydraulic_Indicator";
@@ -86,7 +90,8 @@ constexpr needle xpdr_hundreds{"Old_XPDR", role::xpdr_hundreds_knob, metric, TRA
 constexpr needle xpdr_units{"Old_XPDR", role::xpdr_units_knob, metric, TRANSPONDER_CODE, {211, 75}};
 // clang-format on
 
-// The host's units of a value read on a face.
+// The host's units of a value read on a face; the metric disc's turn for a setting.
+constexpr auto metric_turn = [](double inches) { return (inches - 29.92) * 91.430661; };
 constexpr auto kmh = [](double value) { return value / 1.8512821; };
 constexpr auto ft_min = [](double feet) { return feet / 3.28084 / 60.0 * 256.0; };
 constexpr auto metres = [](double value) { return value / (0.3047693 / 1.009205); };
@@ -175,6 +180,21 @@ const needle_row needle_rows[] = {
     {"slow", &slow_pointer, {{metres(0), 0, {150, 40}}, {metres(5000), 5000, {150, 260}}, {1000, 301.99, any}}},
     {"metres_pitot_failed", &metres_pointer, {{1500, 0, {150, 80}}}, failed(FAIL_SYSTEM_PITOT_STATIC)},
     {"hundreds_pitot_failed", &hundreds_pointer, {{1500, 0, 270}}, failed(FAIL_SYSTEM_PITOT_STATIC)},
+    // The British pointers, geared to each other: a turn of the hundreds pointer for 1000 ft, a
+    // tenth of one for the thousands pointer; below zero the hundreds pointer rests on its zero.
+    {"hundreds", &hundreds_pointer, {{0, 0, -90}, {250, 250, 0}, {500, 500, 90}, {1000, 1000, 270}, {5000, 5000, 1710},
+                                     {12345, 12345, 4354.2}, {-0.5, -0.5, -90}, {-300, -300, -90}, {-2000, -2000, -90}}},
+    {"thousands", &thousands_pointer, {{0, any, -90}, {250, any, -81}, {500, any, -72}, {1000, any, -54}, {5000, any, 90},
+                                       {12345, any, 354.42}, {-0.5, any, -90.018}, {-300, any, -100.8}, {-2000, any, -162}}},
+    {"ten_thousands", &ten_thousands_pointer, {{0, any, -90}, {250, any, -89.1}, {500, any, -88.2}, {1000, any, -86.4},
+                                               {5000, any, -72}, {12345, any, -45.558}, {-0.5, any, -90.0018},
+                                               {-300, any, -91.08}, {-2000, any, -97.2}}},
+    {"british_disc", &british_disc, {{29.9, 0, 0}, {30.4, 0, -45}, {29.4, 0, 45}, {31.5, 0, -144}, {33.0, 0, -144},
+                                     {27.9, 0, 180}, {20.0, 0, 180}}},
+    {"metric_disc", &metric_disc, {{29.92, 0, 0}, {29.92 + 1 / 25.4, 0, metric_turn(29.92 + 1 / 25.4)},
+                                   {31.89, 0, metric_turn(31.89)}, {35.0, 0, metric_turn(31.89)},
+                                   {27.96, 0, metric_turn(27.96)}, {0.0, 0, metric_turn(27.96)}}},
+    {"metric_disc_pitot_failed", &metric_disc, {{30.92, 0, metric_turn(30.92)}}, failed(FAIL_SYSTEM_PITOT_STATIC)},
     {"celsius", &egt, {{rankine(0), rankine(0), {88, 241}}, {rankine(500), rankine(500), {115, 38}},
                        {rankine(900), rankine(900), {255, 217}}, {rankine(950), any, {255, 217}},
                        {rankine(1500), any, {255, 217}}}},
@@ -238,6 +258,7 @@ TEST_P(DialNeedle, ReadsAndPointsAtItsMark) {
         panel.run_frames(1);
         const bench::element_reading& shown = element(placed, row.dial->role);
         EXPECT_TRUE(shown.drawn());
+        EXPECT_EQ(std::pair(shown.shift_x, shown.shift_y), std::pair(0.0, 0.0));  // in place
         if (!std::isnan(c.reading)) {
             EXPECT_NEAR(shown.values[0], c.reading, 0.005);
         }
