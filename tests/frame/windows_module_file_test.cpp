@@ -2,6 +2,7 @@
 // the import table only, imports only system libraries, and carries every bitmap its gauges
 // draw and every wave they play as Win32 resources. Read with objdump, as a user inspecting the
 // file would; the bitmaps the gauges draw come from the module's own records.
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
@@ -39,9 +40,7 @@ struct pe_dump {
 };
 
 std::string upper(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
+    std::ranges::transform(text, text.begin(), [](unsigned char c) { return std::toupper(c); });
     return text;
 }
 

@@ -1,6 +1,7 @@
 // What a click on each gauge does, as the host and the pilot see it: the key event sent, the
 // sound played after it, the window toggled; the tooltip of each area, and where nothing
-// answers. A new gauge adds rows to these tables.
+// answers; each knob's setting sent and taken by the simulated aircraft. A new gauge adds rows
+// to these tables.
 #include <cmath>
 #include <optional>
 
@@ -14,90 +15,10 @@ using namespace testing_support;
 constexpr const char* units_tooltip = "Switches between metric (russian) and british units";
 constexpr auto units_click = WAVE_UNITS_CLICK, switch_click = WAVE_SWITCH_CLICK;
 
-// ---- A click in an area ---------------------------------------------------------------------
-
-struct click_row {
-    std::string name;
-    const char* gauge;
-    std::vector<PIXPOINT> points;  // clicked in turn
-    ID32 key_event;                // sent with value 0 on each click; 0: none
-    int sound;                     // played after the key event on each click; 0: none
-    int window = -1;               // toggled on each click; -1: none
-};
-
-std::vector<click_row> click_rows() {
-    // clang-format off
-    std::vector<click_row> rows = {
-        {"Accelerometer_knob", "Accelerometer", {{2, 210}, {27, 235}, {51, 259}}, 0, 0},
-        {"Vertical_Speed_screw", "Vertical_Speed", {units_screw}, 0, units_click},
-        {"Off_Text_Switch", "Off_Text_Switch", {plate_middle, {0, 0}, {73, 31}}, 0, units_click},
-        {"On_Text_Switch", "On_Text_Switch", {plate_middle, {0, 0}, {73, 31}}, 0, units_click},
-        {"Flaps_Lever_raises", "Flaps_Lever", {{14, 9}, {57, 52}}, KEY_FLAPS_DECR, 0},
-        {"Flaps_Lever_lowers", "Flaps_Lever", {{14, 53}, {57, 96}}, KEY_FLAPS_INCR, 0},
-        {"Gear_Lever", "Gear_Lever", {{178, 0}, {269, 334}}, KEY_GEAR_TOGGLE, 0},
-        // Press-to-test and acknowledge areas: nothing sent, nothing heard.
-        {"Low_Fuel_Light", "Low_Fuel_Light", {{0, 0}, {14, 14}}, 0, 0},
-        {"Empty_Fuel_Light", "Empty_Fuel_Light", {{0, 0}, {14, 14}}, 0, 0},
-        {"Flaps_Light", "Flaps_Light", {{0, 0}, {18, 18}}, 0, 0},
-        {"Speed_Brake_Light", "Speed_Brake_Light", {{0, 0}, {14, 14}}, 0, 0},
-        {"Gear_Forgotten_Light", "Gear_Forgotten_Light", {{0, 0}, {49, 49}}, 0, 0},
-        {"Old_COM_on", "Old_COM", {radio_power.on}, 0, switch_click},
-        {"Old_XPDR_on", "Old_XPDR", {radio_power.on}, 0, switch_click},
-        {"Old_XPDR_IDENT", "Old_XPDR", {{190, 105}, {209, 114}}, 0, switch_click},
-    };
-    // clang-format on
-    for (const auto& s : lever_switches) {
-        rows.push_back(
-            {s.name, s.name, {switch_middle, {0, 0}, {26, 64}}, s.key_event, switch_click});
-    }
-    // Without parameters a parameter-driven button toggles the main panel.
-    for (const auto& b : toggle_buttons) {
-        rows.push_back(
-            {b.name, b.name, {{3, 3}, {15, 15}}, b.fixed_event, 0, b.fixed_event != 0 ? -1 : 0});
-    }
-    return rows;
-}
-
-using GaugeClick = panel_table_test<click_row>;
-
-TEST_P(GaugeClick, SendsItsKeyEventThenPlaysItsSound) {
-    const click_row& row = GetParam();
-    auto& placed = panel.place(row.gauge);
-    // Each play is stamped with the number of key events the host had received by then.
-    std::vector<std::size_t> events_at_play;
-    platform_control::set_play_sink([&](const platform_control::play_event& event) {
-        EXPECT_EQ(event.wave, (platform_control::wave_resource{
-                                  panel.module().handle(), static_cast<std::uint32_t>(row.sound)}));
-        EXPECT_EQ(event.flags, 0u);
-        events_at_play.push_back(panel.key_events().size());
-    });
-    std::vector<bench::key_event> events;
-    std::vector<std::size_t> stamps;
-    std::vector<UINT32> windows;
-    for (PIXPOINT point : row.points) {
-        ASSERT_NE(panel.click(placed, point), nullptr) << point.x << "," << point.y;
-        if (row.key_event != 0) {
-            events.push_back({row.key_event, 0, true});
-        }
-        if (row.sound != 0) {
-            stamps.push_back(events.size());
-        }
-        if (row.window >= 0) {
-            windows.push_back(static_cast<UINT32>(row.window));
-        }
-    }
-    EXPECT_EQ(panel.key_events(), events);
-    EXPECT_EQ(events_at_play, stamps);
-    EXPECT_EQ(panel.window_toggles(), windows);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, GaugeClick, ::testing::ValuesIn(click_rows()), row_name);
-
 // ---- Knobs: the setting sent, and taken by the simulated aircraft ------------------------------
 
 struct knob_row {
-    const char* name;
-    const char* gauge;
+    const char *name, *gauge;
     int units;
     GAUGE_TOKEN setting;
     double before;
@@ -182,77 +103,101 @@ struct tip {
 };
 const auto none = [](PIXPOINT at) { return tip(at); };
 
+// A click at each of the points in turn: the key event sent with value 0 (0: none), the sound
+// played after it (0: none), the window toggled (-1: none).
+struct answer {
+    std::vector<PIXPOINT> points;
+    ID32 event;
+    int sound;
+    int window = -1;
+};
+
 struct area_row {
     std::string name;  // the gauge
+    std::vector<answer> clicks;
     std::vector<tip> tips;
     std::vector<PIXPOINT> dead;        // points outside every area
     std::vector<PIXPOINT> right_dead;  // points the right button clicks in vain
 };
 
 std::vector<area_row> area_rows() {
+    const answer plate_click = {{plate_middle, {0, 0}, {73, 31}}, 0, units_click};
+    // Press-to-test and acknowledge areas: nothing sent, nothing heard.
+    const auto silent = [](PIXPOINT corner) { return answer{{{0, 0}, corner}, 0, 0}; };
     // clang-format off
     std::vector<area_row> rows = {
-        {"Airspeed", {{{150, 10}, HELP_AIRSPEED_UPPER_HALF}, {{150, 150}, HELP_AIRSPEED_LOWER_HALF}}, {{150, 150}}, {{150, 150}}},
-        {"Vertical_Speed", {{{100, 10}, HELP_VERTICAL_SPEED_UPPER_HALF}, {{100, 100}, HELP_VERTICAL_SPEED_LOWER_HALF},
-                            {{73, 200}, units_tooltip}},
+        {"Airspeed", {}, {{{150, 10}, HELP_AIRSPEED_UPPER_HALF}, {{150, 150}, HELP_AIRSPEED_LOWER_HALF}}, {{150, 150}}, {{150, 150}}},
+        {"Vertical_Speed", {{{units_screw}, 0, units_click}},
+         {{{100, 10}, HELP_VERTICAL_SPEED_UPPER_HALF}, {{100, 100}, HELP_VERTICAL_SPEED_LOWER_HALF}, {{73, 200}, units_tooltip}},
          {{100, 100}, {72, 214}, {127, 214}, {100, 199}}, {units_screw}},
-        {"Altimeter", {{{150, 40}, HELP_ALTIMETER_UPPER_SCALE}, {{150, 200}, HELP_ALTIMETER_LOWER_SCALE},
-                       {altimeter_knob.lower, HELP_ALTIMETER_KNOB}, {altimeter_knob.upper, HELP_ALTIMETER_KNOB}},
+        {"Altimeter", {}, {{{150, 40}, HELP_ALTIMETER_UPPER_SCALE}, {{150, 200}, HELP_ALTIMETER_LOWER_SCALE},
+                           {altimeter_knob.lower, HELP_ALTIMETER_KNOB}, {altimeter_knob.upper, HELP_ALTIMETER_KNOB}},
          {}, {altimeter_knob.upper}},
-        {"Attitude", {{{140, 100}, HELP_ATTITUDE_DIAL}, {attitude_knob.upper, "Plane adjusting button"},
-                      {{252, 87}, "Plane adjusting button"}, {{140, 200}, HELP_ATTITUDE_SLIP_TUBE}, none({5, 220})},
+        {"Attitude", {}, {{{140, 100}, HELP_ATTITUDE_DIAL}, {attitude_knob.upper, "Plane adjusting button"},
+                          {{252, 87}, "Plane adjusting button"}, {{140, 200}, HELP_ATTITUDE_SLIP_TUBE}, none({5, 220})},
          {{140, 100}, {140, 200}, {250, 107}}, {attitude_knob.upper}},
-        {"Turn_Coordinator", {{{150, 150}, HELP_TURN_COORDINATOR}}, {{150, 150}, {150, 253}}, {{150, 150}}},
-        {"Magnetic_Compass", {{{55, 55}, HELP_MAGNETIC_COMPASS}}, {{55, 55}}, {{55, 55}}},
-        {"Accelerometer", {{{131, 131}, HELP_ACCELEROMETER_DIAL}, {accelerometer_knob, HELP_ACCELEROMETER_KNOB}},
+        {"Turn_Coordinator", {}, {{{150, 150}, HELP_TURN_COORDINATOR}}, {{150, 150}, {150, 253}}, {{150, 150}}},
+        {"Magnetic_Compass", {}, {{{55, 55}, HELP_MAGNETIC_COMPASS}}, {{55, 55}}, {{55, 55}}},
+        {"Accelerometer", {{{{2, 210}, accelerometer_knob, {51, 259}}, 0, 0}},
+         {{{131, 131}, HELP_ACCELEROMETER_DIAL}, {accelerometer_knob, HELP_ACCELEROMETER_KNOB}},
          {{131, 131}, {1, 235}, {53, 235}}, {accelerometer_knob}},
-        {"Directionnal_Gyro", {{{150, 150}, HELP_GYRO_DIAL}, {{149, 317}, HELP_GYRO_KNOB}},
+        {"Directionnal_Gyro", {}, {{{150, 150}, HELP_GYRO_DIAL}, {{149, 317}, HELP_GYRO_KNOB}},
          {{150, 150}, {121, 317}, {176, 317}}, {}},
-        {"Radio_Altimeter", {{{154, 150}, HELP_RADIO_ALTIMETER}}, {{154, 150}, {66, 271}, {33, 237}}, {}},
-        {"Off_Text_Switch", {{{0, 0}, units_tooltip}}, {{74, 16}, {37, 32}}, {plate_middle}},
-        {"On_Text_Switch", {}, {{74, 16}, {37, 32}}, {plate_middle}},
-        {"Registration", {none({75, 12})}, {{75, 12}}, {{75, 12}}},
-        {"Exhaust_Temp", {{{150, 40}, HELP_EXHAUST_TEMP_UPPER_HALF}, {{150, 200}, HELP_EXHAUST_TEMP_LOWER_HALF}},
+        {"Radio_Altimeter", {}, {{{154, 150}, HELP_RADIO_ALTIMETER}}, {{154, 150}, {66, 271}, {33, 237}}, {}},
+        {"Off_Text_Switch", {plate_click}, {{{0, 0}, units_tooltip}}, {{74, 16}, {37, 32}}, {plate_middle}},
+        {"On_Text_Switch", {plate_click}, {}, {{74, 16}, {37, 32}}, {plate_middle}},
+        {"Registration", {}, {none({75, 12})}, {{75, 12}}, {{75, 12}}},
+        {"Exhaust_Temp", {}, {{{150, 40}, HELP_EXHAUST_TEMP_UPPER_HALF}, {{150, 200}, HELP_EXHAUST_TEMP_LOWER_HALF}},
          {{150, 150}}, {{150, 150}}},
-        {"Engine_RPM", {{{150, 150}, HELP_ENGINE_RPM}}, {{150, 150}}, {{150, 150}}},
-        {"Oil_Hydraulic_Indicator", {{{150, 50}, HELP_OIL_HYDRAULIC}, {{70, 220}, HELP_OIL_PRESSURE_DIAL},
-                                     {{230, 220}, HELP_OIL_TEMPERATURE_DIAL}}, {{150, 50}, {80, 200}}, {}},
-        {"Fuel_Flow", {{{100, 100}, HELP_FUEL_FLOW}}, {{100, 100}}, {}},
-        {"Fuel_Quantity_Main", {none({150, 150})}, {{150, 150}}, {}},
-        {"Volt_Ammeter", {{{100, 100}, HELP_VOLT_AMMETER}}, {{157, 157}, {203, 245}, {242, 245}}, {volt_ammeter_selector}},
-        {"Russian_Timer", {{{159, 147}, HELP_CLOCK}}, {{159, 147}, {11, 201}, {52, 201}}, {{159, 147}}},
-        {"Throttle_Quadrant", {{{92, 100}, HELP_THROTTLE}}, {{23, 100}, {160, 100}, {92, 18}}, {{92, 100}}},
-        {"ADF_Indicator", {{{150, 100}, HELP_ADF_INDICATOR}, {{30, 270}, HELP_ADF_CARD_KNOB}, none({290, 290})},
+        {"Engine_RPM", {}, {{{150, 150}, HELP_ENGINE_RPM}}, {{150, 150}}, {{150, 150}}},
+        {"Oil_Hydraulic_Indicator", {}, {{{150, 50}, HELP_OIL_HYDRAULIC}, {{70, 220}, HELP_OIL_PRESSURE_DIAL},
+                                         {{230, 220}, HELP_OIL_TEMPERATURE_DIAL}}, {{150, 50}, {80, 200}}, {}},
+        {"Fuel_Flow", {}, {{{100, 100}, HELP_FUEL_FLOW}}, {{100, 100}}, {}},
+        {"Fuel_Quantity_Main", {}, {none({150, 150})}, {{150, 150}}, {}},
+        {"Volt_Ammeter", {}, {{{100, 100}, HELP_VOLT_AMMETER}}, {{157, 157}, {203, 245}, {242, 245}}, {volt_ammeter_selector}},
+        {"Russian_Timer", {}, {{{159, 147}, HELP_CLOCK}}, {{159, 147}, {11, 201}, {52, 201}}, {{159, 147}}},
+        {"Throttle_Quadrant", {}, {{{92, 100}, HELP_THROTTLE}}, {{23, 100}, {160, 100}, {92, 18}}, {{92, 100}}},
+        {"ADF_Indicator", {}, {{{150, 100}, HELP_ADF_INDICATOR}, {{30, 270}, HELP_ADF_CARD_KNOB}, none({290, 290})},
          {{150, 150}}, {{150, 150}, adf_card_knob.lower, adf_card_knob.upper}},
-        {"VOR1_Indicator", {{{150, 100}, HELP_VOR_INDICATOR}, {{242, 290}, HELP_VOR_COURSE_KNOB},
-                            {{296, 250}, HELP_VOR_COURSE_KNOB}, none({20, 290})}, {{150, 150}, {238, 270}}, {{150, 150}}},
-        {"Flaps_Lever", {{{30, 20}, HELP_FLAPS_LEVER}}, {{13, 50}, {58, 50}, {30, 8}, {30, 97}}, {flaps_lever.upper}},
-        {"Gear_Lever", {{{50, 50}, HELP_GEAR_LEVER}}, {{177, 100}, {270, 100}}, {gear_lever}},
-        {"Gear_Lamps", {{{75, 37}, HELP_GEAR_LAMPS}}, {{72, 25}, {75, 37}}, {{72, 25}}},
-        {"Low_Fuel_Pressure_Light", {{lamp_middle, HELP_LOW_FUEL_PRESSURE_LIGHT}}, {lamp_middle}, {lamp_middle}},
-        {"Low_Fuel_Light", {{lamp_middle, "Low fuel warning light: 300 liters"}}, {{15, 7}}, {lamp_middle}},
-        {"Empty_Fuel_Light", {{lamp_middle, "Empty rear fuel tank warning light"}}, {{7, 15}}, {lamp_middle}},
-        {"Flaps_Light", {{{9, 9}, "Flaps position light"}}, {{19, 19}}, {{9, 9}}},
-        {"Speed_Brake_Light", {none(lamp_middle)}, {}, {}},
-        {"Gear_Forgotten_Light", {{{25, 25}, "Gear down forgotten light"}}, {{50, 25}}, {{25, 25}}},
-        {"Generator_Light", {{lamp_middle, "Generator off light"}}, {lamp_middle}, {lamp_middle}},
-        {"Shut_Down", {none({2, 2})}, {}, {}},
-        {"Old_COM", {{{5, 5}, HELP_COM_SET}, {{195, 45}, HELP_COM_WINDOW}, {mhz_knob.lower, HELP_COM_KNOBS},
-                     {{216, 90}, HELP_COM_KNOBS}},
+        {"VOR1_Indicator", {}, {{{150, 100}, HELP_VOR_INDICATOR}, {{242, 290}, HELP_VOR_COURSE_KNOB},
+                                {{296, 250}, HELP_VOR_COURSE_KNOB}, none({20, 290})}, {{150, 150}, {238, 270}}, {{150, 150}}},
+        {"Flaps_Lever", {{{{14, 9}, {57, 52}}, KEY_FLAPS_DECR, 0}, {{{14, 53}, {57, 96}}, KEY_FLAPS_INCR, 0}},
+         {{{30, 20}, HELP_FLAPS_LEVER}}, {{13, 50}, {58, 50}, {30, 8}, {30, 97}}, {flaps_lever.upper}},
+        {"Gear_Lever", {{{{178, 0}, {269, 334}}, KEY_GEAR_TOGGLE, 0}}, {{{50, 50}, HELP_GEAR_LEVER}},
+         {{177, 100}, {270, 100}}, {gear_lever}},
+        {"Gear_Lamps", {}, {{{75, 37}, HELP_GEAR_LAMPS}}, {{72, 25}, {75, 37}}, {{72, 25}}},
+        {"Low_Fuel_Pressure_Light", {}, {{lamp_middle, HELP_LOW_FUEL_PRESSURE_LIGHT}}, {lamp_middle}, {lamp_middle}},
+        {"Low_Fuel_Light", {silent({14, 14})}, {{lamp_middle, "Low fuel warning light: 300 liters"}}, {{15, 7}}, {lamp_middle}},
+        {"Empty_Fuel_Light", {silent({14, 14})}, {{lamp_middle, "Empty rear fuel tank warning light"}}, {{7, 15}},
+         {lamp_middle}},
+        {"Flaps_Light", {silent({18, 18})}, {{{9, 9}, "Flaps position light"}}, {{19, 19}}, {{9, 9}}},
+        {"Speed_Brake_Light", {silent({14, 14})}, {none(lamp_middle)}, {}, {}},
+        {"Gear_Forgotten_Light", {silent({49, 49})}, {{{25, 25}, "Gear down forgotten light"}}, {{50, 25}}, {{25, 25}}},
+        {"Generator_Light", {}, {{lamp_middle, "Generator off light"}}, {lamp_middle}, {lamp_middle}},
+        {"Shut_Down", {}, {none({2, 2})}, {}, {}},
+        {"Old_COM", {{{radio_power.on}, 0, switch_click}},
+         {{{5, 5}, HELP_COM_SET}, {{195, 45}, HELP_COM_WINDOW}, {mhz_knob.lower, HELP_COM_KNOBS}, {{216, 90}, HELP_COM_KNOBS}},
          {{150, 120}, {40, 20}, {9, 105}}, {radio_power.on, mhz_knob.lower}},
-        {"Old_NAV", {{{240, 130}, HELP_NAV_SET}, {{106, 18}, HELP_NAV_WINDOW}, {{105, 76}, HELP_NAV_KNOBS}}, {}, {}},
-        {"Old_ADF", {{{5, 5}, HELP_ADF_SET}, {{150, 30}, HELP_ADF_WINDOW}, {{120, 75}, HELP_ADF_KNOBS},
-                     {{205, 125}, HELP_ADF_TONE_SWITCH}}, {}, {}},
-        {"Old_XPDR", {{{5, 5}, HELP_TRANSPONDER_SET}, {{185, 48}, HELP_TRANSPONDER_WINDOW}},
+        {"Old_NAV", {}, {{{240, 130}, HELP_NAV_SET}, {{106, 18}, HELP_NAV_WINDOW}, {{105, 76}, HELP_NAV_KNOBS}}, {}, {}},
+        {"Old_ADF", {}, {{{5, 5}, HELP_ADF_SET}, {{150, 30}, HELP_ADF_WINDOW}, {{120, 75}, HELP_ADF_KNOBS},
+                         {{205, 125}, HELP_ADF_TONE_SWITCH}}, {}, {}},
+        // The IDENT button clicks every time.
+        {"Old_XPDR", {{{radio_power.on}, 0, switch_click}, {{{190, 105}, {209, 114}}, 0, switch_click}},
+         {{{5, 5}, HELP_TRANSPONDER_SET}, {{185, 48}, HELP_TRANSPONDER_WINDOW}},
          {{20, 120}, {60, 20}, {210, 110}}, {{200, 110}, {80, 75}}},
     };
     // clang-format on
     for (const auto& s : lever_switches) {
-        rows.push_back(
-            {s.name, {{switch_middle, s.help_id}}, {{27, 30}, {13, 65}, {-1, 0}}, {switch_middle}});
+        rows.push_back({s.name,
+                        {{{switch_middle, {0, 0}, {26, 64}}, s.key_event, switch_click}},
+                        {{switch_middle, s.help_id}},
+                        {{27, 30}, {13, 65}, {-1, 0}},
+                        {switch_middle}});
     }
+    // Without parameters a parameter-driven button toggles the main panel.
     for (const auto& b : toggle_buttons) {
         rows.push_back({b.name,
+                        {{{{3, 3}, {15, 15}}, b.fixed_event, 0, b.fixed_event != 0 ? -1 : 0}},
                         {b.tooltip != nullptr ? tip(button_middle, b.tooltip)
                          : b.help_id != 0     ? tip(button_middle, b.help_id)
                                               : none(button_middle)},
@@ -264,7 +209,9 @@ std::vector<area_row> area_rows() {
 
 using GaugeArea = panel_table_test<area_row>;
 
-TEST_P(GaugeArea, ShowsItsTooltipsAndAnswersNowhereElse) {
+// First where nothing answers, and the tooltips; then each click, its event sent before its
+// sound plays.
+TEST_P(GaugeArea, AnswersItsClicksShowsItsTooltipsAndNothingElse) {
     const area_row& row = GetParam();
     auto& placed = panel.place(row.name);
     panel.clear_key_events();  // a radio set silences its audio at installation
@@ -289,6 +236,37 @@ TEST_P(GaugeArea, ShowsItsTooltipsAndAnswersNowhereElse) {
     panel.place(bench::units_plate_name);
     panel.run_frames(1);
     EXPECT_EQ(bench::shown_units_mode(panel), bench::units_mode_choice::metric);
+
+    panel.clear_key_events();
+    int sound = 0;
+    std::vector<std::size_t> events_at_play;  // the number of key events sent before each play
+    platform_control::set_play_sink([&](const platform_control::play_event& event) {
+        EXPECT_EQ(event.wave, (platform_control::wave_resource{panel.module().handle(),
+                                                               static_cast<std::uint32_t>(sound)}));
+        EXPECT_EQ(event.flags, 0u);
+        events_at_play.push_back(panel.key_events().size());
+    });
+    std::vector<bench::key_event> events;
+    std::vector<std::size_t> stamps;
+    std::vector<UINT32> windows;
+    for (const answer& a : row.clicks) {
+        sound = a.sound;
+        for (PIXPOINT point : a.points) {
+            ASSERT_NE(panel.click(placed, point), nullptr) << point.x << "," << point.y;
+            if (a.event != 0) {
+                events.push_back({a.event, 0, true});
+            }
+            if (a.sound != 0) {
+                stamps.push_back(events.size());
+            }
+            if (a.window >= 0) {
+                windows.push_back(static_cast<UINT32>(a.window));
+            }
+        }
+    }
+    EXPECT_EQ(panel.key_events(), events);
+    EXPECT_EQ(events_at_play, stamps);
+    EXPECT_EQ(panel.window_toggles(), windows);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, GaugeArea, ::testing::ValuesIn(area_rows()), row_name);

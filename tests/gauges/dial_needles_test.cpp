@@ -132,8 +132,7 @@ const double set_m_top = 360 + bench::direction_degrees(set_m.pivot, {188, 263})
 // A value set on the needle's variable before a frame, what the needle reads then (in the
 // face's units; any: not checked) and where it points (any: not checked).
 struct needle_case {
-    double value;
-    double reading;
+    double value, reading;
     pointing where;
 };
 

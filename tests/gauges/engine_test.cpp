@@ -15,8 +15,7 @@ using namespace testing_support;
 struct litres_row {
     const char* name;
     std::vector<double> gallons_at_install;  // one placement installed with each, in turn
-    double level;                            // 1/8388608 of the full tank
-    double litres;
+    double level, litres;                    // the level in 1/8388608 of the full tank
 };
 
 const litres_row litres_rows[] = {

@@ -77,10 +77,9 @@ TEST_F(FlightDial, CompassWrapsThroughNorthOnBothStrips) {
 // ---- Accelerometer ---------------------------------------------------------------------------
 
 struct g_step {
-    double g;       // the load factor of this frame
-    bool reset;     // the knob clicked before the frame
-    double lowest;  // where the memory hands stand, in g
-    double highest;
+    double g;                // the load factor of this frame
+    bool reset;              // the knob clicked before the frame
+    double lowest, highest;  // where the memory hands stand, in g
 };
 
 // From load: the hands spread from 0 g; a reset brings them under the pointer; each keeps its
@@ -110,8 +109,7 @@ TEST_F(FlightDial, AccelerometerMemoryHandsKeepTheExtremesUntilTheKnobResetsThem
 struct lamp_row {
     const char* name;
     std::vector<PIXPOINT> right_clicks;  // on either half of the knob: the set switched over
-    double decision_feet;
-    double altitude_feet;
+    double decision_feet, altitude_feet;
     double failed;  // the host's instrument state: 1 reports it failed
     bool lit;
 };

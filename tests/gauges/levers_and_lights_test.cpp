@@ -100,8 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, LampThreshold, ::testing::ValuesIn(threshold_rows
 struct test_row {
     const char* name;
     PIXPOINT area;
-    int lit;    // the lamp's lit bitmap
-    int shown;  // the bitmap a test shows
+    int lit, shown;  // the lamp's lit bitmap, and the bitmap a test shows
 };
 
 const test_row test_rows[] = {

@@ -90,9 +90,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, RadioFigures, ::testing::ValuesIn(figures_rows), 
 struct power_row {
     std::string name;
     const char* gauge;
-    std::vector<int> display;  // the bitmaps of the figures, lit while on
-    bitmap_counts on_only;     // what only the switched-on set shows
-    bitmap_counts off_only;
+    std::vector<int> display;         // the bitmaps of the figures, lit while on
+    bitmap_counts on_only, off_only;  // what only the switched-on (off) set shows
 };
 
 // clang-format off

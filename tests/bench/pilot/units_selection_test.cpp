@@ -32,8 +32,12 @@ class UnitsSelection : public panel_test {
     bench::gauge_placement& attitude = panel.place("Attitude");
 };
 
+// A click of the plate only when the mode must change; the plate taken away again.
 TEST_F(UnitsSelection, TurnsTheDialsOverWithOneClickOfThePlateAndTakesThePlateAway) {
     const std::size_t placements = panel.placements().size();
+    bench::select_units(panel, units_mode_choice::metric);
+    EXPECT_TRUE(recorder.plays.empty());
+    bench::select_units(panel, units_mode_choice::british);
     bench::select_units(panel, units_mode_choice::british);
     EXPECT_EQ(panel.placements().size(), placements);
     ASSERT_EQ(recorder.plays.size(), 1u);
@@ -41,20 +45,11 @@ TEST_F(UnitsSelection, TurnsTheDialsOverWithOneClickOfThePlateAndTakesThePlateAw
               (platform_control::wave_resource{panel.module().handle(), WAVE_UNITS_CLICK}));
     EXPECT_TRUE(panel.key_events().empty());
     // Only the plate ran frames; the dials follow on their next one.
-    EXPECT_FALSE(airspeed.readings()[0].evaluated);
+    EXPECT_FALSE(element(airspeed, BMP_AIRSPEED_METRIC_FACE).evaluated);
     EXPECT_EQ(british_faces(), (std::vector<bool>{true, true}));
     bench::select_units(panel, units_mode_choice::metric);
     EXPECT_EQ(british_faces(), (std::vector<bool>{false, false}));
     EXPECT_EQ(recorder.plays.size(), 2u);
-}
-
-TEST_F(UnitsSelection, LeavesTheModeAloneWhenItIsAlreadyTheOneAskedFor) {
-    bench::select_units(panel, units_mode_choice::metric);
-    EXPECT_TRUE(recorder.plays.empty());
-    bench::select_units(panel, units_mode_choice::british);
-    bench::select_units(panel, units_mode_choice::british);
-    EXPECT_EQ(recorder.plays.size(), 1u);
-    EXPECT_EQ(british_faces(), (std::vector<bool>{true, true}));
 }
 
 // The contact sheet's order: every gauge placed first, the units set afterwards. The plate
