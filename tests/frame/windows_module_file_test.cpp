@@ -152,23 +152,18 @@ class WindowsModuleFile : public testing::Test {
     pe_dump dump_;
 };
 
-TEST_F(WindowsModuleFile, IsA32BitWindowsLibraryForI386) {
+// A 32-bit DLL for i386 that exports exactly the two records, undecorated, and imports only
+// the system libraries: DirectSound and the multimedia file functions among them.
+TEST_F(WindowsModuleFile, IsA32BitLibraryExportingTheRecordsAndImportingSystemLibraries) {
     EXPECT_NE(dump_.text.find("file format pei-i386"), std::string::npos) << dump_.text;
     EXPECT_NE(dump_.text.find("(PE32)"), std::string::npos);
     EXPECT_NE(dump_.text.find("\tDLL\n"), std::string::npos);
-}
-
-TEST_F(WindowsModuleFile, ExportsExactlyLinkageAndImportTableUndecorated) {
     EXPECT_EQ(dump_.exports, (std::vector<std::string>{"ImportTable", "Linkage"}));
-}
-
-TEST_F(WindowsModuleFile, ImportsOnlyTheSystemLibraries) {
     const std::set<std::string> system{"KERNEL32.DLL", "USER32.DLL", "WINMM.DLL", "DSOUND.DLL",
                                        "MSVCRT.DLL"};
     for (const std::string& library : dump_.imported_libraries) {
         EXPECT_TRUE(system.contains(library)) << library << " is not a system library";
     }
-    // The sound engine calls DirectSound and the multimedia file functions themselves.
     EXPECT_TRUE(dump_.imported_libraries.contains("DSOUND.DLL"));
     EXPECT_TRUE(dump_.imported_libraries.contains("WINMM.DLL"));
 }

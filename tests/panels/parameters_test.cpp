@@ -226,28 +226,21 @@ TEST_F(ParameterTest, StartTokenActsOncePerHeader) {
     EXPECT_EQ(events_of(bench), (sent_events{{close_window, 75}}));
 }
 
-// Without a start token too.
-TEST_F(ParameterTest, FirstInstallationIsRemembered) {
-    EXPECT_EQ(bench.place("Compass_Toggle").header().user_data, 1u);
-    EXPECT_EQ(bench.place("Compass_Toggle", "b120").header().user_data, 1u);
-}
-
+// A face and tooltip put back by something else are applied again at the next installation;
+// the parameter string is left as it was, and the header remembers its first installation
+// without a start token too.
 TEST_F(ParameterTest, FaceAndTooltipAreAppliedAtEveryInstallation) {
-    auto& button = bench.place("Fuel_Zoom", "b130 h43920");
-    // Something else puts the published face and tooltip back; the next installation applies
-    // the tokens again.
+    const std::string parameters = "b130 h43920 t50 # note";
+    auto& button = bench.place("Fuel_Zoom", parameters);
     button.header().elements_list[0]->resource_id = BMP_FUEL_ZOOM;
     button.header().mouse_rect[0].help_id = fuel_tip;
     bench.reinstall(button);
     EXPECT_EQ(button.header().elements_list[0]->resource_id, 130);
     EXPECT_EQ(button.header().mouse_rect[0].help_id, 43920);
-}
-
-TEST_F(ParameterTest, InstallationLeavesTheParameterStringAlone) {
-    const std::string parameters = "a75 b150 h43920 t50 # note";
-    auto& button = bench.place("GPS_Toggle", parameters);
     bench.click(button, button_centre);
     EXPECT_EQ(std::string(button.header().parameters), parameters);
+    EXPECT_EQ(button.header().user_data, 1u);
+    EXPECT_EQ(bench.place("Compass_Toggle").header().user_data, 1u);
 }
 
 // ---- Numbers and values at the edges no panel line reaches, read directly ------------------
@@ -267,14 +260,12 @@ TEST(ParamNumber, ReadsDigitsAfterSpacesAndASignUpToTheLimits) {
     for (const auto& [text, number] : cases) {
         EXPECT_EQ(param_number(text), number) << text;
     }
-}
-
-TEST(ParseValues, NullAndEmptyValues) {
+    // No value at all.
+    EXPECT_EQ(param_number(nullptr), 0);
     EXPECT_EQ(parse_window_ident(nullptr), -1);
     EXPECT_EQ(parse_window_ident(""), -1);
     EXPECT_EQ(parse_help_id(nullptr), 0);
     EXPECT_EQ(parse_help_id(""), 0);
-    EXPECT_EQ(param_number(nullptr), 0);
 }
 
 }  // namespace
