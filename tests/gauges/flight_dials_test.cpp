@@ -138,20 +138,20 @@ using DecisionHeightLamp = panel_table_test<lamp_row>;
 // at or below the decision height; the flag shows while it is off or failed.
 TEST_P(DecisionHeightLamp, LightsAtTheDecisionHeight) {
     const lamp_row& row = GetParam();
-    auto& set = panel.place("Radio_Altimeter");
-    panel.aircraft().set(DECISION_HEIGHT, row.decision_feet * metres_per_foot);
-    panel.aircraft().set(ALT_FROM_BAROMETRIC_PRESSURE, row.altitude_feet);
-    panel.aircraft().set(PP_ELECT, row.failed);
+    auto& altimeter = panel.place("Radio_Altimeter");
+    set({{DECISION_HEIGHT, row.decision_feet * metres_per_foot},
+         {ALT_FROM_BAROMETRIC_PRESSURE, row.altitude_feet},
+         {PP_ELECT, row.failed}});
     for (PIXPOINT point : row.right_clicks) {
-        ASSERT_NE(panel.click(set, point, bench::mouse_button::right), nullptr);
+        ASSERT_NE(panel.click(altimeter, point, bench::mouse_button::right), nullptr);
     }
     const bool on = row.right_clicks.size() % 2 == 1;
     for (int units : {1, 0}) {
-        frame(set, units);
-        EXPECT_EQ(element(set, BMP_RADIO_ALTIMETER_LAMP).drawn(), row.lit);
-        EXPECT_EQ(element(set, BMP_RADIO_ALTIMETER_FLAG).drawn(), !on || row.failed == 1);
+        frame(altimeter, units);
+        EXPECT_EQ(element(altimeter, BMP_RADIO_ALTIMETER_LAMP).drawn(), row.lit);
+        EXPECT_EQ(element(altimeter, BMP_RADIO_ALTIMETER_FLAG).drawn(), !on || row.failed == 1);
     }
-    EXPECT_NEAR(element(set, role::metric_height).values[0],
+    EXPECT_NEAR(element(altimeter, role::metric_height).values[0],
                 on ? row.altitude_feet * metres_per_foot : 0.0, 1e-9);
     EXPECT_TRUE(panel.key_events().empty());
 }
@@ -161,11 +161,12 @@ INSTANTIATE_TEST_SUITE_P(Rows, DecisionHeightLamp, ::testing::ValuesIn(lamp_rows
 // The decision-height knob turns twenty times as far as the British set-point pointer, on either
 // face.
 TEST_F(FlightDial, DecisionHeightKnobTurnsTwentyTimesThePointer) {
-    auto& set = panel.place("Radio_Altimeter");
+    auto& altimeter = panel.place("Radio_Altimeter");
     for (double feet : {0.0, 240.0, 450.0, 2500.0}) {
         panel.aircraft().set(DECISION_HEIGHT, feet * metres_per_foot);
-        const double pointer = element(frame(set, 1), role::british_set_point).angle;
-        EXPECT_NEAR(element(frame(set, 0), BMP_RADIO_ALTIMETER_KNOB).angle, 20 * pointer, 1e-9);
+        const double pointer = element(frame(altimeter, 1), role::british_set_point).angle;
+        EXPECT_NEAR(element(frame(altimeter, 0), BMP_RADIO_ALTIMETER_KNOB).angle, 20 * pointer,
+                    1e-9);
     }
 }
 
@@ -176,8 +177,7 @@ TEST_F(FlightDial, DecisionHeightKnobTurnsTwentyTimesThePointer) {
 TEST_F(FlightDial, BankedTurnAgreesAcrossTheDials) {
     auto& turn = panel.place("Turn_Coordinator");
     auto& meter = panel.place("Accelerometer");
-    panel.aircraft().set(AIRSPEED, 500 / 1.852);
-    panel.aircraft().set(ATTITUDE_INDICATOR_BANK_DEGREES, -45);
+    set({{AIRSPEED, 500 / 1.852}, {ATTITUDE_INDICATOR_BANK_DEGREES, -45}});
     panel.run_frames(18);
     EXPECT_NEAR(element(turn, BMP_TURN_POINTER).values[0], 4.5, 1e-4);
     EXPECT_NEAR(element(meter, BMP_ACCELEROMETER_POINTER).values[0], 624 * std::sqrt(2.0), 1e-6);

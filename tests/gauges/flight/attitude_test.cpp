@@ -58,8 +58,7 @@ using AttitudeSphereMotion = panel_table_test<sphere_row>;
 TEST_P(AttitudeSphereMotion, SlidesWithThePitchAndTurnsWithTheHorizon) {
     const sphere_row& c = GetParam();
     auto& attitude = panel.place("Attitude");
-    panel.aircraft().set(ATTITUDE_INDICATOR_PITCH_DEGREES, c.pitch);
-    panel.aircraft().set(ATTITUDE_INDICATOR_BANK_DEGREES, c.bank);
+    set({{ATTITUDE_INDICATOR_PITCH_DEGREES, c.pitch}, {ATTITUDE_INDICATOR_BANK_DEGREES, c.bank}});
     const auto& sphere =
         element(frame(attitude, c.units),
                 c.units == 0 ? BMP_ATTITUDE_METRIC_SPHERE : BMP_ATTITUDE_BRITISH_SPHERE);
