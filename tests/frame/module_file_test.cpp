@@ -1,17 +1,17 @@
 // The module file as the simulator sees it: what it exports, its catalog, and the import table
 // it lets the host fill in.
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <sstream>
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
 
 #include "bench/host/host_services.h"
 #include "tests/support/bench_command.h"
-#include "tests/support/module_under_test.h"
+#include "tests/support/panel_test.h"
 
 namespace {
+
+using testing_support::module_file;
 
 std::vector<std::string> words(const std::string& text) {
     std::vector<std::string> list;
@@ -57,46 +57,65 @@ TEST(ModuleFile, ExportsLinkageImportTableAndResourcesAndNothingElse) {
 }
 
 TEST(ModuleFile, CatalogFollowsThePublishedOrderAndEndsWithNull) {
-    const auto module = testing_support::module_file();
-    const auto gauges = module.gauges();
-    ASSERT_FALSE(gauges.empty());
-    EXPECT_TRUE(module.linkage().gauge_header_ptr[gauges.size()] == nullptr);
-    // Every gauge built so far stands in published order.
-    std::size_t next = 0;
-    for (const GAUGEHDR* gauge : gauges) {
-        while (next < published_catalog.size() && published_catalog[next] != gauge->gauge_name) {
-            ++next;
-        }
-        ASSERT_LT(next, published_catalog.size()) << gauge->gauge_name << " is out of order";
-        ++next;
-    }
-}
-
-TEST(ModuleFile, EveryGaugeHeaderIsAVersion800Header) {
-    const auto module = testing_support::module_file();
+    const auto module = module_file();
+    std::vector<std::string> names;
     for (const GAUGEHDR* gauge : module.gauges()) {
-        SCOPED_TRACE(gauge->gauge_name);
-        EXPECT_EQ(gauge->gauge_header_version, 800u);
-        EXPECT_EQ(gauge->size_y_mm, 0u);
-        EXPECT_EQ(gauge->user_data, 0u);
-        EXPECT_TRUE(gauge->parameters == nullptr);
-        ASSERT_TRUE(gauge->elements_list != nullptr);
-        ASSERT_TRUE(gauge->elements_list[0] != nullptr);
-        EXPECT_EQ(gauge->elements_list[0]->element_type, ELEMENT_TYPE_STATIC_IMAGE);
-        EXPECT_TRUE(gauge->elements_list[1] == nullptr);
-        ASSERT_TRUE(gauge->mouse_rect != nullptr);
-        EXPECT_EQ(gauge->mouse_rect[0].rect_type, MOUSE_RECT_PARENT);
+        names.emplace_back(gauge->gauge_name);
     }
+    EXPECT_EQ(names, published_catalog);
+    EXPECT_TRUE(module.linkage().gauge_header_ptr[names.size()] == nullptr);
 }
 
 TEST(ModuleFile, HostFillsTheImportTableWithItsServiceTable) {
-    // The linked module's records are the same code as the file's; the bench writes the same
-    // table into either.
-    const auto module = testing_support::linked_module();
-    EXPECT_EQ(ImportTable.PANELSentry.fnID, 0x0F);
-    EXPECT_TRUE(ImportTable.PANELSentry.fnptr == &bench::panel_service_table());
-    EXPECT_EQ(ImportTable.nullentry.fnID, 0);
-    EXPECT_TRUE(ImportTable.nullentry.fnptr == nullptr);
+    const auto module = module_file();
+    const auto* import_table = static_cast<const GAUGESIMPORT*>(
+        platform_control::module_symbol(module.handle(), "ImportTable"));
+    ASSERT_TRUE(import_table != nullptr);
+    EXPECT_EQ(import_table->PANELSentry.fnID, PANELS_SERVICE_TABLE_ID);
+    EXPECT_TRUE(import_table->PANELSentry.fnptr == &bench::panel_service_table());
+    EXPECT_EQ(import_table->nullentry.fnID, 0);
+    EXPECT_TRUE(import_table->nullentry.fnptr == nullptr);
+}
+
+// Whether the process has the file mapped.
+bool mapped(const std::filesystem::path& file) {
+    std::ifstream maps("/proc/self/maps");
+    const std::string name = std::filesystem::canonical(file).string();
+    for (std::string line; std::getline(maps, line);) {
+        if (line.ends_with(" " + name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Each load starts from the module's state at load: what a pilot changed in one session (the
+// units mode, a radio set switched on, sound silenced by a failure) is gone in the next; and
+// once the session ends the file is no longer mapped.
+TEST(ModuleFile, EachLoadStartsFromTheStateAtLoadAndItsEndUnloadsTheFile) {
+    for (int load = 0; load < 2; ++load) {
+        SCOPED_TRACE(load);
+        testing_support::sound_recorder recorder;
+        bench::session panel(module_file());
+        EXPECT_TRUE(mapped(VAREK_MODULE_PATH));
+        auto& plate = panel.place("On_Text_Switch");
+        auto& com = panel.place("Old_COM");
+        panel.run_frames(1);
+        EXPECT_EQ(bench::shown_units_mode(panel), bench::units_mode_choice::metric);
+        EXPECT_TRUE(testing_support::shows(com, BMP_COM_SWITCH_OFF));
+        panel.click(plate, testing_support::plate_middle);
+        panel.click(com, testing_support::radio_power.on);
+        EXPECT_EQ(recorder.plays.size(), 2u);
+        platform_control::fail_call(platform_control::call::DirectSoundCreate);
+        panel.place("Battery_Switch");
+        panel.click(com, testing_support::radio_power.off);
+        EXPECT_EQ(recorder.plays.size(), 2u);
+        panel.click(com, testing_support::radio_power.on);
+        panel.run_frames(1);
+        EXPECT_EQ(bench::shown_units_mode(panel), bench::units_mode_choice::british);
+        EXPECT_TRUE(testing_support::shows(com, BMP_COM_SWITCH_ON));
+    }
+    EXPECT_FALSE(mapped(VAREK_MODULE_PATH));
 }
 
 }  // namespace

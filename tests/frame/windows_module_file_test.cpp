@@ -2,6 +2,7 @@
 // the import table only, imports only system libraries, and carries every bitmap its gauges
 // draw and every wave they play as Win32 resources. Read with objdump, as a user inspecting the
 // file would; the bitmaps the gauges draw come from the module's own records.
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
@@ -39,9 +40,7 @@ struct pe_dump {
 };
 
 std::string upper(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
+    std::ranges::transform(text, text.begin(), [](unsigned char c) { return std::toupper(c); });
     return text;
 }
 
@@ -127,7 +126,7 @@ std::vector<declared_resource> declared_resources() {
 // Every bitmap id that the module's gauges draw, from their records.
 std::set<ID> bitmaps_the_records_name() {
     std::set<ID> ids;
-    const auto module = testing_support::linked_module();
+    const auto module = testing_support::module_file();
     for (const GAUGEHDR* gauge : module.gauges()) {
         const bench::gauge_records records(*gauge, std::nullopt);
         for (const ID id : bench::gauge_bitmaps(records.elements())) {
@@ -153,23 +152,18 @@ class WindowsModuleFile : public testing::Test {
     pe_dump dump_;
 };
 
-TEST_F(WindowsModuleFile, IsA32BitWindowsLibraryForI386) {
+// A 32-bit DLL for i386 that exports exactly the two records, undecorated, and imports only
+// the system libraries: DirectSound and the multimedia file functions among them.
+TEST_F(WindowsModuleFile, IsA32BitLibraryExportingTheRecordsAndImportingSystemLibraries) {
     EXPECT_NE(dump_.text.find("file format pei-i386"), std::string::npos) << dump_.text;
     EXPECT_NE(dump_.text.find("(PE32)"), std::string::npos);
     EXPECT_NE(dump_.text.find("\tDLL\n"), std::string::npos);
-}
-
-TEST_F(WindowsModuleFile, ExportsExactlyLinkageAndImportTableUndecorated) {
     EXPECT_EQ(dump_.exports, (std::vector<std::string>{"ImportTable", "Linkage"}));
-}
-
-TEST_F(WindowsModuleFile, ImportsOnlyTheSystemLibraries) {
     const std::set<std::string> system{"KERNEL32.DLL", "USER32.DLL", "WINMM.DLL", "DSOUND.DLL",
                                        "MSVCRT.DLL"};
     for (const std::string& library : dump_.imported_libraries) {
         EXPECT_TRUE(system.contains(library)) << library << " is not a system library";
     }
-    // The sound engine calls DirectSound and the multimedia file functions themselves.
     EXPECT_TRUE(dump_.imported_libraries.contains("DSOUND.DLL"));
     EXPECT_TRUE(dump_.imported_libraries.contains("WINMM.DLL"));
 }

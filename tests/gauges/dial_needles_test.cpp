@@ -1,379 +1,311 @@
 // Every dial's needles as a pilot reads them: rows for the ends of each scale, its end stops,
-// the units each face reads and the failures of a needle. A new dial adds rows: the gauge, the
-// units mode, the variable and its value, the needle's element index, what the needle reads and
-// where it points. The marks between the ends are not restated here: the needles are checked
-// against the marks drawn on their faces in tests/bench/render/gauge_drawing_test.cpp.
+// the units each face reads and the failures of a needle. A new dial adds its needles (the
+// gauge, the needle's bitmap, its face's units, the variable it reads and its pivot) and rows:
+// the variable's value, what the needle reads and where it points. The marks between the ends
+// are not restated here: the needles are checked against the marks drawn on their faces in
+// tests/bench/render/gauge_drawing_test.cpp.
 #include <cmath>
 #include <limits>
-#include <string>
+#include <optional>
 
-#include <gtest/gtest.h>
-
-#include "tests/support/dial_angles.h"
+#include "bench/host/needle_angles.h"
 #include "tests/support/panel_test.h"
 
 namespace {
 
-using testing_support::direction_to;
+using namespace testing_support;
 
 constexpr int metric = 0;
 constexpr int british = 1;
-// A needle whose reading a row does not check.
+// What a row does not check.
 constexpr double any = std::numeric_limits<double>::quiet_NaN();
+
+struct needle {
+    const char* gauge;
+    element_role role;
+    int units;  // of the face that shows it
+    GAUGE_TOKEN token;
+    PIXPOINT pivot;
+};
+
+// clang-format off
+// Airspeed in knots, read in km/h on the metric face; vertical speed in 1/256 m/s, read
+// unchanged by both needles; altitude in feet, read in metres by the metric pointers.
+constexpr GAUGE_TOKEN feet = ALT_FROM_BAROMETRIC_PRESSURE;
+constexpr needle kmh_needle{"Airspeed", BMP_AIRSPEED_METRIC_NEEDLE, metric, AIRSPEED, {151, 150}};
+constexpr needle kt_needle{"Airspeed", BMP_AIRSPEED_BRITISH_NEEDLE, british, AIRSPEED, {151, 150}};
+constexpr needle ms_needle{"Vertical_Speed", role::vsi_metric_needle, metric, VERTICAL_SPEED, {100, 100}};
+constexpr needle ft_needle{"Vertical_Speed", role::vsi_british_needle, british, VERTICAL_SPEED, {100, 100}};
+constexpr needle metres_pointer{"Altimeter", BMP_ALTIMETER_METRES_POINTER, metric, feet, {151, 150}};
+constexpr needle slow_pointer{"Altimeter", BMP_ALTIMETER_SLOW_POINTER, metric, feet, {151, 150}};
+constexpr needle hundreds_pointer{"Altimeter", BMP_ALTIMETER_HUNDREDS_POINTER, british, feet, {}};
+constexpr needle thousands_pointer{"Altimeter", BMP_ALTIMETER_THOUSANDS_POINTER, british, feet, {}};
+constexpr needle ten_thousands_pointer{"Altimeter", BMP_ALTIMETER_TEN_THOUSANDS_POINTER, british, feet, {}};
+// The pressure discs turn in place, the British one 90 degrees an inch of mercury against the
+// setting, the metric one 91.430661 with it, up to their end stops.
+constexpr needle british_disc{"Altimeter", BMP_ALTIMETER_BRITISH_DISC, british, KOHLSMAN_SETTING_HG, {}};
+constexpr needle metric_disc{"Altimeter", BMP_ALTIMETER_METRIC_DISC, metric, KOHLSMAN_SETTING_HG, {}};
+// The engine and systems dials: the host's units in, read unchanged (litres for the fuel
+// quantity, with the aircraft's 185-gallon tank read at installation).
+constexpr const char* oil_dial = "Oil_Hydraulic_Indicator";
+constexpr needle egt{"Exhaust_Temp", BMP_EXHAUST_TEMP_NEEDLE, metric, GENERAL_ENGINE1_EGT, {150, 150}};
+constexpr needle rpm{"Engine_RPM", BMP_ENGINE_RPM_NEEDLE, metric, TURB_ENGINE_1_N2, {150, 149}};
+constexpr needle oil_temperature{oil_dial, role::oil_temperature_needle, metric, GENERAL_ENGINE1_OIL_TEMP, {220, 197}};
+constexpr needle oil_pressure{oil_dial, role::oil_pressure_needle, metric, GENERAL_ENGINE1_OIL_PRES, {79, 197}};
+constexpr needle hydraulic{oil_dial, BMP_HYDRAULIC_NEEDLE, metric, HYDRAULICS1_PRESSURE_PSF, {150, 126}};
+constexpr needle flow{"Fuel_Flow", BMP_FUEL_FLOW_NEEDLE, metric, TURB_ENGINE_1_FUELFLOW_PPH, {102, 102}};
+constexpr needle fuel{"Fuel_Quantity_Main", BMP_FUEL_QUANTITY_NEEDLE, metric, FUEL_TANK_CENTER_LEVEL, {150, 166}};
+constexpr needle amps{"Volt_Ammeter", BMP_VOLT_AMMETER_NEEDLE, metric, MAIN_BUS_AMPS, {157, 240}};
+constexpr needle hours{"Russian_Timer", BMP_CLOCK_HOUR_HAND, metric, CLOCK_TOTAL_SECONDS, {159, 147}};
+constexpr needle minutes{"Russian_Timer", BMP_CLOCK_MINUTE_HAND, metric, CLOCK_TOTAL_SECONDS, {159, 147}};
+constexpr needle seconds{"Russian_Timer", BMP_CLOCK_SECOND_HAND, metric, CLOCK_TOTAL_SECONDS, {159, 147}};
+// The ADF needle lies at three o'clock while the ADF set is off; the VOR's heading pointer
+// (heading less the selected course) stands at the top while the NAV set is off.
+constexpr needle adf_metric{"ADF_Indicator", BMP_ADF_METRIC_NEEDLE, metric, ADF_NEEDLE, {150, 150}};
+constexpr needle adf_british{"ADF_Indicator", BMP_ADF_BRITISH_NEEDLE, british, ADF_NEEDLE, {150, 150}};
+constexpr needle card_knob{"ADF_Indicator", BMP_ADF_CARD_KNOB, british, ADF_CARD_RADIAL, {}};
+constexpr needle vor_pointer{"VOR1_Indicator", BMP_VOR_HEADING_POINTER, metric, PLANE_HEADING_DEGREES_GYRO, {151, 156}};
+// Turn rate in 256ths of the face's unit; load in 1/624 g; heights in metres.
+constexpr needle turn{"Turn_Coordinator", BMP_TURN_POINTER, metric, DELTA_HEADING_RATE, {150, 253}};
+constexpr needle load{"Accelerometer", BMP_ACCELEROMETER_POINTER, metric, G_FORCE, {131, 131}};
+constexpr needle lowest{"Accelerometer", role::lowest_g_hand, metric, G_FORCE, {131, 131}};
+constexpr needle highest{"Accelerometer", role::highest_g_hand, metric, G_FORCE, {131, 131}};
+constexpr needle set_m{"Radio_Altimeter", role::metric_set_point, metric, DECISION_HEIGHT, {154, 150}};
+constexpr needle set_ft{"Radio_Altimeter", role::british_set_point, british, DECISION_HEIGHT, {154, 150}};
+constexpr needle height_m{"Radio_Altimeter", role::metric_height, metric, RADIO_HEIGHT, {154, 150}};
+constexpr needle height_ft{"Radio_Altimeter", role::british_height, british, RADIO_HEIGHT, {154, 150}};
+constexpr needle gyro_arrow{"Directionnal_Gyro", BMP_GYRO_METRIC_ARROW, metric, HSI_DESIRED_HEADING_NEEDLE, {}};
+constexpr needle gyro_card{"Directionnal_Gyro", BMP_GYRO_METRIC_CARD, metric, PLANE_HEADING_DEGREES_GYRO, {}};
+constexpr needle gyro_pointer{"Directionnal_Gyro", BMP_GYRO_BRITISH_POINTER, british, HSI_DESIRED_HEADING_NEEDLE, {}};
+// Radio knobs: the packed frequency or code in their set's token; the knob reads its figure.
+constexpr needle com_mhz{"Old_COM", BMP_COM_MHZ_KNOB, metric, COM_FREQUENCY, {98, 76}};
+constexpr needle com_khz{"Old_COM", BMP_COM_KHZ_KNOB, metric, COM_FREQUENCY, {202, 76}};
+constexpr needle nav_mhz{"Old_NAV", BMP_NAV_MHZ_KNOB, metric, NAV1_FREQUENCY, {98, 76}};
+constexpr needle nav_khz{"Old_NAV", BMP_NAV_KHZ_KNOB, metric, NAV1_FREQUENCY, {202, 76}};
+constexpr needle adf_hundreds{"Old_ADF", BMP_ADF_HUNDREDS_KNOB, metric, ADF_FREQUENCY, {}};
+constexpr needle adf_tens{"Old_ADF", BMP_ADF_TENS_KNOB, metric, ADF_FREQUENCY, {}};
+constexpr needle adf_units{"Old_ADF", BMP_ADF_UNITS_KNOB, metric, ADF_FREQUENCY, {}};
+constexpr needle xpdr_thousands{"Old_XPDR", role::xpdr_thousands_knob, metric, TRANSPONDER_CODE, {}};
+constexpr needle xpdr_hundreds{"Old_XPDR", role::xpdr_hundreds_knob, metric, TRANSPONDER_CODE, {129, 75}};
+constexpr needle xpdr_units{"Old_XPDR", role::xpdr_units_knob, metric, TRANSPONDER_CODE, {211, 75}};
+// clang-format on
+
+// The host's units of a value read on a face; the metric disc's turn for a setting.
+constexpr auto metric_turn = [](double inches) { return (inches - 29.92) * 91.430661; };
+constexpr auto kmh = [](double value) { return value / 1.8512821; };
+constexpr auto ft_min = [](double feet) { return feet / 3.28084 / 60.0 * 256.0; };
+constexpr auto metres = [](double value) { return value / (0.3047693 / 1.009205); };
+constexpr auto rankine = [](double celsius) { return (celsius + 273.15) * 1.8; };
+constexpr auto psf = [](double kg_cm2) { return kg_cm2 * 2048.146; };
+constexpr auto pph = [](double kg_h) { return kg_h / 0.4536; };
+constexpr auto level = [](double litres) { return litres / (185 * 3.785) * 8388608; };
+constexpr auto ft = [](double feet) { return feet / 3.28084; };
+
+// Where a needle points: at a mark of its face (seen from its pivot), or at an angle in degrees
+// clockwise from pointing right.
+struct pointing {
+    constexpr pointing(int x, int y) : mark(PIXPOINT{x, y}) {}
+    constexpr pointing(double degrees) : angle(degrees) {}
+    std::optional<PIXPOINT> mark;
+    double angle = 0;
+
+    double from(PIXPOINT pivot) const {
+        return mark ? bench::direction_degrees(pivot, *mark) : angle;
+    }
+};
+
+// What holds before the frame: a failure, or a radio set switched on.
+struct condition {
+    FAILURE_KEY failure = FAIL_NONE;
+    const char* set_on = nullptr;
+};
+constexpr condition adf_on{FAIL_NONE, "Old_ADF"};
+constexpr condition nav_on{FAIL_NONE, "Old_NAV"};
+constexpr condition failed(FAILURE_KEY key) {
+    return {key, nullptr};
+}
+// The accelerometer's +10 g mark, a step of 225 degrees clockwise from 0 g, and the top of the
+// radio altimeter's metric set-point scale, past a full turn.
+const double ten_g = 360 + bench::direction_degrees(load.pivot, {61, 202});
+const double set_m_top = 360 + bench::direction_degrees(set_m.pivot, {188, 263});
+
+// A value set on the needle's variable before a frame, what the needle reads then (in the
+// face's units; any: not checked) and where it points (any: not checked).
+struct needle_case {
+    double value, reading;
+    pointing where;
+};
 
 struct needle_row {
     const char* name;  // unique within the gauge
-    const char* gauge;
-    int units;
-    GAUGE_TOKEN token;
-    double value;  // set on the token before the frame
-    std::size_t element;
-    double reading;  // the element's value, in the face's units
-    double angle;    // degrees clockwise from pointing right
-    FAILURE_KEY failure = FAIL_NONE;
-    SINT32* radio_power = nullptr;  // a radio set switched on before the frame
+    const needle* dial;
+    std::vector<needle_case> cases;
+    condition when = {};
 };
 
-constexpr const char* asi = "Airspeed";
-constexpr const char* vsi = "Vertical_Speed";
-constexpr const char* alt = "Altimeter";
-
-// Airspeed: knots in token 61; the metric needle reads km/h.
-constexpr GAUGE_TOKEN knots = 61;
-constexpr std::size_t asi_metric = 2;
-constexpr std::size_t asi_british = 3;
-double kmh(double value) {
-    return value / 1.8512821;
-}
-double asi_at(PIXPOINT mark) {
-    return direction_to({151, 150}, mark);
-}
-
-// Vertical speed: 1/256 m/s in token 65, read unchanged by both needles.
-constexpr GAUGE_TOKEN climb = 65;
-constexpr std::size_t vsi_british = 2;
-constexpr std::size_t vsi_metric = 3;
-double ft_min(double feet) {
-    return feet / 3.28084 / 60.0 * 256.0;
-}
-double vsi_at(PIXPOINT mark) {
-    return direction_to({100, 100}, mark);
-}
-
-// Altimeter: feet in token 74; the metric pointers read metres.
-constexpr GAUGE_TOKEN feet = 74;
-constexpr std::size_t alt_hundreds = 6;
-constexpr std::size_t alt_metres = 7;
-constexpr std::size_t alt_slow = 8;
-double metres(double value) {
-    return value / (0.3047693 / 1.009205);
-}
-double alt_at(PIXPOINT mark) {
-    return direction_to({151, 150}, mark);
-}
-
-// The engine and systems dials: the host's units in, read unchanged (litres for the fuel
-// quantity, with the aircraft's 185-gallon tank read at installation).
-constexpr const char* egt = "Exhaust_Temp";
-constexpr const char* rpm = "Engine_RPM";
-constexpr const char* oil = "Oil_Hydraulic_Indicator";
-constexpr const char* flow = "Fuel_Flow";
-constexpr const char* fuel = "Fuel_Quantity_Main";
-constexpr const char* amps = "Volt_Ammeter";
-constexpr const char* timer = "Russian_Timer";
-double rankine(double celsius) {
-    return (celsius + 273.15) * 1.8;
-}
-double psf(double kg_cm2) {
-    return kg_cm2 * 2048.146;
-}
-double pph(double kg_h) {
-    return kg_h / 0.4536;
-}
-double level(double litres) {
-    return litres / (185 * 3.785) * 8388608;
-}
-double from(PIXPOINT centre, PIXPOINT mark) {
-    return direction_to(centre, mark);
-}
-constexpr PIXPOINT egt_c{150, 150}, rpm_c{150, 149}, temp_c{220, 197}, press_c{79, 197},
-    hyd_c{150, 126}, flow_c{102, 102}, fuel_c{150, 166}, amps_c{157, 240}, clock_c{159, 147};
-// ADF indicator: relative bearing in token 39, the card setting in token 22; the needle lies
-// at three o'clock while the ADF set is off. VOR indicator: the heading pointer shows token 84
-// less the selected course, at the top while the NAV set is off.
-constexpr const char* adf = "ADF_Indicator";
-constexpr const char* vor = "VOR1_Indicator";
-constexpr GAUGE_TOKEN relative_bearing = 39;
-constexpr GAUGE_TOKEN heading = 84;
-constexpr std::size_t adf_british = 2;
-constexpr std::size_t adf_metric = 3;
-constexpr std::size_t adf_knob = 5;
-constexpr std::size_t vor_pointer = 6;
-double adf_at(PIXPOINT mark) {
-    return direction_to({150, 150}, mark);
-}
-double vor_at(PIXPOINT mark) {
-    return direction_to({151, 156}, mark);
-}
-
-// Turn coordinator: 256ths of the face's unit in token 70; the pointer hinges at (150,253).
-constexpr GAUGE_TOKEN turn_rate = 70;
-double turn_at(PIXPOINT mark) {
-    return direction_to({150, 253}, mark);
-}
-
-// Accelerometer: 1/624 g in token 351, three needles about (131,131).
-constexpr GAUGE_TOKEN load = 351;
-double g_at(PIXPOINT mark) {
-    return direction_to({131, 131}, mark);
-}
-
-// Radio altimeter: metres in tokens 614 (height) and 615 (decision height), needles about
-// (154,150): set points 2 (British) and 3, height pointers 4 (British) and 5.
-constexpr const char* ralt = "Radio_Altimeter";
-constexpr GAUGE_TOKEN decision = 615;
-constexpr GAUGE_TOKEN height = 614;
-double ralt_at(PIXPOINT mark) {
-    return direction_to({154, 150}, mark);
-}
-double ft(double feet) {
-    return feet / 3.28084;
-}
-// Radio knobs: the packed frequency or code in their set's token; the knob reads its figure.
-constexpr const char* com = "Old_COM";
-constexpr const char* nav = "Old_NAV";
-constexpr const char* adf_set = "Old_ADF";
-constexpr const char* xpdr = "Old_XPDR";
-constexpr std::size_t khz_knob = 6;
-constexpr std::size_t mhz_knob = 7;
-
+// clang-format off
 const needle_row needle_rows[] = {
-    {"bearing_0", adf, metric, relative_bearing, 0, adf_metric, 0, adf_at({150, 100}), FAIL_NONE,
-     &adf_power},
-    {"bearing_180", adf, metric, relative_bearing, 180, adf_metric, 180, adf_at({150, 200}),
-     FAIL_NONE, &adf_power},
-    {"bearing_270", adf, metric, relative_bearing, 270, adf_metric, 270, 180, FAIL_NONE,
-     &adf_power},
-    {"bearing_0_british", adf, british, relative_bearing, 0, adf_british, 0, adf_at({150, 100}),
-     FAIL_NONE, &adf_power},
-    {"bearing_180_british", adf, british, relative_bearing, 180, adf_british, 180,
-     adf_at({150, 200}), FAIL_NONE, &adf_power},
-    {"set_off", adf, metric, relative_bearing, 30, adf_metric, 90, 0},
-    {"set_off_british", adf, british, relative_bearing, 30, adf_british, 90, 0},
-    {"card_knob_45", adf, british, 22, 45, adf_knob, 45, 45},
-    {"heading_0", vor, metric, heading, 0, vor_pointer, 0, vor_at({151, 76}), FAIL_NONE,
-     &nav_power},
-    {"heading_180", vor, metric, heading, 180, vor_pointer, 180, vor_at({151, 236}), FAIL_NONE,
-     &nav_power},
-    {"heading_set_off", vor, british, heading, 120, vor_pointer, 0, vor_at({151, 76})},
-
-    {"km_h_0", asi, metric, knots, kmh(0), asi_metric, 0, asi_at({151, 34})},
-    {"km_h_300", asi, metric, knots, kmh(300), asi_metric, 300, asi_at({150, 264})},
-    {"km_h_990", asi, metric, knots, kmh(990), asi_metric, 990, asi_at({142, 33})},
-    {"km_h_995", asi, metric, knots, kmh(995), asi_metric, 995, asi_at({142, 33})},
-    {"km_h_300_kt", asi, metric, knots, 300, asi_metric, 555.38463, any},
-    {"km_h_stop_534_8_kt", asi, metric, knots, 534.8, asi_metric, any, asi_at({142, 33})},
-    {"km_h_stop_600_kt", asi, metric, knots, 600, asi_metric, any, asi_at({142, 33})},
-    {"km_h_stop_2000_kt", asi, metric, knots, 2000, asi_metric, any, asi_at({142, 33})},
-    {"kt_0", asi, british, knots, 0, asi_british, 0, asi_at({151, 33})},
-    {"kt_150", asi, british, knots, 150, asi_british, 150, asi_at({200, 258})},
-    {"kt_600", asi, british, knots, 600, asi_british, 600, asi_at({143, 33})},
-    {"kt_610", asi, british, knots, 610, asi_british, 610, asi_at({143, 33})},
-    {"kt_stop_750", asi, british, knots, 750, asi_british, any, asi_at({143, 33})},
-    {"kt_stop_5000", asi, british, knots, 5000, asi_british, any, asi_at({143, 33})},
-    {"km_h_gauge_failed", asi, metric, knots, 250, asi_metric, 0, asi_at({151, 34}),
-     FAIL_GAUGE_AIRSPEED},
-    {"kt_gauge_failed", asi, british, knots, 250, asi_british, 0, asi_at({151, 33}),
-     FAIL_GAUGE_AIRSPEED},
-    {"km_h_pitot_failed", asi, metric, knots, 250, asi_metric, 0, asi_at({151, 34}),
-     FAIL_SYSTEM_PITOT_STATIC},
-    {"kt_pitot_failed", asi, british, knots, 250, asi_british, 0, asi_at({151, 33}),
-     FAIL_SYSTEM_PITOT_STATIC},
-
-    {"descent_80_m_s", vsi, metric, climb, -20480, vsi_metric, -20480, vsi_at({178, 101})},
-    {"descent_75_m_s", vsi, metric, climb, -19200, vsi_metric, -19200, vsi_at({178, 101})},
-    {"descent_30_m_s", vsi, metric, climb, -7680, vsi_metric, -7680, vsi_at({100, 178})},
-    {"level_m_s", vsi, metric, climb, 0, vsi_metric, 0, vsi_at({22, 100})},
-    {"climb_30_m_s", vsi, metric, climb, 7680, vsi_metric, 7680, vsi_at({100, 22})},
-    {"climb_75_m_s", vsi, metric, climb, 19200, vsi_metric, 19200, vsi_at({178, 99})},
-    {"climb_80_m_s", vsi, metric, climb, 20480, vsi_metric, 20480, vsi_at({178, 99})},
-    {"climb_100_m_s", vsi, metric, climb, 25600, vsi_metric, any, vsi_at({178, 99})},
-    {"climb_far_m_s", vsi, metric, climb, 1e6, vsi_metric, any, vsi_at({178, 99})},
-    {"descent_100_m_s", vsi, metric, climb, -25600, vsi_metric, any, vsi_at({178, 101})},
-    {"descent_far_m_s", vsi, metric, climb, -1e6, vsi_metric, any, vsi_at({178, 101})},
-    // 3000 ft/min: straight up on the British face, half way to 30 m/s on the metric one.
-    {"climb_3000_ft_in_m_s", vsi, metric, climb, ft_min(3000), vsi_metric, 15.24 * 256,
-     180.0 + 90.0 * 15.24 / 30.0},
-    {"descent_9000", vsi, british, climb, ft_min(-9000), vsi_british, any, vsi_at({178, 114})},
-    {"descent_8000", vsi, british, climb, ft_min(-8000), vsi_british, any, vsi_at({178, 114})},
-    {"level_ft", vsi, british, climb, 0, vsi_british, 0, vsi_at({20, 100})},
-    {"climb_3000", vsi, british, climb, ft_min(3000), vsi_british, ft_min(3000), vsi_at({100, 20})},
-    {"climb_8000", vsi, british, climb, ft_min(8000), vsi_british, any, vsi_at({178, 87})},
-    {"climb_9000", vsi, british, climb, ft_min(9000), vsi_british, any, vsi_at({178, 87})},
-    {"climb_12000", vsi, british, climb, ft_min(12000), vsi_british, any, vsi_at({178, 87})},
-    {"climb_far_ft", vsi, british, climb, 1e6, vsi_british, any, vsi_at({178, 87})},
-    {"descent_12000", vsi, british, climb, ft_min(-12000), vsi_british, any, vsi_at({178, 114})},
-    {"descent_far_ft", vsi, british, climb, -1e6, vsi_british, any, vsi_at({178, 114})},
-    {"m_s_pitot_failed", vsi, metric, climb, 5000, vsi_metric, 0, vsi_at({22, 100}),
-     FAIL_SYSTEM_PITOT_STATIC},
-    {"ft_pitot_failed", vsi, british, climb, 5000, vsi_british, 0, vsi_at({20, 100}),
-     FAIL_SYSTEM_PITOT_STATIC},
-
-    {"metres_0", alt, metric, feet, metres(0), alt_metres, 0, alt_at({150, 80})},
-    {"metres_500", alt, metric, feet, metres(500), alt_metres, 500, alt_at({150, 220})},
-    {"metres_1000_ft", alt, metric, feet, 1000, alt_metres, 301.99, any},
-    {"slow_0", alt, metric, feet, metres(0), alt_slow, 0, alt_at({150, 40})},
-    {"slow_5000", alt, metric, feet, metres(5000), alt_slow, 5000, alt_at({150, 260})},
-    {"slow_1000_ft", alt, metric, feet, 1000, alt_slow, 301.99, any},
-    {"metres_pitot_failed", alt, metric, feet, 1500, alt_metres, 0, alt_at({150, 80}),
-     FAIL_SYSTEM_PITOT_STATIC},
-    {"hundreds_pitot_failed", alt, british, feet, 1500, alt_hundreds, 0, 270,
-     FAIL_SYSTEM_PITOT_STATIC},
-    {"0_C", egt, metric, 567, rankine(0), 1, rankine(0), from(egt_c, {88, 241})},
-    {"500_C", egt, metric, 567, rankine(500), 1, rankine(500), from(egt_c, {115, 38})},
-    {"900_C", egt, metric, 567, rankine(900), 1, rankine(900), from(egt_c, {255, 217})},
-    {"stop_950_C", egt, metric, 567, rankine(950), 1, any, from(egt_c, {255, 217})},
-    {"stop_1500_C", egt, metric, 567, rankine(1500), 1, any, from(egt_c, {255, 217})},
-    {"panel_power_failed", egt, metric, 567, rankine(500), 1, 0, any,
-     FAIL_SYSTEM_ELECTRICAL_PANELS},
-    {"stopped", rpm, metric, 625, 0, 1, 0, from(rpm_c, {201, 137})},
-    {"at_42_553", rpm, metric, 625, 42.553, 1, 42.553, from(rpm_c, {100, 180})},
-    {"oil_stop_minus_60_C", oil, metric, 561, rankine(-60), 1, any, from(temp_c, {194, 254})},
-    {"oil_minus_50_C", oil, metric, 561, rankine(-50), 1, any, from(temp_c, {194, 254})},
-    {"oil_0_C", oil, metric, 561, rankine(0), 1, rankine(0), from(temp_c, {172, 235})},
-    {"oil_stop_300_C", oil, metric, 561, rankine(300), 1, any, from(temp_c, {179, 156})},
-    {"oil_stop_15_kg", oil, metric, 562, psf(15), 2, any, from(press_c, {121, 156})},
-    {"oil_10_kg", oil, metric, 562, psf(10), 2, psf(10), from(press_c, {121, 156})},
-    {"oil_0_kg", oil, metric, 562, 0, 2, 0, from(press_c, {104, 251})},
-    {"oil_stop_minus_2_kg", oil, metric, 562, psf(-2), 2, any, from(press_c, {104, 251})},
-    {"hydraulic_stop_minus_1_kg", oil, metric, 732, psf(-1), 3, any, from(hyd_c, {83, 194})},
-    {"hydraulic_0_kg", oil, metric, 732, 0, 3, 0, from(hyd_c, {83, 194})},
-    {"hydraulic_100_kg", oil, metric, 732, psf(100), 3, any, from(hyd_c, {218, 194})},
-    {"hydraulic_stop_200_kg", oil, metric, 732, psf(200), 3, any, from(hyd_c, {218, 194})},
-    {"stop_negative", flow, metric, 638, -50, 1, -50, from(flow_c, {76, 177})},
-    {"0_kg_h", flow, metric, 638, 0, 1, 0, from(flow_c, {76, 177})},
-    {"4000_kg_h", flow, metric, 638, pph(4000), 1, pph(4000), from(flow_c, {132, 172})},
-    {"stop_6000_kg_h", flow, metric, 638, pph(6000), 1, any, from(flow_c, {132, 172})},
-    {"0_l", fuel, metric, 289, level(0), 1, 0, from(fuel_c, {48, 194})},
-    {"300_l", fuel, metric, 289, level(300), 1, 300, from(fuel_c, {178, 63})},
-    {"700_l", fuel, metric, 289, level(700), 1, 700, from(fuel_c, {253, 193})},
-    {"stop_full_tank", fuel, metric, 289, 8388608, 1, 700.225, from(fuel_c, {253, 193})},
-    {"stop_minus_40_a", amps, metric, 754, -45, 1, -45, from(amps_c, {43, 137})},
-    {"minus_40_a", amps, metric, 754, -40, 1, -40, from(amps_c, {43, 137})},
-    {"120_a", amps, metric, 754, 120, 1, 120, from(amps_c, {273, 136})},
-    {"stop_150_a", amps, metric, 754, 150, 1, 150, from(amps_c, {273, 136})},
-    {"hours_midnight", timer, metric, 557, 0, 2, 0, from(clock_c, {159, 47})},
-    {"hours_6", timer, metric, 557, 21600, 2, 21600, from(clock_c, {159, 247})},
-    {"hours_15", timer, metric, 557, 54000, 2, 54000, 0},
-    {"minutes_30", timer, metric, 557, 1800, 3, 1800, from(clock_c, {159, 247})},
-    {"minutes_45", timer, metric, 557, 2700, 3, 2700, 180},
-    {"seconds_30", timer, metric, 557, 30, 4, 30, from(clock_c, {159, 247})},
-    {"seconds_75", timer, metric, 557, 75, 4, 75, 0},
-
-    {"left_stop", "Turn_Coordinator", metric, turn_rate, -2000, 3, any, turn_at({80, 64})},
-    {"left_45", "Turn_Coordinator", metric, turn_rate, -1152, 3, -4.5, turn_at({80, 64})},
-    {"level", "Turn_Coordinator", metric, turn_rate, 0, 3, 0, 270},
-    {"right_45", "Turn_Coordinator", metric, turn_rate, 1152, 3, 4.5, turn_at({220, 64})},
-    {"right_5", "Turn_Coordinator", metric, turn_rate, 1280, 3, 5, turn_at({220, 64})},
-    {"pointer_failed", "Turn_Coordinator", metric, turn_rate, 1152, 3, 0, 270,
-     FAIL_SYSTEM_ELECTRICAL_PANELS},
-
-    {"minus_10_g", "Accelerometer", metric, load, -6240, 1, -6240, g_at({48, 166})},
-    {"minus_5_g", "Accelerometer", metric, load, -3120, 1, -3120, g_at({48, 166})},
-    {"zero_g", "Accelerometer", metric, load, 0, 1, 0, 270},
-    {"one_g", "Accelerometer", metric, load, 624, 1, 624, 270 + (g_at({61, 202}) + 90) / 10},
-    {"plus_10_g", "Accelerometer", metric, load, 6240, 1, 6240, 360 + g_at({61, 202})},
-    {"plus_20_g", "Accelerometer", metric, load, 12480, 1, 12480, 360 + g_at({61, 202})},
-    {"lowest_hand_at_load", "Accelerometer", metric, load, 624, 2, 0, 270},
-    {"highest_hand_at_load", "Accelerometer", metric, load, 624, 3, 624,
-     270 + (g_at({61, 202}) + 90) / 10},
-    {"pointer_unpowered", "Accelerometer", metric, load, 3000, 1, 0, 270,
-     FAIL_SYSTEM_ELECTRICAL_PANELS},
-
-    {"set_0_m", ralt, metric, decision, 0, 3, 0, ralt_at({94, 255})},
-    {"set_1200_m", ralt, metric, decision, 1200, 3, 1200, 360 + ralt_at({188, 263})},
-    {"set_5000_m", ralt, metric, decision, 5000, 3, 5000, 360 + ralt_at({188, 263})},
-    {"set_0_ft", ralt, british, decision, 0, 2, 0, ralt_at({154, 40})},
-    {"set_2500_ft", ralt, british, decision, ft(2500), 2, ft(2500), ralt_at({95, 47}) + 360},
-    {"height_off_at_load_m", ralt, metric, height, 250, 5, 0, ralt_at({94, 255})},
-    {"height_off_at_load_ft", ralt, british, height, ft(500), 4, 0, ralt_at({154, 40})},
-
-    {"course_90_on_the_case", "Directionnal_Gyro", metric, 855, 90, 4, 90, 0},
-    {"course_270_on_the_case", "Directionnal_Gyro", metric, 855, 270, 4, 270, 180},
-    {"com_mhz_118", com, metric, 23, 0x1800, mhz_knob, 118, direction_to({98, 76}, {98, 46})},
-    {"com_khz_50", com, metric, 23, 0x1850, khz_knob, 50, direction_to({202, 76}, {98, 106})},
-    {"nav_mhz_108", nav, metric, 24, 0x0800, mhz_knob, 108, direction_to({98, 76}, {98, 46})},
-    {"nav_khz_50", nav, metric, 24, 0x1250, khz_knob, 50, direction_to({202, 76}, {98, 106})},
-    {"adf_hundreds_0", adf_set, metric, 16, 0x0000, 5, 0, 270},
-    {"adf_tens_5", adf_set, metric, 16, 0x0050, 6, 5, 90},
-    {"adf_units_0", adf_set, metric, 16, 0x0000, 7, 0, 270},
-    {"xpdr_thousands_0", xpdr, metric, 38, 0x0000, 4, 0, 270},
-    {"xpdr_hundreds_0", xpdr, metric, 38, 0x0000, 3, 0, direction_to({129, 75}, {88, 60})},
-    {"xpdr_units_8", xpdr, metric, 38, 0x0008, 1, 8, direction_to({211, 75}, {88, 90})},
+    {"bearings", &adf_metric, {{0, 0, {150, 100}}, {180, 180, {150, 200}}, {270, 270, 180}}, adf_on},
+    {"bearings_british", &adf_british, {{0, 0, {150, 100}}, {180, 180, {150, 200}}}, adf_on},
+    {"set_off", &adf_metric, {{30, 90, 0}}},
+    {"set_off_british", &adf_british, {{30, 90, 0}}},
+    {"card_knob", &card_knob, {{45, 45, 45}}},
+    {"headings", &vor_pointer, {{0, 0, {151, 76}}, {180, 180, {151, 236}}}, nav_on},
+    {"heading_set_off", &vor_pointer, {{120, 0, {151, 76}}}},
+    {"km_h", &kmh_needle, {{kmh(0), 0, {151, 34}}, {kmh(300), 300, {150, 264}}, {kmh(990), 990, {142, 33}},
+                           {kmh(995), 995, {142, 33}}, {300, 555.38463, any}}},
+    {"km_h_stops", &kmh_needle, {{534.8, any, {142, 33}}, {600, any, {142, 33}}, {2000, any, {142, 33}}}},
+    {"kt", &kt_needle, {{0, 0, {151, 33}}, {150, 150, {200, 258}}, {600, 600, {143, 33}}, {610, 610, {143, 33}},
+                        {750, any, {143, 33}}, {5000, any, {143, 33}}}},
+    {"km_h_gauge_failed", &kmh_needle, {{250, 0, {151, 34}}}, failed(FAIL_GAUGE_AIRSPEED)},
+    {"kt_gauge_failed", &kt_needle, {{250, 0, {151, 33}}}, failed(FAIL_GAUGE_AIRSPEED)},
+    {"km_h_pitot_failed", &kmh_needle, {{250, 0, {151, 34}}}, failed(FAIL_SYSTEM_PITOT_STATIC)},
+    {"kt_pitot_failed", &kt_needle, {{250, 0, {151, 33}}}, failed(FAIL_SYSTEM_PITOT_STATIC)},
+    {"m_s", &ms_needle, {{-20480, -20480, {178, 101}}, {-19200, -19200, {178, 101}}, {-7680, -7680, {100, 178}},
+                         {0, 0, {22, 100}}, {7680, 7680, {100, 22}}, {19200, 19200, {178, 99}},
+                         {20480, 20480, {178, 99}},
+                         // 3000 ft/min: half way to 30 m/s.
+                         {ft_min(3000), 15.24 * 256, 180.0 + 90.0 * 15.24 / 30.0}}},
+    {"m_s_stops", &ms_needle, {{25600, any, {178, 99}}, {1e6, any, {178, 99}}, {-25600, any, {178, 101}},
+                               {-1e6, any, {178, 101}}}},
+    {"ft", &ft_needle, {{ft_min(-9000), any, {178, 114}}, {ft_min(-8000), any, {178, 114}}, {0, 0, {20, 100}},
+                        {ft_min(3000), ft_min(3000), {100, 20}}, {ft_min(8000), any, {178, 87}},
+                        {ft_min(9000), any, {178, 87}}}},
+    {"ft_stops", &ft_needle, {{ft_min(12000), any, {178, 87}}, {1e6, any, {178, 87}},
+                              {ft_min(-12000), any, {178, 114}}, {-1e6, any, {178, 114}}}},
+    {"m_s_pitot_failed", &ms_needle, {{5000, 0, {22, 100}}}, failed(FAIL_SYSTEM_PITOT_STATIC)},
+    {"ft_pitot_failed", &ft_needle, {{5000, 0, {20, 100}}}, failed(FAIL_SYSTEM_PITOT_STATIC)},
+    {"metres", &metres_pointer, {{metres(0), 0, {150, 80}}, {metres(500), 500, {150, 220}}, {1000, 301.99, any}}},
+    {"slow", &slow_pointer, {{metres(0), 0, {150, 40}}, {metres(5000), 5000, {150, 260}}, {1000, 301.99, any}}},
+    {"metres_pitot_failed", &metres_pointer, {{1500, 0, {150, 80}}}, failed(FAIL_SYSTEM_PITOT_STATIC)},
+    {"hundreds_pitot_failed", &hundreds_pointer, {{1500, 0, 270}}, failed(FAIL_SYSTEM_PITOT_STATIC)},
+    // The British pointers, geared to each other: a turn of the hundreds pointer for 1000 ft, a
+    // tenth of one for the thousands pointer; below zero the hundreds pointer rests on its zero.
+    {"hundreds", &hundreds_pointer, {{0, 0, -90}, {250, 250, 0}, {500, 500, 90}, {1000, 1000, 270}, {5000, 5000, 1710},
+                                     {12345, 12345, 4354.2}, {-0.5, -0.5, -90}, {-300, -300, -90}, {-2000, -2000, -90}}},
+    {"thousands", &thousands_pointer, {{0, any, -90}, {250, any, -81}, {500, any, -72}, {1000, any, -54}, {5000, any, 90},
+                                       {12345, any, 354.42}, {-0.5, any, -90.018}, {-300, any, -100.8}, {-2000, any, -162}}},
+    {"ten_thousands", &ten_thousands_pointer, {{0, any, -90}, {250, any, -89.1}, {500, any, -88.2}, {1000, any, -86.4},
+                                               {5000, any, -72}, {12345, any, -45.558}, {-0.5, any, -90.0018},
+                                               {-300, any, -91.08}, {-2000, any, -97.2}}},
+    {"british_disc", &british_disc, {{29.9, 0, 0}, {30.4, 0, -45}, {29.4, 0, 45}, {31.5, 0, -144}, {33.0, 0, -144},
+                                     {27.9, 0, 180}, {20.0, 0, 180}}},
+    {"metric_disc", &metric_disc, {{29.92, 0, 0}, {29.92 + 1 / 25.4, 0, metric_turn(29.92 + 1 / 25.4)},
+                                   {31.89, 0, metric_turn(31.89)}, {35.0, 0, metric_turn(31.89)},
+                                   {27.96, 0, metric_turn(27.96)}, {0.0, 0, metric_turn(27.96)}}},
+    {"metric_disc_pitot_failed", &metric_disc, {{30.92, 0, metric_turn(30.92)}}, failed(FAIL_SYSTEM_PITOT_STATIC)},
+    {"celsius", &egt, {{rankine(0), rankine(0), {88, 241}}, {rankine(500), rankine(500), {115, 38}},
+                       {rankine(900), rankine(900), {255, 217}}, {rankine(950), any, {255, 217}},
+                       {rankine(1500), any, {255, 217}}}},
+    {"panel_power_failed", &egt, {{rankine(500), 0, any}}, failed(FAIL_SYSTEM_ELECTRICAL_PANELS)},
+    {"speed", &rpm, {{0, 0, {201, 137}}, {42.553, 42.553, {100, 180}}}},
+    {"oil_celsius", &oil_temperature, {{rankine(-60), any, {194, 254}}, {rankine(-50), any, {194, 254}},
+                                       {rankine(0), rankine(0), {172, 235}}, {rankine(300), any, {179, 156}}}},
+    {"oil_kg_cm2", &oil_pressure, {{psf(15), any, {121, 156}}, {psf(10), psf(10), {121, 156}}, {0, 0, {104, 251}},
+                                   {psf(-2), any, {104, 251}}}},
+    {"hydraulic_kg_cm2", &hydraulic, {{psf(-1), any, {83, 194}}, {0, 0, {83, 194}}, {psf(100), any, {218, 194}},
+                                      {psf(200), any, {218, 194}}}},
+    {"kg_h", &flow, {{-50, -50, {76, 177}}, {0, 0, {76, 177}}, {pph(4000), pph(4000), {132, 172}},
+                     {pph(6000), any, {132, 172}}}},
+    {"litres", &fuel, {{level(0), 0, {48, 194}}, {level(300), 300, {178, 63}}, {level(700), 700, {253, 193}},
+                       {8388608, 700.225, {253, 193}}}},
+    {"amperes", &amps, {{-45, -45, {43, 137}}, {-40, -40, {43, 137}}, {120, 120, {273, 136}}, {150, 150, {273, 136}}}},
+    {"hours", &hours, {{0, 0, {159, 47}}, {21600, 21600, {159, 247}}, {54000, 54000, 0}}},
+    {"minutes", &minutes, {{1800, 1800, {159, 247}}, {2700, 2700, 180}}},
+    {"seconds", &seconds, {{30, 30, {159, 247}}, {75, 75, 0}}},
+    {"turn", &turn, {{-2000, any, {80, 64}}, {-1152, -4.5, {80, 64}}, {0, 0, 270}, {1152, 4.5, {220, 64}},
+                     {1280, 5, {220, 64}}}},
+    {"pointer_failed", &turn, {{1152, 0, 270}}, failed(FAIL_SYSTEM_ELECTRICAL_PANELS)},
+    {"g", &load, {{-6240, -6240, {48, 166}}, {-3120, -3120, {48, 166}}, {0, 0, 270},
+                  {624, 624, 270 + (ten_g - 270) / 10}, {6240, 6240, ten_g}, {12480, 12480, ten_g}}},
+    {"lowest_hand_at_load", &lowest, {{624, 0, 270}}},
+    {"highest_hand_at_load", &highest, {{624, 624, 270 + (ten_g - 270) / 10}}},
+    {"pointer_unpowered", &load, {{3000, 0, 270}}, failed(FAIL_SYSTEM_ELECTRICAL_PANELS)},
+    {"set_m", &set_m, {{0, 0, {94, 255}}, {1200, 1200, set_m_top}, {5000, 5000, set_m_top}}},
+    {"set_ft", &set_ft, {{0, 0, {154, 40}}, {ft(2500), ft(2500), 360 + bench::direction_degrees(set_ft.pivot, {95, 47})}}},
+    {"height_off_at_load_m", &height_m, {{250, 0, {94, 255}}}},
+    {"height_off_at_load_ft", &height_ft, {{ft(500), 0, {154, 40}}}},
+    {"course_on_the_case", &gyro_arrow, {{90, 90, 0}, {270, 270, 180}}},
+    {"com_mhz", &com_mhz, {{0x1800, 118, {98, 46}}}},
+    {"com_khz", &com_khz, {{0x1850, 50, {98, 106}}}},
+    {"nav_mhz", &nav_mhz, {{0x0800, 108, {98, 46}}}},
+    {"nav_khz", &nav_khz, {{0x1250, 50, {98, 106}}}},
+    {"adf_hundreds", &adf_hundreds, {{0x0000, 0, 270}}},
+    {"adf_tens", &adf_tens, {{0x0050, 5, 90}}},
+    {"adf_units", &adf_units, {{0x0000, 0, 270}}},
+    {"xpdr_thousands", &xpdr_thousands, {{0x0000, 0, 270}}},
+    {"xpdr_hundreds", &xpdr_hundreds, {{0x0000, 0, {88, 60}}}},
+    {"xpdr_units", &xpdr_units, {{0x0008, 8, {88, 90}}}},
 };
+// clang-format on
 
-using DialNeedle = testing_support::panel_table_test<needle_row>;
+using DialNeedle = panel_table_test<needle_row>;
 
 TEST_P(DialNeedle, ReadsAndPointsAtItsMark) {
     const needle_row& row = GetParam();
-    auto& placed = panel.place(row.gauge);
-    if (row.failure != FAIL_NONE) {
-        panel.aircraft().set_failure(row.failure, true);
+    auto& placed = panel.place(row.dial->gauge);
+    if (row.when.failure != FAIL_NONE) {
+        panel.aircraft().set_failure(row.when.failure, true);
     }
-    if (row.radio_power != nullptr) {
-        *row.radio_power = 1;
+    if (row.when.set_on != nullptr) {
+        switch_on(row.when.set_on);
     }
-    panel.aircraft().set(row.token, row.value);
-    const bench::element_reading& needle = frame(placed, row.units).at(row.element);
-    EXPECT_TRUE(needle.drawn());
-    if (!std::isnan(row.reading)) {
-        EXPECT_NEAR(needle.values[0], row.reading, 0.005);
-    }
-    if (!std::isnan(row.angle)) {
-        EXPECT_NEAR(std::remainder(needle.angle - row.angle, 360.0), 0.0, 1e-3);
+    select_units(row.dial->units);
+    for (const needle_case& c : row.cases) {
+        SCOPED_TRACE(c.value);
+        panel.aircraft().set(row.dial->token, c.value);
+        panel.run_frames(1);
+        const bench::element_reading& shown = element(placed, row.dial->role);
+        EXPECT_TRUE(shown.drawn());
+        EXPECT_EQ(std::pair(shown.shift_x, shown.shift_y), std::pair(0.0, 0.0));  // in place
+        if (!std::isnan(c.reading)) {
+            EXPECT_NEAR(shown.values[0], c.reading, 0.005);
+        }
+        if (const double angle = c.where.from(row.dial->pivot); !std::isnan(angle)) {
+            EXPECT_NEAR(std::remainder(shown.angle - angle, 360.0), 0.0, 1e-3);
+        }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, DialNeedle, ::testing::ValuesIn(needle_rows), [](const auto& info) {
-    return std::string(info.param.gauge) + "_" + info.param.name;
+    return std::string(info.param.dial->gauge) + "_" + info.param.name;
 });
 
 // A needle turns clockwise from one end of its scale to the other: rows give the variable's
 // range and the least and most of the turn between the ends.
 struct sweep_row {
     const char* name;
-    const char* gauge;
-    int units;
-    GAUGE_TOKEN token;
+    const needle* dial;
     double low, high;
-    std::size_t element;
     double least_turn, most_turn;
 };
 
 const sweep_row sweep_rows[] = {
-    {"Airspeed_km_h", asi, metric, knots, 0, kmh(990), asi_metric, 350, 360},
-    {"Vertical_Speed_m_s", vsi, metric, climb, -19200, 19200, vsi_metric, 300, 360},
-    {"Vertical_Speed_ft", vsi, british, climb, ft_min(-8000), ft_min(8000), vsi_british, 300, 360},
+    {"Airspeed_km_h", &kmh_needle, 0, kmh(990), 350, 360},
+    {"Vertical_Speed_m_s", &ms_needle, -19200, 19200, 300, 360},
+    {"Vertical_Speed_ft", &ft_needle, ft_min(-8000), ft_min(8000), 300, 360},
     // The altimeter's metric pointers turn about once per 1000 m (the slow one per 10 km); the
     // table's marks lie a pixel left of the pivot, so a little more than a full turn.
-    {"Altimeter_metres", alt, metric, feet, 0, metres(1000), alt_metres, 356, 364},
-    {"Altimeter_slow", alt, metric, feet, 0, metres(10000), alt_slow, 356, 364},
+    {"Altimeter_metres", &metres_pointer, 0, metres(1000), 356, 364},
+    {"Altimeter_slow", &slow_pointer, 0, metres(10000), 356, 364},
     // The g-meter steps 225 degrees clockwise from 0 to +10 g, and 113 more back to -5 g.
-    {"Accelerometer_0_to_10_g", "Accelerometer", metric, load, 0, 6240, 1, 224, 226},
-    {"Accelerometer_minus_5_to_10_g", "Accelerometer", metric, load, -3120, 6240, 1, 337, 339},
-    {"Turn_Coordinator", "Turn_Coordinator", metric, turn_rate, -1152, 1152, 3, 40, 41},
-    {"Radio_Altimeter_m", ralt, metric, decision, 0, 1200, 3, 300, 340},
-    {"Radio_Altimeter_ft", ralt, british, decision, 0, ft(2500), 2, 320, 335},
+    {"Accelerometer_0_to_10_g", &load, 0, 6240, 224, 226},
+    {"Accelerometer_minus_5_to_10_g", &load, -3120, 6240, 337, 339},
+    {"Turn_Coordinator", &turn, -1152, 1152, 40, 41},
+    {"Radio_Altimeter_m", &set_m, 0, 1200, 300, 340},
+    {"Radio_Altimeter_ft", &set_ft, 0, ft(2500), 320, 335},
 };
 
-using DialSweep = testing_support::panel_table_test<sweep_row>;
+using DialSweep = panel_table_test<sweep_row>;
 
 TEST_P(DialSweep, NeedleTurnsClockwiseBetweenTheEnds) {
     const sweep_row& row = GetParam();
-    auto& placed = panel.place(row.gauge);
+    auto& placed = panel.place(row.dial->gauge);
+    select_units(row.dial->units);
     auto angle_at = [&](double value) {
-        panel.aircraft().set(row.token, value);
-        return frame(placed, row.units).at(row.element).angle;
+        panel.aircraft().set(row.dial->token, value);
+        panel.run_frames(1);
+        return element(placed, row.dial->role).angle;
     };
     const double start = angle_at(row.low);
     double previous = start;
@@ -388,54 +320,50 @@ TEST_P(DialSweep, NeedleTurnsClockwiseBetweenTheEnds) {
     EXPECT_LE(angle_at(row.low - (row.high - row.low) / 10), start + 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, DialSweep, ::testing::ValuesIn(sweep_rows),
-                         testing_support::row_name);
+INSTANTIATE_TEST_SUITE_P(Rows, DialSweep, ::testing::ValuesIn(sweep_rows), row_name);
 
 // A failed gauge holds its needles where they were while the variable moves on; cleared, they
 // follow it again.
 struct freeze_row {
     const char* name;
-    const char* gauge;
-    int units;
-    GAUGE_TOKEN token;
+    const needle* dial;
     double before, after;
-    std::size_t element;
     FAILURE_KEY failure;
 };
 
 const freeze_row freeze_rows[] = {
-    {"Vertical_Speed", vsi, metric, climb, 5000, -3000, vsi_metric, FAIL_GAUGE_VERTICAL_SPEED},
-    {"Altimeter_ten_thousands", alt, british, feet, 1000, 1500, 4, FAIL_GAUGE_ALTIMETER},
-    {"Altimeter_thousands", alt, british, feet, 1000, 1500, 5, FAIL_GAUGE_ALTIMETER},
-    {"Altimeter_hundreds", alt, british, feet, 1000, 1500, 6, FAIL_GAUGE_ALTIMETER},
-    {"Altimeter_metres", alt, metric, feet, 1000, 1500, alt_metres, FAIL_GAUGE_ALTIMETER},
-    {"Altimeter_slow", alt, metric, feet, 1000, 1500, alt_slow, FAIL_GAUGE_ALTIMETER},
-    {"Fuel_Flow", flow, metric, 638, 1000, 3000, 1, FAIL_SYSTEM_ELECTRICAL_PANELS},
-    {"Fuel_Quantity_Main", fuel, metric, 289, level(300), level(500), 1,
-     FAIL_SYSTEM_ELECTRICAL_PANELS},
-    {"Turn_Coordinator", "Turn_Coordinator", metric, turn_rate, 500, -500, 3,
-     FAIL_GAUGE_TURN_COORDINATOR},
-    {"Directionnal_Gyro_card", "Directionnal_Gyro", metric, 84, 30, 60, 2, FAIL_GAUGE_GYRO_HEADING},
-    {"Directionnal_Gyro_pointer", "Directionnal_Gyro", british, 855, 30, 60, 3,
-     FAIL_GAUGE_GYRO_HEADING},
+    {"Vertical_Speed", &ms_needle, 5000, -3000, FAIL_GAUGE_VERTICAL_SPEED},
+    {"Altimeter_ten_thousands", &ten_thousands_pointer, 1000, 1500, FAIL_GAUGE_ALTIMETER},
+    {"Altimeter_thousands", &thousands_pointer, 1000, 1500, FAIL_GAUGE_ALTIMETER},
+    {"Altimeter_hundreds", &hundreds_pointer, 1000, 1500, FAIL_GAUGE_ALTIMETER},
+    {"Altimeter_metres", &metres_pointer, 1000, 1500, FAIL_GAUGE_ALTIMETER},
+    {"Altimeter_slow", &slow_pointer, 1000, 1500, FAIL_GAUGE_ALTIMETER},
+    {"Fuel_Flow", &flow, 1000, 3000, FAIL_SYSTEM_ELECTRICAL_PANELS},
+    {"Fuel_Quantity_Main", &fuel, level(300), level(500), FAIL_SYSTEM_ELECTRICAL_PANELS},
+    {"Turn_Coordinator", &turn, 500, -500, FAIL_GAUGE_TURN_COORDINATOR},
+    {"Directionnal_Gyro_card", &gyro_card, 30, 60, FAIL_GAUGE_GYRO_HEADING},
+    {"Directionnal_Gyro_pointer", &gyro_pointer, 30, 60, FAIL_GAUGE_GYRO_HEADING},
 };
 
-using DialFreeze = testing_support::panel_table_test<freeze_row>;
+using DialFreeze = panel_table_test<freeze_row>;
 
 TEST_P(DialFreeze, FailedGaugeHoldsItsNeedle) {
     const freeze_row& row = GetParam();
-    auto& placed = panel.place(row.gauge);
-    panel.aircraft().set(row.token, row.before);
-    const double held = frame(placed, row.units).at(row.element).angle;
+    auto& placed = panel.place(row.dial->gauge);
+    select_units(row.dial->units);
+    const auto needle_after_frame = [&](double value) -> const bench::element_reading& {
+        panel.aircraft().set(row.dial->token, value);
+        panel.run_frames(1);
+        return element(placed, row.dial->role);
+    };
+    const double held = needle_after_frame(row.before).angle;
     panel.aircraft().set_failure(row.failure, true);
-    panel.aircraft().set(row.token, row.after);
-    EXPECT_DOUBLE_EQ(frame(placed, row.units).at(row.element).angle, held);
-    EXPECT_EQ(placed.readings().at(row.element).failure, bench::failure_effect::frozen);
+    EXPECT_DOUBLE_EQ(needle_after_frame(row.after).angle, held);
+    EXPECT_EQ(element(placed, row.dial->role).failure, bench::failure_effect::frozen);
     panel.aircraft().set_failure(row.failure, false);
-    EXPECT_NE(frame(placed, row.units).at(row.element).angle, held);
+    EXPECT_NE(needle_after_frame(row.after).angle, held);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, DialFreeze, ::testing::ValuesIn(freeze_rows),
-                         testing_support::row_name);
+INSTANTIATE_TEST_SUITE_P(Rows, DialFreeze, ::testing::ValuesIn(freeze_rows), row_name);
 
 }  // namespace

@@ -2,26 +2,20 @@
 // read at installation, the volt-ammeter's selector, the chronometer over a run of frames and
 // clicks, the throttle set from the height of a click or a drag, and the engine behind them.
 #include <cmath>
-#include <vector>
 
-#include <gtest/gtest.h>
-
-#include "frame/key_events.h"
-#include "frame/tokens.h"
+#include "bench/aircraft/simulated_aircraft.h"
 #include "tests/support/panel_test.h"
 
 namespace {
 
-using testing_support::panel_table_test;
-using testing_support::row_name;
+using namespace testing_support;
 
 // ---- Fuel quantity: capacity x level, the capacity read when a placement is installed ---------
 
 struct litres_row {
     const char* name;
     std::vector<double> gallons_at_install;  // one placement installed with each, in turn
-    double level;                            // 1/8388608 of the full tank
-    double litres;
+    double level, litres;                    // the level in 1/8388608 of the full tank
 };
 
 const litres_row litres_rows[] = {
@@ -44,116 +38,91 @@ TEST_P(FuelLitres, NeedleShowsCapacityTimesLevel) {
         placed = &panel.place("Fuel_Quantity_Main");
     }
     panel.aircraft().set(FUEL_TANK_CENTER_LEVEL, row.level);
-    EXPECT_NEAR(frame(*placed, 0).at(1).values[0], row.litres, 1e-9);
+    EXPECT_NEAR(element(frame(*placed, 0), BMP_FUEL_QUANTITY_NEEDLE).values[0], row.litres, 1e-9);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, FuelLitres, ::testing::ValuesIn(litres_rows), row_name);
 
+using EngineGauge = panel_test;
+
 // ---- Volt-ammeter: each click on the selector turns the needle to the other scale -----------
 
-class VoltAmmeter : public testing_support::panel_test {
-  protected:
-    static constexpr PIXPOINT selector{223, 245};
-    bench::gauge_placement& placed = panel.place("Volt_Ammeter");
-
-    void SetUp() override {
-        panel_test::SetUp();
-        panel.aircraft().set(MAIN_BUS_AMPS, 60);
-        panel.aircraft().set(MAIN_BUS_VOLTAGE, 27);
-        if (frame(placed, 0).at(3).icon_index != 0) {
-            panel.click(placed, selector);  // the selector is module-wide: back to amperes
-        }
-    }
-};
-
-TEST_F(VoltAmmeter, SelectorSwitchesBetweenAmperesAndVolts) {
+TEST_F(EngineGauge, VoltAmmeterSelectorSwitchesBetweenAmperesAndVolts) {
+    auto& placed = panel.place("Volt_Ammeter");
+    set({{MAIN_BUS_AMPS, 60}, {MAIN_BUS_VOLTAGE, 27}});
     for (int click = 0; click < 4; ++click) {
         const bool volts = click % 2 == 1;
-        const auto& readings = frame(placed, 0);
-        EXPECT_EQ(readings.at(3).icon_index, volts ? 1 : 0) << click;
-        EXPECT_DOUBLE_EQ(readings.at(1).values[0], volts ? 27 * 4 : 60) << click;
-        panel.click(placed, selector);
+        frame(placed, 0);
+        EXPECT_EQ(bitmap_shown(element(placed, BMP_METER_SELECTOR_AMPERES)),
+                  volts ? BMP_METER_SELECTOR_VOLTS : BMP_METER_SELECTOR_AMPERES);
+        EXPECT_DOUBLE_EQ(element(placed, BMP_VOLT_AMMETER_NEEDLE).values[0], volts ? 27 * 4 : 60);
+        panel.click(placed, volt_ammeter_selector);
     }
 }
 
 // ---- Chronometer: the advance of the running time added up while it runs --------------------
 
 enum class press { none, left, right };
+constexpr int reset = BMP_CHRONOMETER_WINDOW_RESET, running = BMP_CHRONOMETER_WINDOW_RUNNING,
+              stopped = BMP_CHRONOMETER_WINDOW_STOPPED;
 
+// Clicked before the frame, the running time (ELAPSED_SECONDS) at the frame, the seconds on the
+// chronometer's hands, and its state window.
 struct chronometer_step {
-    press button;  // clicked before the frame
-    double time;   // the running time (token 604) at the frame
-    double shown;  // seconds on the chronometer's hands
-    int window;    // 0 reset (red), 1 running (white), 2 stopped (half and half)
+    press button;
+    double time, shown;
+    int window;
 };
 
-class Chronometer : public testing_support::panel_test {
-  protected:
-    static constexpr PIXPOINT button{32, 201};
-    bench::gauge_placement& placed = panel.place("Russian_Timer");
-
-    void run(const std::vector<chronometer_step>& steps) {
-        for (std::size_t i = 0; i < steps.size(); ++i) {
-            const chronometer_step& step = steps[i];
-            if (step.button != press::none) {
-                panel.click(placed, button,
-                            step.button == press::left ? bench::mouse_button::left
-                                                       : bench::mouse_button::right);
-            }
-            panel.aircraft().set(ELAPSED_SECONDS, step.time);
-            const auto& readings = frame(placed, 0);
-            EXPECT_EQ(readings.at(1).icon_index, step.window) << "step " << i;
-            for (std::size_t hand = 5; hand <= 7; ++hand) {
-                EXPECT_DOUBLE_EQ(readings.at(hand).values[0], step.shown) << "step " << i;
-            }
-            // The seconds hand: 6 degrees a second clockwise from straight up.
-            EXPECT_NEAR(std::remainder(readings.at(7).angle - (270 + 6 * step.shown), 360.0), 0,
-                        1e-6)
-                << "step " << i;
+TEST_F(EngineGauge, ChronometerCountsWhileRunningAndKeepsItsCountWhileStopped) {
+    const chronometer_step steps[] = {
+        {press::right, 90, 0, reset},  // a right click while reset does nothing
+        {press::none, 100, 0, reset},
+        {press::left, 100.4, 0, running},  // started at 100
+        {press::none, 101.2, 1, running},
+        {press::none, 101.9, 1, running},  // 1.9 counted
+        {press::none, 101.9, 1, running},  // the time stands still
+        {press::left, 165.3, 1, stopped},  // stopped: the time passed is not counted
+        {press::none, 195.3, 1, stopped},
+        {press::left, 195.3, 1, running},  // started again from 1.9
+        {press::none, 259, 65, running},
+        {press::none, 249, 55, running},  // the time went back 10 s: so does the count
+        {press::none, 9, -185, running},
+        {press::right, 20, 0, reset},  // reset while running
+        {press::none, 40, 0, reset},
+        {press::left, 40, 0, running},
+        {press::none, 43.5, 3, running},
+        {press::left, 50, 3, stopped},
+        {press::right, 50, 0, reset},  // reset while stopped
+    };
+    auto& placed = panel.place("Russian_Timer");
+    for (const chronometer_step& step : steps) {
+        SCOPED_TRACE(step.time);
+        if (step.button != press::none) {
+            panel.click(placed, chronometer_button,
+                        step.button == press::left ? bench::mouse_button::left
+                                                   : bench::mouse_button::right);
         }
-    }
-
-    void SetUp() override {
-        panel_test::SetUp();
-        // The chronometer lives for the module's life: reset it from whatever state it is in.
-        panel.aircraft().set(ELAPSED_SECONDS, 0);
-        if (frame(placed, 0).at(1).icon_index != 0) {
-            panel.click(placed, button, bench::mouse_button::right);
+        panel.aircraft().set(ELAPSED_SECONDS, step.time);
+        frame(placed, 0);
+        EXPECT_EQ(bitmap_shown(element(placed, reset)), step.window);
+        for (int hand : {BMP_CHRONOMETER_HOUR_HAND, BMP_CHRONOMETER_MINUTE_HAND,
+                         BMP_CHRONOMETER_SECOND_HAND}) {
+            EXPECT_DOUBLE_EQ(element(placed, hand).values[0], step.shown);
         }
+        // The seconds hand: 6 degrees a second clockwise from straight up.
+        const double seconds_hand = element(placed, BMP_CHRONOMETER_SECOND_HAND).angle;
+        EXPECT_NEAR(std::remainder(seconds_hand - (270 + 6 * step.shown), 360.0), 0, 1e-6);
     }
-};
-
-TEST_F(Chronometer, CountsWhileRunningAndKeepsItsCountWhileStopped) {
-    run({
-        {press::right, 90, 0, 0},  // a right click while reset does nothing
-        {press::none, 100, 0, 0},
-        {press::left, 100.4, 0, 1},  // started at 100
-        {press::none, 101.2, 1, 1},
-        {press::none, 101.9, 1, 1},  // 1.9 counted
-        {press::none, 101.9, 1, 1},  // the time stands still
-        {press::left, 165.3, 1, 2},  // stopped: the time passed is not counted
-        {press::none, 195.3, 1, 2},
-        {press::left, 195.3, 1, 1},  // started again from 1.9
-        {press::none, 259, 65, 1},
-        {press::none, 249, 55, 1},  // the time went back 10 s: so does the count
-        {press::none, 9, -185, 1},
-        {press::right, 20, 0, 0},  // reset while running
-        {press::none, 40, 0, 0},
-        {press::left, 40, 0, 1},
-        {press::none, 43.5, 3, 1},
-        {press::left, 50, 3, 2},
-        {press::right, 50, 0, 0},  // reset while stopped
-    });
 }
 
 // ---- Throttle: a click or drag at a height sets the throttle to the share of the area above --
-
-constexpr PIXPOINT area_top{24, 19};  // the child area's top-left corner on the gauge
 
 struct throttle_row {
     const char* name;
     std::vector<int> heights;  // pressed at the first, then dragged through the others
     std::vector<UINT32> values;
+    PIXEL area_height = 304;  // as the placement's records give it, read at every click
 };
 
 const throttle_row throttle_rows[] = {
@@ -163,6 +132,7 @@ const throttle_row throttle_rows[] = {
     {"quarter_down", {76}, {12288}},
     {"drag_above_the_area", {100, -1, -40}, {10994, 16384, 16384}},
     {"drag_below_the_area", {200, 304, 500}, {5605, 0, 0}},
+    {"middle_of_a_shorter_area", {76}, {8192}, 152},
 };
 
 using ThrottleClick = panel_table_test<throttle_row>;
@@ -170,10 +140,13 @@ using ThrottleClick = panel_table_test<throttle_row>;
 TEST_P(ThrottleClick, SendsTheThrottleAtThePointerHeight) {
     const throttle_row& row = GetParam();
     auto& placed = panel.place("Throttle_Quadrant");
-    panel.pointer().press(placed, {area_top.x + 60, area_top.y + row.heights[0]},
-                          bench::mouse_button::left);
+    placed.header().mouse_rect[2].relative_box.size_y = row.area_height;
+    const auto at = [](int height) {
+        return PIXPOINT{throttle_area_top.x + 60, throttle_area_top.y + height};
+    };
+    panel.pointer().press(placed, at(row.heights[0]), bench::mouse_button::left);
     for (std::size_t i = 1; i < row.heights.size(); ++i) {
-        panel.pointer().move({area_top.x + 60, area_top.y + row.heights[i]});
+        panel.pointer().move(at(row.heights[i]));
     }
     panel.pointer().release();
     std::vector<bench::key_event> sent;
@@ -182,20 +155,11 @@ TEST_P(ThrottleClick, SendsTheThrottleAtThePointerHeight) {
     }
     EXPECT_EQ(panel.key_events(), sent);
     // The simulator moves the lever; the slider follows 222 pixels over the full travel.
-    EXPECT_NEAR(frame(placed, 0).at(1).placed_y, 234 - 222 * row.values.back() / 16384.0, 1e-9);
+    EXPECT_NEAR(element(frame(placed, 0), BMP_THROTTLE_LEVER).placed_y,
+                234 - 222 * row.values.back() / 16384.0, 1e-9);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ThrottleClick, ::testing::ValuesIn(throttle_rows), row_name);
-
-using ThrottleArea = testing_support::panel_test;
-
-TEST_F(ThrottleArea, ReadsTheAreaHeightAtEveryClick) {
-    auto& placed = panel.place("Throttle_Quadrant");
-    placed.header().mouse_rect[2].relative_box.size_y = 152;
-    panel.click(placed, {area_top.x + 60, area_top.y + 76});
-    ASSERT_EQ(panel.key_events().size(), 1u);
-    EXPECT_EQ(panel.key_events()[0].value, 8192u);
-}
 
 // ---- The engine behind the dials -------------------------------------------------------------
 
@@ -216,11 +180,11 @@ const engine_row engine_rows[] = {
     {"time_of_day", CLOCK_TOTAL_SECONDS, true},
 };
 
-using EngineRun = panel_table_test<engine_row>;
+class EngineRun : public ::testing::TestWithParam<engine_row> {};
 
 TEST_P(EngineRun, FollowsTheThrottle) {
     const engine_row& row = GetParam();
-    auto& aircraft = panel.aircraft();
+    bench::simulated_aircraft aircraft;
     aircraft.set(MASTER_BATTERY, 1);
     aircraft.set(GENERAL_ENGINE1_GENERATOR_SWITCH, 1);
     aircraft.advance(30);  // idle
@@ -230,11 +194,8 @@ TEST_P(EngineRun, FollowsTheThrottle) {
     const double first_frame = aircraft.token_value(row.token);
     aircraft.advance(20);
     const double later = aircraft.token_value(row.token);
-    if (row.rises) {
-        EXPECT_GT(later, idle);
-    } else {
-        EXPECT_LT(later, idle);
-    }
+    EXPECT_EQ(later > idle, row.rises);
+    EXPECT_NE(later, idle);
     // The engine lags behind the lever.
     EXPECT_LT(std::abs(first_frame - idle), std::abs(later - idle) / 2);
     // A value set by hand holds against the engine.

@@ -1,136 +1,128 @@
-// What each two-faced gauge shows in each units mode, from the frame after the mode changes. A
-// new gauge adds a row per mode: the elements drawn and those not drawn (a hidden element
-// reads `hidden_value` on every axis), and its icon in faces_shown.h.
-#include <string>
-#include <vector>
+// What each two-faced gauge shows in each units mode, read off the bitmaps it draws, and the
+// controls that turn the mode over for every dial. A new gauge adds a row: the bitmaps only its
+// metric face shows and those only its British face shows; everything else shows alike.
+#include <optional>
 
-#include <gtest/gtest.h>
-
-#include "tests/support/faces_shown.h"
 #include "tests/support/panel_test.h"
 
 namespace {
 
-constexpr int metric = 0;
-constexpr int british = 1;
+using namespace testing_support;
 
 struct face_row {
     const char* name;
-    const char* gauge;
-    int units;
-    GAUGE_TOKEN token;  // set to `value` before the frames; 0: none
-    double value;
-    std::vector<std::size_t> drawn;
-    std::vector<std::size_t> not_drawn;
-    double hidden_value = 0;
+    settings set;
+    bitmap_counts metric_only;
+    bitmap_counts british_only;
+    double hidden_value = 0;  // what a hidden element reads on every axis
 };
 
+// Both vertical speed needles read the speed, hidden or not; the attitude indicator's ring is
+// one icon whose second image is the British ring.
+// clang-format off
 const face_row face_rows[] = {
-    // Faces 0 and 1, needles 2 (metric) and 3, bezel 4.
-    {"Airspeed_metric", "Airspeed", metric, 61, 120, {0, 2, 4}, {1, 3}},
-    {"Airspeed_british", "Airspeed", british, 61, 120, {0, 1, 3, 4}, {2}},
-    // Faces 0 and 1, needles 2 (British) and 3; both needles read the speed, hidden or not.
-    {"Vertical_Speed_metric", "Vertical_Speed", metric, 65, 2000, {0, 3, 4}, {1, 2}, 2000},
-    {"Vertical_Speed_british", "Vertical_Speed", british, 65, 2000, {0, 1, 2, 4}, {3}, 2000},
-    // Faces 0 and 1, discs 2 (British) and 3, British pointers 4 to 6, metric 7 and 8, bezel 9.
-    {"Altimeter_metric", "Altimeter", metric, 74, 3456, {0, 3, 7, 8, 9}, {1, 2, 4, 5, 6}},
-    {"Altimeter_british", "Altimeter", british, 74, 3456, {0, 1, 2, 4, 5, 6, 9}, {3, 7, 8}},
-    // Bezel 0, spheres 1 (British) and 2, bar 3, flag 4 (down), ball 5, overlay 6, ring 7, knob 8.
-    {"Attitude_metric", "Attitude", metric, 78, 10, {0, 2, 3, 5, 6, 7, 8}, {1, 4}},
-    {"Attitude_british", "Attitude", british, 78, 10, {0, 1, 3, 5, 6, 7, 8}, {2, 4}},
-    // Face 0, card 1, needles 2 (British) and 3, bezel 4, card knob 5 (British only).
-    {"ADF_Indicator_metric", "ADF_Indicator", metric, 39, 30, {0, 1, 3, 4}, {2, 5}},
-    {"ADF_Indicator_british", "ADF_Indicator", british, 39, 30, {0, 1, 2, 4, 5}, {3}},
-    // Case 0, strips 1 (British) and 2.
-    {"Magnetic_Compass_metric", "Magnetic_Compass", metric, 83, 120, {0, 2}, {1}},
-    {"Magnetic_Compass_british", "Magnetic_Compass", british, 83, 120, {0, 1}, {2}},
-    // Case 0, cards 1 (British) and 2, course pointer 3 (British) and arrow 4, bezel 5, knob 6.
-    {"Directionnal_Gyro_metric", "Directionnal_Gyro", metric, 84, 120, {0, 2, 4, 5, 6}, {1, 3}},
-    {"Directionnal_Gyro_british", "Directionnal_Gyro", british, 84, 120, {0, 1, 3, 5, 6}, {2, 4}},
-    // Face 0 and 1, set points 2 (British) and 3, heights 4 (British) and 5, flag 6 (the set
-    // is off), bezel 7, knob 9.
-    {"Radio_Altimeter_metric", "Radio_Altimeter", metric, 615, 60, {0, 3, 5, 6, 7, 9}, {1, 2, 4}},
-    {"Radio_Altimeter_british", "Radio_Altimeter", british, 615, 60, {0, 1, 2, 4, 6, 7, 9}, {3, 5}},
-    // The Russian word 0, the English one 1 over it in British units.
-    {"Off_Text_Switch_metric", "Off_Text_Switch", metric, 0, 0, {0}, {1}},
-    {"Off_Text_Switch_british", "Off_Text_Switch", british, 0, 0, {0, 1}, {}},
-    {"On_Text_Switch_metric", "On_Text_Switch", metric, 0, 0, {0}, {1}},
-    {"On_Text_Switch_british", "On_Text_Switch", british, 0, 0, {0, 1}, {}},
+    {"Airspeed", {{AIRSPEED, 120}}, {{BMP_AIRSPEED_METRIC_NEEDLE, 1}},
+     {{BMP_AIRSPEED_BRITISH_FACE, 1}, {BMP_AIRSPEED_BRITISH_NEEDLE, 1}}},
+    {"Vertical_Speed", {{VERTICAL_SPEED, 2000}}, {}, {{BMP_VERTICAL_SPEED_BRITISH_FACE, 1}}, 2000},
+    {"Altimeter", {{ALT_FROM_BAROMETRIC_PRESSURE, 3456}},
+     {{BMP_ALTIMETER_METRIC_DISC, 1}, {BMP_ALTIMETER_METRES_POINTER, 1}, {BMP_ALTIMETER_SLOW_POINTER, 1}},
+     {{BMP_ALTIMETER_BRITISH_FACE, 1}, {BMP_ALTIMETER_BRITISH_DISC, 1}, {BMP_ALTIMETER_TEN_THOUSANDS_POINTER, 1},
+      {BMP_ALTIMETER_THOUSANDS_POINTER, 1}, {BMP_ALTIMETER_HUNDREDS_POINTER, 1}}},
+    {"Attitude", {{ATTITUDE_INDICATOR_PITCH_DEGREES, 10}, {PP_ATTITUDE, 1}},
+     {{BMP_ATTITUDE_METRIC_SPHERE, 1}, {BMP_ATTITUDE_METRIC_RING, 1}},
+     {{BMP_ATTITUDE_BRITISH_SPHERE, 1}, {BMP_ATTITUDE_BRITISH_RING, 1}}},
+    {"ADF_Indicator", {{ADF_NEEDLE, 30}}, {{BMP_ADF_METRIC_NEEDLE, 1}},
+     {{BMP_ADF_BRITISH_NEEDLE, 1}, {BMP_ADF_CARD_KNOB, 1}}},
+    {"Magnetic_Compass", {{WHISKEY_COMPASS_DEGREES, 120}}, {{BMP_COMPASS_METRIC_STRIP, 1}},
+     {{BMP_COMPASS_BRITISH_STRIP, 1}}},
+    {"Directionnal_Gyro", {{PLANE_HEADING_DEGREES_GYRO, 120}}, {{BMP_GYRO_METRIC_CARD, 1}, {BMP_GYRO_METRIC_ARROW, 1}},
+     {{BMP_GYRO_BRITISH_CARD, 1}, {BMP_GYRO_BRITISH_POINTER, 1}}},
+    {"Radio_Altimeter", {{DECISION_HEIGHT, 60}}, {}, {{BMP_RADIO_ALTIMETER_BRITISH_FACE, 1}}},
+    {"Off_Text_Switch", {}, {}, {{BMP_OFF_PLATE_ENGLISH, 1}}},
+    {"On_Text_Switch", {}, {}, {{BMP_ON_PLATE_ENGLISH, 1}}},
 };
+// clang-format on
 
-using UnitsFace = testing_support::panel_table_test<face_row>;
+using UnitsFace = panel_table_test<face_row>;
 
-TEST_P(UnitsFace, ShowsTheElementsOfTheUnitsMode) {
+// Needles that share a bitmap count once for each face; the counts tell a needle left showing.
+TEST_P(UnitsFace, ShowsTheBitmapsOfTheUnitsModeFromTheNextFrame) {
     const face_row& row = GetParam();
-    auto& placed = panel.place(row.gauge);
-    if (row.token != 0) {
-        panel.aircraft().set(row.token, row.value);
-    }
-    frame(placed, 1 - row.units);
-    const auto& r = frame(placed, row.units);
-    for (std::size_t i : row.drawn) {
-        EXPECT_TRUE(r.at(i).drawn()) << "element " << i;
-    }
-    for (std::size_t i : row.not_drawn) {
-        EXPECT_FALSE(r.at(i).drawn()) << "element " << i;
-        for (int axis = 0; r.at(i).hidden() && axis < r.at(i).value_count; ++axis) {
-            EXPECT_DOUBLE_EQ(r.at(i).values[axis], row.hidden_value) << "element " << i;
+    auto& placed = panel.place(row.name);
+    set(row.set);
+    bitmap_counts shown[2];
+    for (int units : {1, 0}) {
+        shown[units] = bitmaps_shown(frame(placed, units));
+        for (const bench::element_reading& r : placed.readings()) {
+            for (int axis = 0; r.hidden() && axis < r.value_count; ++axis) {
+                EXPECT_DOUBLE_EQ(r.values[axis], row.hidden_value) << r.element->resource_id;
+            }
         }
     }
+    EXPECT_EQ(shown_beyond(shown[0], shown[1]), row.metric_only);
+    EXPECT_EQ(shown_beyond(shown[1], shown[0]), row.british_only);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, UnitsFace, ::testing::ValuesIn(face_rows),
-                         testing_support::row_name);
+INSTANTIATE_TEST_SUITE_P(Rows, UnitsFace, ::testing::ValuesIn(face_rows), row_name);
 
-class UnitsFaces : public testing_support::panel_test {};
+// Every dial placed, and whether each shows a bitmap of its British face after a frame.
+std::vector<bench::gauge_placement*> place_every_dial(bench::session& panel) {
+    std::vector<bench::gauge_placement*> dials;
+    for (const face_row& row : face_rows) {
+        dials.push_back(&panel.place(row.name));
+    }
+    return dials;
+}
+std::vector<bool> british_faces(bench::session& panel,
+                                const std::vector<bench::gauge_placement*>& dials) {
+    panel.run_frames(1);
+    std::vector<bool> british;
+    for (std::size_t i = 0; i < dials.size(); ++i) {
+        british.push_back(shows(*dials[i], face_rows[i].british_only.begin()->first));
+    }
+    return british;
+}
 
-// The controls that turn the units mode over for every dial: a click turns them all to British
-// units, a second one back.
 struct units_control_row {
     const char* name;
+    const char* gauge;
     PIXPOINT point;
+    std::optional<platform_control::call> failing;  // a sound set-up step that fails
 };
 
-constexpr units_control_row units_controls[] = {
-    {"Vertical_Speed", {100, 214}}, {"Off_Text_Switch", {37, 16}}, {"On_Text_Switch", {37, 16}}};
+// The plates without sound are rows of tests/gauges/controls/switches_test.cpp.
+// clang-format off
+const units_control_row units_controls[] = {
+    {"Vertical_Speed", "Vertical_Speed", units_screw, std::nullopt},
+    {"Off_Text_Switch", "Off_Text_Switch", plate_middle, std::nullopt},
+    {"On_Text_Switch", "On_Text_Switch", plate_middle, std::nullopt},
+    {"Vertical_Speed_without_sound", "Vertical_Speed", units_screw, platform_control::call::IDirectSound_CreateSoundBuffer},
+};
+// clang-format on
 
-using UnitsControl = testing_support::panel_table_test<units_control_row>;
+using UnitsControl = panel_table_test<units_control_row>;
 
+// A click turns every dial to British units and a second one back, sound or no sound; then a
+// click on each plate leaves the mode where it was.
 TEST_P(UnitsControl, ClickTurnsEveryDialOverAndASecondClickBack) {
-    auto& control = panel.place(GetParam().name);
-    const auto dials = testing_support::place_two_faced_gauges(panel);
-    panel.click(control, GetParam().point);
-    panel.run_frames(1);
-    EXPECT_EQ(testing_support::faces_shown(dials), testing_support::all_faces("british"));
-    panel.click(control, GetParam().point);
-    panel.run_frames(1);
-    EXPECT_EQ(testing_support::faces_shown(dials), testing_support::all_faces("metric"));
+    const units_control_row& row = GetParam();
+    if (row.failing) {
+        platform_control::fail_call(*row.failing);
+    }
+    auto& control = panel.place(row.gauge);
+    const auto dials = place_every_dial(panel);
+    const std::vector<bool> all_british(dials.size(), true);
+    const std::vector<bool> all_metric(dials.size(), false);
+    panel.click(control, row.point);
+    EXPECT_EQ(british_faces(panel, dials), all_british);
+    panel.click(control, row.point);
+    EXPECT_EQ(british_faces(panel, dials), all_metric);
+    EXPECT_EQ(recorder.plays.size(), row.failing ? 0u : 2u);
+    panel.click(*dials[dials.size() - 2], plate_middle);
+    panel.click(*dials[dials.size() - 1], plate_middle);
+    EXPECT_EQ(british_faces(panel, dials), all_metric);
 }
 
-TEST_P(UnitsControl, WithoutSoundStillTurnsTheDialsOver) {
-    platform_control::fail_call(platform_control::call::IDirectSound_CreateSoundBuffer);
-    auto& control = panel.place(GetParam().name);
-    EXPECT_EQ(sound_enabled, 0);
-    const auto dials = testing_support::place_two_faced_gauges(panel);
-    panel.click(control, GetParam().point);
-    panel.run_frames(1);
-    EXPECT_EQ(testing_support::faces_shown(dials), testing_support::all_faces("british"));
-    EXPECT_TRUE(recorder.plays.empty());
-    // Let the removals release what the installations made.
-    sound_enabled = 1;
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, UnitsControl, ::testing::ValuesIn(units_controls),
-                         testing_support::row_name);
-
-TEST_F(UnitsFaces, OneClickOnEachPlateLeavesTheModeWhereItStarted) {
-    auto& off_plate = panel.place("Off_Text_Switch");
-    auto& on_plate = panel.place("On_Text_Switch");
-    const auto dials = testing_support::place_two_faced_gauges(panel);
-    panel.click(on_plate, {37, 16});
-    panel.click(off_plate, {37, 16});
-    panel.run_frames(1);
-    EXPECT_EQ(testing_support::faces_shown(dials), testing_support::all_faces("metric"));
-}
+INSTANTIATE_TEST_SUITE_P(Rows, UnitsControl, ::testing::ValuesIn(units_controls), row_name);
 
 }  // namespace

@@ -4,28 +4,40 @@
 #include "bench/pilot/units_selection.h"
 
 #include <algorithm>
-#include <string>
 
-#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include "bench/cli/aircraft_settings.h"
 #include "bench/host/bench_error.h"
-#include "bench/host/session.h"
-#include "resources/resource_ids.h"
+#include "frame/catalog.h"
+#include "frame/host_services.h"
 #include "tests/support/bench_command.h"
-#include "tests/support/faces_shown.h"
 #include "tests/support/panel_test.h"
 
 namespace {
 
 using bench::units_mode_choice;
+using namespace testing_support;
 
-class UnitsSelection : public testing_support::panel_test {};
+class UnitsSelection : public panel_test {
+  protected:
+    // Whether each dial shows its British face after a frame.
+    std::vector<bool> british_faces() {
+        panel.run_frames(1);
+        return {shows(airspeed, BMP_AIRSPEED_BRITISH_FACE),
+                shows(attitude, BMP_ATTITUDE_BRITISH_RING)};
+    }
 
+    bench::gauge_placement& airspeed = panel.place("Airspeed");
+    bench::gauge_placement& attitude = panel.place("Attitude");
+};
+
+// A click of the plate only when the mode must change; the plate taken away again.
 TEST_F(UnitsSelection, TurnsTheDialsOverWithOneClickOfThePlateAndTakesThePlateAway) {
-    const auto dials = testing_support::place_two_faced_gauges(panel);
     const std::size_t placements = panel.placements().size();
+    bench::select_units(panel, units_mode_choice::metric);
+    EXPECT_TRUE(recorder.plays.empty());
+    bench::select_units(panel, units_mode_choice::british);
     bench::select_units(panel, units_mode_choice::british);
     EXPECT_EQ(panel.placements().size(), placements);
     ASSERT_EQ(recorder.plays.size(), 1u);
@@ -33,25 +45,11 @@ TEST_F(UnitsSelection, TurnsTheDialsOverWithOneClickOfThePlateAndTakesThePlateAw
               (platform_control::wave_resource{panel.module().handle(), WAVE_UNITS_CLICK}));
     EXPECT_TRUE(panel.key_events().empty());
     // Only the plate ran frames; the dials follow on their next one.
-    EXPECT_FALSE(dials[0]->readings()[0].evaluated);
-    panel.run_frames(1);
-    EXPECT_EQ(testing_support::faces_shown(dials), testing_support::all_faces("british"));
-
+    EXPECT_FALSE(element(airspeed, BMP_AIRSPEED_METRIC_FACE).evaluated);
+    EXPECT_EQ(british_faces(), (std::vector<bool>{true, true}));
     bench::select_units(panel, units_mode_choice::metric);
-    panel.run_frames(1);
-    EXPECT_EQ(testing_support::faces_shown(dials), testing_support::all_faces("metric"));
+    EXPECT_EQ(british_faces(), (std::vector<bool>{false, false}));
     EXPECT_EQ(recorder.plays.size(), 2u);
-}
-
-TEST_F(UnitsSelection, LeavesTheModeAloneWhenItIsAlreadyTheOneAskedFor) {
-    const auto dials = testing_support::place_two_faced_gauges(panel);
-    bench::select_units(panel, units_mode_choice::metric);
-    EXPECT_TRUE(recorder.plays.empty());
-    bench::select_units(panel, units_mode_choice::british);
-    bench::select_units(panel, units_mode_choice::british);
-    EXPECT_EQ(recorder.plays.size(), 1u);
-    panel.run_frames(1);
-    EXPECT_EQ(testing_support::faces_shown(dials), testing_support::all_faces("british"));
 }
 
 // The contact sheet's order: every gauge placed first, the units set afterwards. The plate
@@ -67,9 +65,7 @@ TEST_F(UnitsSelection, LeavesEveryPlacedGaugeAsItWasSoThePlacedPlateStillSounds)
     const auto placed_plate = std::ranges::find_if(
         panel.placements(), [](const auto& p) { return p->name() == bench::units_plate_name; });
     ASSERT_NE(placed_plate, panel.placements().end());
-    const bench::mouse_area& area = (*placed_plate)->mouse().areas().back();
-    const PIXPOINT middle{area.box.x + area.box.size_x / 2, area.box.y + area.box.size_y / 2};
-    ASSERT_NE(panel.click(**placed_plate, middle), nullptr);
+    ASSERT_NE(panel.click(**placed_plate, plate_middle), nullptr);
     ASSERT_EQ(recorder.plays.size(), 2u);
     EXPECT_EQ(recorder.plays[1].wave,
               (platform_control::wave_resource{panel.module().handle(), WAVE_UNITS_CLICK}));
@@ -96,7 +92,6 @@ constinit catalog_linkage airspeed_only = {
 };
 
 TEST(UnitsSelectionWithoutPlate, FailsNamingThePlateAndPlacesNothing) {
-    testing_support::reset_linked_module_state();
     bench::session panel(bench::module_library::linked(&airspeed_only, &ImportTable));
     try {
         bench::select_units(panel, units_mode_choice::british);
@@ -110,36 +105,26 @@ TEST(UnitsSelectionWithoutPlate, FailsNamingThePlateAndPlacesNothing) {
             << error.what();
     }
     EXPECT_TRUE(panel.placements().empty());
-    EXPECT_EQ(units_mode, 0);
 }
 
-const std::string module = VAREK_MODULE_PATH;
-
-struct eval_case {
-    const char* units;
-    int british_face_icon;
-    bool metric_needle_hidden;
-};
-
-class GaugeBenchEvalUnits : public ::testing::TestWithParam<eval_case> {};
-
-TEST_P(GaugeBenchEvalUnits, ShowsTheFacesOfTheUnitsAsked) {
-    const eval_case& c = GetParam();
-    const auto report =
-        testing_support::bench_json("eval " + module + " Vertical_Speed --units " + c.units +
-                                    " --set 65=3901.4398751539243 --json");
-    const auto& elements = report["elements"];
-    EXPECT_EQ(elements[1]["icon_index"], c.british_face_icon);
-    EXPECT_EQ(elements[2]["hidden"], !c.metric_needle_hidden);
-    EXPECT_EQ(elements[3]["hidden"], c.metric_needle_hidden);
-    // The plate's click is not the gauge's: no clicks or key events are reported.
-    EXPECT_TRUE(report["clicks"].empty());
-    EXPECT_TRUE(report["key_events"].empty());
+// The plate's click is not the gauge's: no clicks or key events are reported.
+TEST(GaugeBenchEvalUnits, ShowsTheFacesOfTheUnitsAsked) {
+    for (const bool british : {false, true}) {
+        const auto report = testing_support::bench_json(
+            std::string("eval ") + VAREK_MODULE_PATH + " Vertical_Speed --units " +
+            (british ? "british" : "metric") + " --set 65=3901.4398751539243 --json");
+        // Whether the British face is drawn over the metric one, then each needle (British first).
+        std::vector<bool> drawn;
+        for (const auto& element : report["elements"]) {
+            if (element["resource_id"] == BMP_VERTICAL_SPEED_BRITISH_FACE ||
+                element["resource_id"] == BMP_VERTICAL_SPEED_NEEDLE) {
+                drawn.push_back(element["drawn"]);
+            }
+        }
+        EXPECT_EQ(drawn, (std::vector<bool>{british, british, !british}));
+        EXPECT_TRUE(report["clicks"].empty());
+        EXPECT_TRUE(report["key_events"].empty());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Units, GaugeBenchEvalUnits,
-                         ::testing::Values(eval_case{"metric", -1, false},
-                                           eval_case{"british", 0, true}),
-                         [](const auto& info) { return std::string(info.param.units); });
 
 }  // namespace

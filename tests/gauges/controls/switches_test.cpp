@@ -1,28 +1,19 @@
 // The lever switches on a panel: the lever that follows the system's variable, the system the
-// simulated aircraft turns over on a click, and switches that keep working without sound. Their
+// simulated aircraft turns over on a click, and the switch panel working on without sound. Their
 // clicks, sounds and tooltips are rows of tests/gauges/clicks_test.cpp.
 #include <limits>
-#include <string>
-#include <vector>
 
-#include <gtest/gtest.h>
-
-#include "resources/resource_ids.h"
 #include "tests/support/gauge_rows.h"
 #include "tests/support/panel_test.h"
 
 namespace {
 
-using testing_support::lever_switch;
-using testing_support::lever_switches;
-using testing_support::switch_middle;
+using namespace testing_support;
 
-constexpr std::size_t lever = 1;
-
-class LeverSwitch : public testing_support::panel_table_test<lever_switch> {
+class LeverSwitch : public panel_table_test<lever_switch> {
   protected:
     int lever_after_frame() {
-        return frame(placed, 0).at(lever).icon_index;
+        return bitmap_shown(element(frame(placed, 0), BMP_SWITCH_LEVER_DOWN));
     }
 
     bench::gauge_placement& placed = panel.place(GetParam().name);
@@ -31,32 +22,29 @@ class LeverSwitch : public testing_support::panel_table_test<lever_switch> {
 TEST_P(LeverSwitch, IsUpOnlyWhileTheVariableIsAboveZero) {
     const struct {
         double value;
-        int icon;
-    } cases[] = {{0.0, 0},
-                 {1.0, 1},
-                 {0.25, 1},
-                 {1e9, 1},
-                 {-1.0, 0},
-                 {std::numeric_limits<double>::quiet_NaN(), 0},
-                 {std::numeric_limits<double>::infinity(), 1}};
+        int lever;
+    } cases[] = {{0.0, BMP_SWITCH_LEVER_DOWN},
+                 {1.0, BMP_SWITCH_LEVER_UP},
+                 {0.25, BMP_SWITCH_LEVER_UP},
+                 {1e9, BMP_SWITCH_LEVER_UP},
+                 {-1.0, BMP_SWITCH_LEVER_DOWN},
+                 {std::numeric_limits<double>::quiet_NaN(), BMP_SWITCH_LEVER_DOWN},
+                 {std::numeric_limits<double>::infinity(), BMP_SWITCH_LEVER_UP}};
     for (const auto& c : cases) {
         panel.aircraft().set(GetParam().state, c.value);
-        EXPECT_EQ(lever_after_frame(), c.icon) << "variable " << c.value;
-        EXPECT_TRUE(placed.readings()[lever].drawn());
+        EXPECT_EQ(lever_after_frame(), c.lever) << "variable " << c.value;
     }
-    // Image 1 is the lever up.
-    EXPECT_EQ(placed.readings()[lever].element->resource_id + 1, BMP_SWITCH_LEVER_UP);
 }
 
 TEST_P(LeverSwitch, ClickTurnsItsSystemOverAndNoOtherAndTheLeverFollows) {
     const GAUGE_TOKEN state = GetParam().state;
-    EXPECT_EQ(lever_after_frame(), 0);
+    EXPECT_EQ(lever_after_frame(), BMP_SWITCH_LEVER_DOWN);
     panel.click(placed, switch_middle);
     EXPECT_EQ(panel.aircraft().token_value(state), 1.0);
-    EXPECT_EQ(lever_after_frame(), 1);
+    EXPECT_EQ(lever_after_frame(), BMP_SWITCH_LEVER_UP);
     panel.click(placed, switch_middle);
     EXPECT_EQ(panel.aircraft().token_value(state), 0.0);
-    EXPECT_EQ(lever_after_frame(), 0);
+    EXPECT_EQ(lever_after_frame(), BMP_SWITCH_LEVER_DOWN);
     // Any value above 0 counts as on; anything else as off.
     panel.aircraft().set(state, 0.5);
     panel.click(placed, switch_middle);
@@ -71,12 +59,11 @@ TEST_P(LeverSwitch, ClickTurnsItsSystemOverAndNoOtherAndTheLeverFollows) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, LeverSwitch, ::testing::ValuesIn(lever_switches),
-                         testing_support::row_name);
+INSTANTIATE_TEST_SUITE_P(Rows, LeverSwitch, ::testing::ValuesIn(lever_switches), row_name);
 
 // A failed sound set-up at any step silences the module, and every switch and plate goes on
 // working.
-using SwitchPanelWithoutSound = testing_support::panel_table_test<platform_control::call>;
+using SwitchPanelWithoutSound = panel_table_test<platform_control::call>;
 
 TEST_P(SwitchPanelWithoutSound, EverySwitchAndPlateStillWorks) {
     platform_control::fail_call(GetParam());
@@ -86,26 +73,22 @@ TEST_P(SwitchPanelWithoutSound, EverySwitchAndPlateStillWorks) {
     }
     auto& off_plate = panel.place("Off_Text_Switch");
     auto& on_plate = panel.place("On_Text_Switch");
-    EXPECT_EQ(sound_enabled, 0);
-
     for (bench::gauge_placement* s : placed) {
         panel.click(*s, switch_middle);
     }
-    panel.click(on_plate, {37, 16});
+    panel.click(on_plate, plate_middle);
     panel.run_frames(1);
     ASSERT_EQ(panel.key_events().size(), std::size(lever_switches));
     for (std::size_t i = 0; i < placed.size(); ++i) {
         EXPECT_EQ(panel.key_events()[i].event, lever_switches[i].key_event);
-        EXPECT_EQ(placed[i]->readings()[lever].icon_index, 1) << lever_switches[i].name;
+        EXPECT_TRUE(shows(*placed[i], BMP_SWITCH_LEVER_UP)) << lever_switches[i].name;
     }
-    EXPECT_EQ(on_plate.readings()[1].icon_index, 0);
-    EXPECT_EQ(off_plate.readings()[1].icon_index, 0);
-    panel.click(off_plate, {37, 16});
+    EXPECT_TRUE(shows(on_plate, BMP_ON_PLATE_ENGLISH));
+    EXPECT_TRUE(shows(off_plate, BMP_OFF_PLATE_ENGLISH));
+    panel.click(off_plate, plate_middle);
     panel.run_frames(1);
-    EXPECT_EQ(on_plate.readings()[1].icon_index, -1);
+    EXPECT_FALSE(shows(on_plate, BMP_ON_PLATE_ENGLISH));
     EXPECT_TRUE(recorder.plays.empty());
-    // Let the removals release what the installations made.
-    sound_enabled = 1;
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SwitchPanelWithoutSound,

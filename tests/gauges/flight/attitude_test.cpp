@@ -1,34 +1,26 @@
-// The attitude indicator's own rules: pitch and bank, the warning flag, the slip ball, the
-// miniature-aircraft bar with its knob, and the knob's clicks through the simulated aircraft.
-// Its faces, clicks and tooltips are rows of the shared tables.
+// The attitude indicator's own rules: pitch and bank, the warning flag, the slip ball, and the
+// miniature-aircraft bar with its knob. Its faces, knob clicks and tooltips are rows of the
+// shared tables.
 #include <cmath>
-#include <string>
-#include <utility>
-
-#include <gtest/gtest.h>
 
 #include "tests/support/panel_test.h"
 
 namespace {
 
-// Element indices in drawing order.
-constexpr std::size_t british_sphere = 1;
-constexpr std::size_t metric_sphere = 2;
-constexpr std::size_t bar = 3;
-constexpr std::size_t flag = 4;
-constexpr std::size_t ball = 5;
-constexpr std::size_t knob = 8;
+using namespace testing_support;
 
-constexpr PIXPOINT knob_lower_half{262, 107};
-constexpr PIXPOINT knob_upper_half{282, 107};
+constexpr int bar = BMP_ATTITUDE_BAR;
+constexpr int flag = BMP_ATTITUDE_FLAG;
+constexpr int ball = BMP_ATTITUDE_BALL;
+constexpr int knob = BMP_ATTITUDE_KNOB;
 
-class AttitudeTest : public testing_support::panel_test {
+class AttitudeTest : public panel_test {
   protected:
-    const std::vector<bench::element_reading>& frame(int units) {
+    const bench::gauge_placement& frame(int units) {
         return panel_test::frame(attitude, units);
     }
-    const bench::element_reading& reading(std::size_t index) const {
-        return attitude.readings().at(index);
+    const bench::element_reading& reading(int bitmap) const {
+        return element(attitude, bitmap);
     }
 
     bench::gauge_placement& attitude = panel.place("Attitude");
@@ -61,14 +53,15 @@ const sphere_row sphere_rows[] = {
     {"british_up_10_left_90", 1, 10, 90, 14.7, 142 - 14.7, 101},
 };
 
-using AttitudeSphereMotion = testing_support::panel_table_test<sphere_row>;
+using AttitudeSphereMotion = panel_table_test<sphere_row>;
 
 TEST_P(AttitudeSphereMotion, SlidesWithThePitchAndTurnsWithTheHorizon) {
     const sphere_row& c = GetParam();
     auto& attitude = panel.place("Attitude");
-    panel.aircraft().set(78, c.pitch);
-    panel.aircraft().set(80, c.bank);
-    const auto& sphere = frame(attitude, c.units).at(c.units == 0 ? metric_sphere : british_sphere);
+    set({{ATTITUDE_INDICATOR_PITCH_DEGREES, c.pitch}, {ATTITUDE_INDICATOR_BANK_DEGREES, c.bank}});
+    const auto& sphere =
+        element(frame(attitude, c.units),
+                c.units == 0 ? BMP_ATTITUDE_METRIC_SPHERE : BMP_ATTITUDE_BRITISH_SPHERE);
     EXPECT_NEAR(sphere.shift_y, c.slide, 1e-9);
     EXPECT_NEAR(sphere.placed_x, c.middle_x, 1e-9);
     EXPECT_NEAR(sphere.placed_y, c.middle_y, 1e-9);
@@ -76,8 +69,7 @@ TEST_P(AttitudeSphereMotion, SlidesWithThePitchAndTurnsWithTheHorizon) {
     EXPECT_NEAR(sphere.values[2], c.bank, 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, AttitudeSphereMotion, ::testing::ValuesIn(sphere_rows),
-                         testing_support::row_name);
+INSTANTIATE_TEST_SUITE_P(Rows, AttitudeSphereMotion, ::testing::ValuesIn(sphere_rows), row_name);
 
 // In both units modes: the flag shows while either instrument state is nonzero, the ball rolls
 // along its curved tube, and the bar and the knob follow the bars position.
@@ -92,87 +84,43 @@ struct both_faces_row {
 };
 
 const both_faces_row both_faces_rows[] = {
-    {"state_279_zero", 279, 0, false, 0, 0, 0, -90},
-    {"state_279_one", 279, 1, true, 0, 0, 0, -90},
-    {"state_276_one", 276, 1, true, 0, 0, 0, -90},
-    {"state_276_seven", 276, 7, true, 0, 0, 0, -90},
-    {"ball_right_100", 69, 100, false, 28.125, -1.8310546875, 0, -90},
-    {"ball_left_100", 69, -100, false, -28.125, -1.8310546875, 0, -90},
-    {"ball_right_50", 69, 50, false, 14.0625, -0.457763671875, 0, -90},
-    {"ball_left_127", 69, -127, false, -35.71875, -2.95330810546875, 0, -90},
+    {"elect_state_zero", PP_ELECT, 0, false, 0, 0, 0, -90},
+    {"elect_state_one", PP_ELECT, 1, true, 0, 0, 0, -90},
+    {"attitude_state_one", PP_ATTITUDE, 1, true, 0, 0, 0, -90},
+    {"attitude_state_seven", PP_ATTITUDE, 7, true, 0, 0, 0, -90},
+    {"ball_right_100", TURN_COORDINATOR_BALL_POS, 100, false, 28.125, -1.8310546875, 0, -90},
+    {"ball_left_100", TURN_COORDINATOR_BALL_POS, -100, false, -28.125, -1.8310546875, 0, -90},
+    {"ball_right_50", TURN_COORDINATOR_BALL_POS, 50, false, 14.0625, -0.457763671875, 0, -90},
+    {"ball_left_127", TURN_COORDINATOR_BALL_POS, -127, false, -35.71875, -2.95330810546875, 0, -90},
     // 0: knob mark straight up; 200: a quarter turn and the bar 28 pixels higher.
-    {"bars_plus_200", 612, 200, false, 0, 0, -28, 0},
-    {"bars_plus_400", 612, 400, false, 0, 0, -56, 90},
-    {"bars_plus_100", 612, 100, false, 0, 0, -14, -45},
-    {"bars_minus_200", 612, -200, false, 0, 0, 28, -180},
+    {"bars_plus_200", ATTITUDE_BARS_POSITION, 200, false, 0, 0, -28, 0},
+    {"bars_plus_400", ATTITUDE_BARS_POSITION, 400, false, 0, 0, -56, 90},
+    {"bars_plus_100", ATTITUDE_BARS_POSITION, 100, false, 0, 0, -14, -45},
+    {"bars_minus_200", ATTITUDE_BARS_POSITION, -200, false, 0, 0, 28, -180},
 };
 
-using AttitudeOnBothFaces = testing_support::panel_table_test<both_faces_row>;
+class AttitudeOnBothFaces : public AttitudeTest,
+                            public ::testing::WithParamInterface<both_faces_row> {};
 
 TEST_P(AttitudeOnBothFaces, ShowsFlagBallBarAndKnob) {
     const both_faces_row& c = GetParam();
-    auto& attitude = panel.place("Attitude");
     panel.aircraft().set(c.token, c.value);
     for (int units : {0, 1}) {
-        const auto& r = frame(attitude, units);
-        EXPECT_EQ(r.at(flag).icon_index, c.flag_shown ? 0 : -1);
-        EXPECT_EQ(r.at(flag).drawn(), c.flag_shown);
-        EXPECT_DOUBLE_EQ(r.at(ball).shift_x, c.ball_x);
-        EXPECT_DOUBLE_EQ(r.at(ball).shift_y, c.ball_y);
-        EXPECT_DOUBLE_EQ(r.at(ball).placed_x, 133 + c.ball_x);
-        EXPECT_DOUBLE_EQ(r.at(ball).placed_y, 194 + c.ball_y);
-        EXPECT_TRUE(r.at(ball).drawn());
-        EXPECT_FALSE(r.at(bar).hidden());
-        EXPECT_NEAR(r.at(bar).shift_y, c.bar_shift, 1e-9);
-        EXPECT_NEAR(r.at(bar).placed_y, 93 + c.bar_shift, 1e-9);
-        EXPECT_DOUBLE_EQ(r.at(bar).placed_x, 78);
-        EXPECT_NEAR(r.at(knob).angle, c.knob_angle, 1e-9);
+        frame(units);
+        EXPECT_EQ(bitmap_shown(reading(flag)), c.flag_shown ? flag : no_bitmap);
+        EXPECT_DOUBLE_EQ(reading(ball).shift_x, c.ball_x);
+        EXPECT_DOUBLE_EQ(reading(ball).shift_y, c.ball_y);
+        EXPECT_DOUBLE_EQ(reading(ball).placed_x, 133 + c.ball_x);
+        EXPECT_DOUBLE_EQ(reading(ball).placed_y, 194 + c.ball_y);
+        EXPECT_TRUE(reading(ball).drawn());
+        EXPECT_TRUE(reading(bar).drawn());
+        EXPECT_NEAR(reading(bar).shift_y, c.bar_shift, 1e-9);
+        EXPECT_NEAR(reading(bar).placed_y, 93 + c.bar_shift, 1e-9);
+        EXPECT_DOUBLE_EQ(reading(bar).placed_x, 78);
+        EXPECT_NEAR(reading(knob).angle, c.knob_angle, 1e-9);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, AttitudeOnBothFaces, ::testing::ValuesIn(both_faces_rows),
-                         testing_support::row_name);
-
-// The bars knob: the host sends the key events itself (tests/gauges/clicks_test.cpp), the simulated
-// aircraft steps the bars position, and bar and knob show it on the next frame.
-class AttitudeKnob : public AttitudeTest {
-  protected:
-    double bars() {
-        return panel.aircraft().token_value(612);
-    }
-};
-
-TEST_F(AttitudeKnob, HalvesStepTheBarsAndBarAndKnobFollow) {
-    for (const auto& [point, bars_after] :
-         {std::pair{knob_lower_half, -10.0}, std::pair{knob_upper_half, 0.0}}) {
-        frame(0);
-        ASSERT_NE(panel.click(attitude, point), nullptr);
-        EXPECT_DOUBLE_EQ(bars(), bars_after);
-        frame(0);
-        EXPECT_NEAR(reading(bar).shift_y, bars_after * -0.14, 1e-9);
-        EXPECT_NEAR(reading(knob).angle, -90 + bars_after * 180 / 400, 1e-9);
-    }
-}
-
-TEST_F(AttitudeKnob, RepeatsWhileHeld) {
-    panel.pointer().press(attitude, knob_upper_half, bench::mouse_button::left);
-    panel.pointer().hold(0.5);
-    panel.pointer().release();
-    // The click and 9 repetitions in half a second.
-    EXPECT_EQ(panel.key_events().size(), 10u);
-    EXPECT_DOUBLE_EQ(bars(), 100);
-    frame(1);
-    EXPECT_NEAR(reading(bar).shift_y, -14, 1e-9);
-}
-
-TEST_F(AttitudeKnob, HeldPastTheStopLeavesTheBarThere) {
-    panel.pointer().press(attitude, knob_lower_half, bench::mouse_button::left);
-    panel.pointer().hold(5.0);
-    panel.pointer().release();
-    EXPECT_DOUBLE_EQ(bars(), -200);
-    frame(0);
-    EXPECT_NEAR(reading(bar).shift_y, 28, 1e-9);
-    EXPECT_NEAR(reading(knob).angle, -180, 1e-9);
-}
+INSTANTIATE_TEST_SUITE_P(Rows, AttitudeOnBothFaces, ::testing::ValuesIn(both_faces_rows), row_name);
 
 }  // namespace

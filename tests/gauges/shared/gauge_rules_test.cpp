@@ -1,7 +1,7 @@
 // The course knob's step for the clicks a pilot cannot make through a gauge on the bench (both
 // buttons at once, a course the host reports as not a number or out of any range), and host
 // values as whole numbers. The knob's ordinary clicks and wraps are rows of
-// tests/gauges/flight/navigation_indicators_test.cpp and tests/gauges/flight_dials_test.cpp.
+// tests/gauges/clicks_test.cpp.
 #include <cmath>
 #include <cstdint>
 #include <limits>
