@@ -237,8 +237,13 @@ TEST_P(RadioAudio, EveryFrameAsksForTheAudioTheSwitchesSelect) {
     // Installation switched the set off and silenced it once.
     ASSERT_EQ(panel.key_events().size(), 1u);
     panel.click(placed, row.on ? radio_power.on : radio_power.off);
+    // The audio switch on, off, and on again for the rows that want it.
+    const switch_sides audio = nav ? nav_ident_switch : adf_tone_switch;
+    for (PIXPOINT point : {audio.on, audio.off}) {
+        panel.click(placed, point);
+    }
     if (row.audio) {
-        panel.click(placed, nav ? nav_ident_switch.on : adf_tone_switch.on);
+        panel.click(placed, audio.on);
     }
     panel.clear_key_events();
     frame(placed, 0);
