@@ -161,7 +161,8 @@ const knob_row knob_rows[] = {
     {"COM_off", "Old_COM", false, {{com(0x2345), mhz_knob.upper, 0}}},
     {"NAV", "Old_NAV", true, {{nav(0x0800), mhz_knob.lower, 0}, {nav(0x0800), mhz_knob.upper, KEY_NAV1_RADIO_WHOLE_INC},
                               {nav(0x1700), mhz_knob.upper, 0}, {nav(0x1700), mhz_knob.lower, KEY_NAV1_RADIO_WHOLE_DEC},
-                              {nav(0x1795), khz_knob.upper, KEY_NAV1_RADIO_FRACT_INC}}},
+                              {nav(0x1795), khz_knob.upper, KEY_NAV1_RADIO_FRACT_INC},
+                              {nav(0x1050), khz_knob.lower, KEY_NAV1_RADIO_FRACT_DEC}}},
     {"NAV_off", "Old_NAV", false, {{nav(0x1000), khz_knob.lower, 0}}},
     {"ADF", "Old_ADF", true, {{adf(0x0199, 0), adf_hundreds_knob.lower, 0},
                               {adf(0x0299, 0), adf_hundreds_knob.lower, KEY_ADF_100_DEC},
@@ -170,10 +171,18 @@ const knob_row knob_rows[] = {
                               {adf(0x0699, 0x100), adf_hundreds_knob.upper, 0},
                               {adf(0x0000, 0x100), adf_hundreds_knob.lower, KEY_ADF_100_DEC},
                               {adf(0x0999, 0x100), adf_tens_knob.upper, KEY_ADF_10_INC},
-                              {adf(0x0100, 0), adf_units_knob.lower, KEY_ADF_1_DEC}}},
+                              {adf(0x0100, 0), adf_units_knob.lower, KEY_ADF_1_DEC},
+                              {adf(0x0345, 0), adf_tens_knob.lower, KEY_ADF_10_DEC},
+                              {adf(0x0345, 0), adf_units_knob.upper, KEY_ADF_1_INC}}},
     {"ADF_off", "Old_ADF", false, {{adf(0x0345, 0), adf_hundreds_knob.upper, 0}}},
     {"XPDR", "Old_XPDR", true, {{xpdr(0), xpdr_thousands_knob.lower, KEY_XPNDR_1000_DEC},
-                                {xpdr(0x7777), xpdr_units_knob.upper, KEY_XPNDR_1_INC}}},
+                                {xpdr(0x7777), xpdr_units_knob.upper, KEY_XPNDR_1_INC},
+                                {xpdr(0x1234), xpdr_thousands_knob.upper, KEY_XPNDR_1000_INC},
+                                {xpdr(0x1234), xpdr_hundreds_knob.lower, KEY_XPNDR_100_DEC},
+                                {xpdr(0x1234), xpdr_hundreds_knob.upper, KEY_XPNDR_100_INC},
+                                {xpdr(0x1234), xpdr_tens_knob.lower, KEY_XPNDR_10_DEC},
+                                {xpdr(0x1234), xpdr_tens_knob.upper, KEY_XPNDR_10_INC},
+                                {xpdr(0x1234), xpdr_units_knob.lower, KEY_XPNDR_1_DEC}}},
     {"XPDR_off", "Old_XPDR", false, {{xpdr(nan), xpdr_units_knob.upper, 0}}},
 };
 // clang-format on
@@ -228,8 +237,13 @@ TEST_P(RadioAudio, EveryFrameAsksForTheAudioTheSwitchesSelect) {
     // Installation switched the set off and silenced it once.
     ASSERT_EQ(panel.key_events().size(), 1u);
     panel.click(placed, row.on ? radio_power.on : radio_power.off);
+    // The audio switch on, off, and on again for the rows that want it.
+    const switch_sides audio = nav ? nav_ident_switch : adf_tone_switch;
+    for (PIXPOINT point : {audio.on, audio.off}) {
+        panel.click(placed, point);
+    }
     if (row.audio) {
-        panel.click(placed, nav ? nav_ident_switch.on : adf_tone_switch.on);
+        panel.click(placed, audio.on);
     }
     panel.clear_key_events();
     frame(placed, 0);

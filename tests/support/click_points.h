@@ -51,6 +51,8 @@ inline constexpr knob_halves adf_hundreds_knob{{90, 75}, {105, 75}};
 inline constexpr knob_halves adf_tens_knob{{142, 75}, {160, 75}};
 inline constexpr knob_halves adf_units_knob{{190, 75}, {210, 75}};
 inline constexpr knob_halves xpdr_thousands_knob{{80, 75}, {95, 75}};
+inline constexpr knob_halves xpdr_hundreds_knob{{120, 75}, {135, 75}};
+inline constexpr knob_halves xpdr_tens_knob{{160, 75}, {175, 75}};
 inline constexpr knob_halves xpdr_units_knob{{200, 75}, {215, 75}};
 inline constexpr PIXPOINT xpdr_ident{200, 110};
 

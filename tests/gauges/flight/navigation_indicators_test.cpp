@@ -36,6 +36,7 @@ const vor_row vor_rows[] = {
     {"glide_slope_flag_set_off", false, VOR1_GS_FLAG, 1, 1, glide_slope_flag, 0, -1},
     {"glide_slope_flag_half", true, VOR1_GS_FLAG, 0.5, 1, glide_slope_flag, 0, 0},
     {"glide_slope_flag_negative", true, VOR1_GS_FLAG, -1, 1, glide_slope_flag, 0, -1},
+    {"glide_slope_flag_zero", true, VOR1_GS_FLAG, 0, 1, glide_slope_flag, 0, -1},
     {"glide_slope_one_frame", true, VOR1_GS_NEEDLE, 10, 1, glide_slope_bar, 1, 2.8346868942621073},
     {"glide_slope_two_frames", true, VOR1_GS_NEEDLE, 10, 2, glide_slope_bar, 1, 4.865829},
     {"glide_slope_settled", true, VOR1_GS_NEEDLE, 10, 60, glide_slope_bar, 1, 10},
