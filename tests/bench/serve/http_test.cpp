@@ -29,6 +29,9 @@ using nlohmann::json;
 
 const std::filesystem::path built_panel =
     std::filesystem::path(VAREK_MODULE_PATH).parent_path() / "panel" / "panel.cfg";
+// This process's own folder: other builds run the same tests at the same time.
+const std::filesystem::path scratch =
+    std::filesystem::temp_directory_path() / ("varek_serve_" + std::to_string(getpid()));
 
 // The built panel served on a free port to every test of the suite, its frames run by the test.
 class LivePanelHttp : public ::testing::Test {
@@ -203,7 +206,7 @@ std::optional<std::string> exchange(int port, const std::string& request) {
 // Each is answered with a 4xx or its connection closed; a file beside the server's (watched) is
 // never opened, whatever path names it; and the server answers the next good request.
 TEST_F(LivePanelHttp, RefusesTenThousandMalformedRequests) {
-    const auto outside = std::filesystem::temp_directory_path() / "varek_serve_outside";
+    const auto outside = scratch / "outside";
     std::filesystem::create_directories(outside);
     const std::string secret = "not the page's own";
     std::ofstream(outside / "secret.txt") << secret;
@@ -227,7 +230,7 @@ TEST_F(LivePanelHttp, RefusesTenThousandMalformedRequests) {
     char events[4096];
     EXPECT_LE(read(watch, events, sizeof events), 0) << "a request opened a file outside";
     close(watch);
-    std::filesystem::remove_all(outside);
+    std::filesystem::remove_all(scratch);
     EXPECT_EQ(client().Get("/api/layout")->status, 200);
 }
 
@@ -297,8 +300,8 @@ TEST_F(LivePanelHttp, ListensOnLoopbackOnly) {
 
 // The panel designer's loop: a changed panel.cfg is read again, its bad line reported.
 TEST(LivePanelFiles, ChangedPanelIsReadAgain) {
-    const auto folder = std::filesystem::temp_directory_path() / "varek_serve_panel";
-    std::filesystem::remove_all(folder);
+    const auto folder = scratch / "panel";
+    std::filesystem::create_directories(scratch);
     std::filesystem::copy(built_panel.parent_path(), folder);
     live_panel panel({VAREK_MODULE_PATH, folder / "panel.cfg", 0.0});
     EXPECT_FALSE(panel.reload_if_changed());
@@ -313,7 +316,7 @@ TEST(LivePanelFiles, ChangedPanelIsReadAgain) {
     EXPECT_EQ(layout["windows"].back()["number"], 8);
     EXPECT_NE(layout["reports"].dump().find("No_Such_Gauge"), std::string::npos)
         << layout["reports"];
-    std::filesystem::remove_all(folder);
+    std::filesystem::remove_all(scratch);
 }
 
 }  // namespace
