@@ -1,11 +1,11 @@
-// The module file as the simulator sees it: what it exports, its catalog, and the import table
-// it lets the host fill in.
+// The module file as the simulator sees it: what it exports and its catalog; and each load of it
+// starting from the module's state at load. (The loader refuses a module whose import table does
+// not ask for the panel services, and every test runs through the table it writes there.)
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 
-#include "bench/host/host_services.h"
 #include "tests/support/bench_command.h"
 #include "tests/support/panel_test.h"
 
@@ -64,17 +64,6 @@ TEST(ModuleFile, CatalogFollowsThePublishedOrderAndEndsWithNull) {
     }
     EXPECT_EQ(names, published_catalog);
     EXPECT_TRUE(module.linkage().gauge_header_ptr[names.size()] == nullptr);
-}
-
-TEST(ModuleFile, HostFillsTheImportTableWithItsServiceTable) {
-    const auto module = module_file();
-    const auto* import_table = static_cast<const GAUGESIMPORT*>(
-        platform_control::module_symbol(module.handle(), "ImportTable"));
-    ASSERT_TRUE(import_table != nullptr);
-    EXPECT_EQ(import_table->PANELSentry.fnID, PANELS_SERVICE_TABLE_ID);
-    EXPECT_TRUE(import_table->PANELSentry.fnptr == &bench::panel_service_table());
-    EXPECT_EQ(import_table->nullentry.fnID, 0);
-    EXPECT_TRUE(import_table->nullentry.fnptr == nullptr);
 }
 
 // Whether the process has the file mapped.
