@@ -60,7 +60,7 @@ TEST(ModuleFile, CatalogFollowsThePublishedOrderAndEndsWithNull) {
     const auto module = module_file();
     std::vector<std::string> names;
     for (const GAUGEHDR* gauge : module.gauges()) {
-        names.emplace_back(gauge->gauge_name);
+        names.push_back(std::string(gauge->gauge_name));  // the field is packed: read it by value
     }
     EXPECT_EQ(names, published_catalog);
     EXPECT_TRUE(module.linkage().gauge_header_ptr[names.size()] == nullptr);
