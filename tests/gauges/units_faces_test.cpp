@@ -65,24 +65,6 @@ TEST_P(UnitsFace, ShowsTheBitmapsOfTheUnitsModeFromTheNextFrame) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, UnitsFace, ::testing::ValuesIn(face_rows), row_name);
 
-// Every dial placed, and whether each shows a bitmap of its British face after a frame.
-std::vector<bench::gauge_placement*> place_every_dial(bench::session& panel) {
-    std::vector<bench::gauge_placement*> dials;
-    for (const face_row& row : face_rows) {
-        dials.push_back(&panel.place(row.name));
-    }
-    return dials;
-}
-std::vector<bool> british_faces(bench::session& panel,
-                                const std::vector<bench::gauge_placement*>& dials) {
-    panel.run_frames(1);
-    std::vector<bool> british;
-    for (std::size_t i = 0; i < dials.size(); ++i) {
-        british.push_back(shows(*dials[i], face_rows[i].british_only.begin()->first));
-    }
-    return british;
-}
-
 struct units_control_row {
     const char* name;
     const char* gauge;
@@ -110,17 +92,27 @@ TEST_P(UnitsControl, ClickTurnsEveryDialOverAndASecondClickBack) {
         platform_control::fail_call(*row.failing);
     }
     auto& control = panel.place(row.gauge);
-    const auto dials = place_every_dial(panel);
-    const std::vector<bool> all_british(dials.size(), true);
-    const std::vector<bool> all_metric(dials.size(), false);
+    std::vector<bench::gauge_placement*> dials;
+    for (const face_row& dial : face_rows) {
+        dials.push_back(&panel.place(dial.name));
+    }
+    // Whether each dial shows a bitmap of its British face after a frame.
+    const auto british_faces = [&] {
+        panel.run_frames(1);
+        std::vector<bool> british;
+        for (std::size_t i = 0; i < dials.size(); ++i) {
+            british.push_back(shows(*dials[i], face_rows[i].british_only.begin()->first));
+        }
+        return british;
+    };
     panel.click(control, row.point);
-    EXPECT_EQ(british_faces(panel, dials), all_british);
+    EXPECT_EQ(british_faces(), std::vector<bool>(dials.size(), true));
     panel.click(control, row.point);
-    EXPECT_EQ(british_faces(panel, dials), all_metric);
+    EXPECT_EQ(british_faces(), std::vector<bool>(dials.size(), false));
     EXPECT_EQ(recorder.plays.size(), row.failing ? 0u : 2u);
     panel.click(*dials[dials.size() - 2], plate_middle);
     panel.click(*dials[dials.size() - 1], plate_middle);
-    EXPECT_EQ(british_faces(panel, dials), all_metric);
+    EXPECT_EQ(british_faces(), std::vector<bool>(dials.size(), false));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, UnitsControl, ::testing::ValuesIn(units_controls), row_name);

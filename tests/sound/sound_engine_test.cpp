@@ -5,6 +5,7 @@
 // failing in turn, which silences the whole module for good while its gauges go on working.
 #include <algorithm>
 #include <optional>
+#include <tuple>
 
 #include "tests/support/panel_test.h"
 #include "tests/support/scratch_module.h"
@@ -65,10 +66,10 @@ TEST_P(ModuleWave, PlaysOnceARequestFromABufferOfItsFormat) {
     EXPECT_EQ(buffer->flags, static_cast<DWORD>(DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN |
                                                 DSBCAPS_CTRLVOLUME | DSBCAPS_GLOBALFOCUS));
     EXPECT_EQ(buffer->bytes, row.bytes);
-    EXPECT_EQ(buffer->format.wFormatTag, WAVE_FORMAT_PCM);
-    EXPECT_EQ(buffer->format.nChannels, 1);
-    EXPECT_EQ(buffer->format.nSamplesPerSec, row.rate);
-    EXPECT_EQ(buffer->format.wBitsPerSample, row.bits);
+    const WAVEFORMATEX& format = buffer->format;
+    EXPECT_EQ(std::tuple(format.wFormatTag, format.nChannels, format.nSamplesPerSec,
+                         format.wBitsPerSample),
+              std::tuple(WAVE_FORMAT_PCM, 1, row.rate, row.bits));  // one channel of PCM
 }
 
 INSTANTIATE_TEST_SUITE_P(Waves, ModuleWave, ::testing::ValuesIn(wave_rows), row_name);

@@ -14,18 +14,6 @@ constexpr int flag = BMP_ATTITUDE_FLAG;
 constexpr int ball = BMP_ATTITUDE_BALL;
 constexpr int knob = BMP_ATTITUDE_KNOB;
 
-class AttitudeTest : public panel_test {
-  protected:
-    const bench::gauge_placement& frame(int units) {
-        return panel_test::frame(attitude, units);
-    }
-    const bench::element_reading& reading(int bitmap) const {
-        return element(attitude, bitmap);
-    }
-
-    bench::gauge_placement& attitude = panel.place("Attitude");
-};
-
 // The sphere of the mode slides 1.47 pixels per degree of pitch and turns with the horizon,
 // clockwise in a left bank (the bank is positive to the left); its travel turns with it.
 struct sphere_row {
@@ -99,25 +87,26 @@ const both_faces_row both_faces_rows[] = {
     {"bars_minus_200", ATTITUDE_BARS_POSITION, -200, false, 0, 0, 28, -180},
 };
 
-class AttitudeOnBothFaces : public AttitudeTest,
-                            public ::testing::WithParamInterface<both_faces_row> {};
+using AttitudeOnBothFaces = panel_table_test<both_faces_row>;
 
 TEST_P(AttitudeOnBothFaces, ShowsFlagBallBarAndKnob) {
     const both_faces_row& c = GetParam();
+    auto& attitude = panel.place("Attitude");
     panel.aircraft().set(c.token, c.value);
     for (int units : {0, 1}) {
-        frame(units);
-        EXPECT_EQ(bitmap_shown(reading(flag)), c.flag_shown ? flag : no_bitmap);
-        EXPECT_DOUBLE_EQ(reading(ball).shift_x, c.ball_x);
-        EXPECT_DOUBLE_EQ(reading(ball).shift_y, c.ball_y);
-        EXPECT_DOUBLE_EQ(reading(ball).placed_x, 133 + c.ball_x);
-        EXPECT_DOUBLE_EQ(reading(ball).placed_y, 194 + c.ball_y);
-        EXPECT_TRUE(reading(ball).drawn());
-        EXPECT_TRUE(reading(bar).drawn());
-        EXPECT_NEAR(reading(bar).shift_y, c.bar_shift, 1e-9);
-        EXPECT_NEAR(reading(bar).placed_y, 93 + c.bar_shift, 1e-9);
-        EXPECT_DOUBLE_EQ(reading(bar).placed_x, 78);
-        EXPECT_NEAR(reading(knob).angle, c.knob_angle, 1e-9);
+        frame(attitude, units);
+        const auto& shown_ball = element(attitude, ball);
+        const auto& shown_bar = element(attitude, bar);
+        EXPECT_EQ(bitmap_shown(element(attitude, flag)), c.flag_shown ? flag : no_bitmap);
+        EXPECT_TRUE(shown_ball.drawn() && shown_bar.drawn());
+        EXPECT_DOUBLE_EQ(shown_ball.shift_x, c.ball_x);
+        EXPECT_DOUBLE_EQ(shown_ball.shift_y, c.ball_y);
+        EXPECT_DOUBLE_EQ(shown_ball.placed_x, 133 + c.ball_x);
+        EXPECT_DOUBLE_EQ(shown_ball.placed_y, 194 + c.ball_y);
+        EXPECT_NEAR(shown_bar.shift_y, c.bar_shift, 1e-9);
+        EXPECT_NEAR(shown_bar.placed_y, 93 + c.bar_shift, 1e-9);
+        EXPECT_DOUBLE_EQ(shown_bar.placed_x, 78);
+        EXPECT_NEAR(element(attitude, knob).angle, c.knob_angle, 1e-9);
     }
 }
 
