@@ -12,7 +12,6 @@
 #include "frame/records.h"
 #include "frame/tokens.h"
 #include "gauges/shared/faces.h"
-#include "gauges/shared/whole_number.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -68,9 +67,9 @@ FLOAT64 FSAPI flag_callback(ELEMENT_ICON* flag) {
     if (power == 0) {
         return 0.0;
     }
-    // The state as a 32-bit integer (nothing shown for a value that is not a number), less 1
-    // as a float: the lowest 32-bit integer less 1 does not fit 32 bits.
-    const SINT32 state = whole_number(flag->source_var.var_value.d, INT32_MIN, INT32_MAX, 0);
+    // The host's state as a signed 32-bit integer, less 1 as a float: the lowest 32-bit integer
+    // less 1 does not fit 32 bits.
+    const auto state = static_cast<SINT32>(flag->source_var.var_value.d);
     return static_cast<FLOAT64>(state) - 1.0;
 }
 

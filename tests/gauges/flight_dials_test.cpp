@@ -2,6 +2,7 @@
 // card, the compass strip's wrap, the accelerometer's memory hands, and the radio altimeter's
 // power switch, decision-height knob and lamp.
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 #include "bench/render/gauge_renderer.h"
@@ -127,8 +128,6 @@ const lamp_row lamp_rows[] = {
     {"above_decision_height", switched_on, 200, 250, 0, false},
     {"on_the_ground", switched_on, 200, 0, 0, false},
     {"failed_still_lights", switched_on, 200, 150, 1, true},
-    // The lowest 32-bit state, less 1, does not fit 32 bits: no flag, and nothing undefined.
-    {"lowest_state_is_not_failed", switched_on, 200, 150, 2147483648.0, true},
 };
 // clang-format on
 
@@ -157,6 +156,35 @@ TEST_P(DecisionHeightLamp, LightsAtTheDecisionHeight) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, DecisionHeightLamp, ::testing::ValuesIn(lamp_rows), row_name);
+
+struct flag_row {
+    const char* name;
+    double state;  // the host's instrument state, a signed 32-bit integer
+    double value;  // the flag's image index
+};
+
+// clang-format off
+const flag_row flag_rows[] = {
+    {"minus_one", -1, -2}, {"working", 0, -1}, {"failed", 1, 0}, {"two", 2, 1},
+    {"lowest", INT32_MIN, -2147483649.0}, {"highest", INT32_MAX, 2147483646.0},
+};
+// clang-format on
+
+using RadioAltimeterFlag = panel_table_test<flag_row>;
+
+// Switched on, the flag's image index is the host's state less 1, read as a signed number: only
+// a failed set (1) shows it.
+TEST_P(RadioAltimeterFlag, ReadsTheStateSigned) {
+    const flag_row& row = GetParam();
+    auto& altimeter = panel.place("Radio_Altimeter");
+    ASSERT_NE(panel.click(altimeter, knob_lower, bench::mouse_button::right), nullptr);
+    panel.aircraft().set(PP_ELECT, row.state);
+    const auto& flag = element(frame(altimeter, 0), BMP_RADIO_ALTIMETER_FLAG);
+    EXPECT_EQ(flag.values[0], row.value);
+    EXPECT_EQ(flag.drawn(), row.state == 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, RadioAltimeterFlag, ::testing::ValuesIn(flag_rows), row_name);
 
 // The decision-height knob turns twenty times as far as the British set-point pointer, on either
 // face.
