@@ -116,7 +116,7 @@ const std::array actions = {
 // The radios as the last crew left them: the tower, the field's VOR, the beacon on the way
 // back, the visual-flight squawk.
 void tune_radios(simulated_aircraft& aircraft) {
-    aircraft.update(COM_FREQUENCY, 0x1218);     // 121.80 MHz
+    aircraft.update(COM_FREQUENCY, 0x2180);     // 121.80 MHz
     aircraft.update(NAV1_FREQUENCY, 0x1360);    // 113.60 MHz, the field's VOR
     aircraft.update(ADF_FREQUENCY, 0x0345);     // 345 kHz
     aircraft.update(TRANSPONDER_CODE, 0x1200);  // 1200
