@@ -60,7 +60,7 @@ class reader {
     enum class section_kind { none, titles, window, other };
 
     std::string shown(std::string_view bytes) const {
-        return "'" + report_text(bytes, panel_.encoding) + "'";
+        return quoted_line(bytes, panel_.encoding);
     }
 
     void report(finding::kind what, int line, std::string text) {
@@ -166,7 +166,7 @@ class reader {
                        "], not read");
         } else if (result.what == window_key_result::kind::malformed) {
             report(finding::kind::malformed, line.number,
-                   line.name + ": expected " + result.expected + ", not " + shown(line.value));
+                   report_text(line.name, panel_.encoding) + ": expected " + result.expected + ", not " + shown(line.value));
         }
     }
 

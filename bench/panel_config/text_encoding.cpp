@@ -48,21 +48,45 @@ bool is_valid_utf8(std::string_view bytes) {
 }
 
 std::string report_text(std::string_view bytes, text_encoding encoding) {
-    if (encoding == text_encoding::utf8) {
-        return std::string(bytes);
-    }
     std::string text;
     text.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            text.push_back(c);
-        } else {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        const bool latin1 = encoding == text_encoding::latin1;
+        // A control character (C0, DEL, or C1 in either encoding) would act on the terminal
+        // rather than show: it is written as its bytes.
+        const bool c1_in_utf8 = !latin1 && byte == 0xC2 && i + 1 < bytes.size() &&
+                                static_cast<unsigned char>(bytes[i + 1]) < 0xA0;
+        if (byte < 0x20 || byte == 0x7F || (latin1 && byte >= 0x80 && byte < 0xA0) || c1_in_utf8) {
+            for (std::size_t k = 0; k < (c1_in_utf8 ? 2u : 1u); ++k) {
+                constexpr const char* hex = "0123456789ABCDEF";
+                const auto b = static_cast<unsigned char>(bytes[i + k]);
+                text += {'\\', 'x', hex[b >> 4], hex[b & 0xF]};
+            }
+            i += c1_in_utf8 ? 1 : 0;
+        } else if (latin1 && byte >= 0x80) {
             text.push_back(static_cast<char>(0xC0 | (byte >> 6)));
             text.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
+        } else {
+            text.push_back(bytes[i]);
         }
     }
     return text;
+}
+
+std::string quoted_line(std::string_view bytes, text_encoding encoding) {
+    std::string text = report_text(bytes, encoding);
+    // Cut after the last whole character that fits; UTF-8 continuation bytes are 10xxxxxx.
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 &&
+            ++characters > quoted_characters) {
+            text.resize(i);
+            text += "…";
+            break;
+        }
+    }
+    return "'" + text + "'";
 }
 
 }  // namespace bench::panel_config

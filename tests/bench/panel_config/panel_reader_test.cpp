@@ -167,7 +167,11 @@ INSTANTIATE_TEST_SUITE_P(
         malformed_case{"position", "position=9", "from 0 to 8"},
         malformed_case{"window_pos", "window_pos=0.5", "two numbers"},
         malformed_case{"open_section", "[Window01", "expected a [section] or a key=value"},
-        malformed_case{"words", "just some words", "expected a [section] or a key=value"}),
+        malformed_case{"words", "just some words", "expected a [section] or a key=value"},
+        malformed_case{"control_bytes_escaped", "\x01\x1B[31mred", "not '\\x01\\x1B[31mred'"},
+        malformed_case{"long_line_cut",
+                       "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa",
+                       "not 'aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa…'"}),
     testing_support::row_name);
 
 TEST(PanelReader, KeyBeforeAnySectionIsMalformed) {
