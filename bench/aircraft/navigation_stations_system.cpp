@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "bench/aircraft/packed_decimal.h"
 #include "bench/aircraft/simulated_aircraft.h"
 #include "frame/tokens.h"
 #include "frame/units.h"
@@ -47,23 +48,6 @@ double signed_angle(double degrees) {
 
 double distance(ground_position a, ground_position b) {
     return std::hypot(b.east - a.east, b.north - a.north);
-}
-
-// The number a packed decimal value holds, one digit per nibble; none when a nibble is not a
-// decimal digit or the value is not a whole number that fits.
-std::optional<unsigned> unpack_decimal(double packed) {
-    if (!(packed >= 0.0 && packed <= 0xFFFF) || packed != std::floor(packed)) {
-        return std::nullopt;
-    }
-    unsigned bits = static_cast<unsigned>(packed);
-    unsigned value = 0;
-    for (unsigned scale = 1; bits != 0; scale *= 10, bits >>= 4) {
-        if ((bits & 0xF) > 9) {
-            return std::nullopt;
-        }
-        value += (bits & 0xF) * scale;
-    }
-    return value;
 }
 
 template <typename Station>

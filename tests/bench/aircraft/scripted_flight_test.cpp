@@ -2,6 +2,7 @@
 // controls (jump to a moment, pause, rate) and what the pilot and the user set by hand.
 #include <gtest/gtest.h>
 
+#include "bench/aircraft/packed_decimal.h"
 #include "bench/aircraft/simulated_aircraft.h"
 #include "frame/key_events.h"
 #include "tests/support/panel_test.h"
@@ -10,6 +11,7 @@ namespace {
 
 using bench::scripted_flight;
 using bench::simulated_aircraft;
+using bench::unpack_decimal;
 
 // One variable at a moment of the flight, within a tolerance.
 struct checkpoint {
@@ -77,19 +79,6 @@ TEST(ScriptedFlight, JumpingToAMomentIsFlyingToIt) {
     EXPECT_GT(jumped.flight()->position().east_nm, 0.5);  // out on a heading of 130 first
 }
 
-// The digits of a packed decimal value, one a nibble; -1 when a nibble is not a digit.
-double packed_decimal(double packed) {
-    double value = 0;
-    double scale = 1;
-    for (auto bits = static_cast<unsigned>(packed); bits != 0; bits >>= 4, scale *= 10) {
-        if ((bits & 0xF) > 9) {
-            return -1;
-        }
-        value += (bits & 0xF) * scale;
-    }
-    return value;
-}
-
 // Every frequency the aircraft holds, at rest and through the flight, lies in its set's band:
 // COM and NAV megahertz are packed without their leading 1, the squawk has octal digits.
 TEST(ScriptedFlight, RadiosTunedWithinTheirBands) {
@@ -99,11 +88,13 @@ TEST(ScriptedFlight, RadiosTunedWithinTheirBands) {
             aircraft.start_flight(seconds);
         }
         SCOPED_TRACE(seconds);
-        const double com = 100 + packed_decimal(aircraft.token_value(COM_FREQUENCY)) / 100;
+        const double com =
+            100 + unpack_decimal(aircraft.token_value(COM_FREQUENCY)).value_or(0) / 100;
         EXPECT_TRUE(com >= 118 && com < 137) << com;
-        const double nav = 100 + packed_decimal(aircraft.token_value(NAV1_FREQUENCY)) / 100;
+        const double nav =
+            100 + unpack_decimal(aircraft.token_value(NAV1_FREQUENCY)).value_or(0) / 100;
         EXPECT_TRUE(nav >= 108 && nav < 118) << nav;
-        const double adf = packed_decimal(aircraft.token_value(ADF_FREQUENCY));
+        const double adf = unpack_decimal(aircraft.token_value(ADF_FREQUENCY)).value_or(0);
         EXPECT_TRUE(adf >= 100 && adf < 1800) << adf;
         const auto squawk = static_cast<unsigned>(aircraft.token_value(TRANSPONDER_CODE));
         EXPECT_EQ(squawk & ~0x7777u, 0u) << std::hex << squawk;
