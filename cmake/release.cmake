@@ -9,8 +9,8 @@
 #
 # The pilot's zip (`make dist`) is this tree's CPack package of the component pilot, which a
 # plain installation leaves out: the Windows module file that the win32 preset builds, the Panel
-# folder, the read-me written from README.md (cmake/pilot_readme.cmake), the licence and the
-# changelog.
+# folder, the read-me written from README.md and the module's catalog (art/pilot_readme.cpp), the
+# licence and the changelog.
 
 set_target_properties(gauge-bench PROPERTIES INSTALL_RPATH "$ORIGIN/../lib/varek_instr")
 set_target_properties(Varek_Instr varek_platform PROPERTIES INSTALL_RPATH "$ORIGIN")
@@ -24,12 +24,12 @@ set(VAREK_WINDOWS_MODULE_FILE ${PROJECT_SOURCE_DIR}/build/win32/Varek_Instr.gau 
 set(VAREK_PILOT_README ${PROJECT_BINARY_DIR}/Varek_Instr.txt)
 add_custom_command(
   OUTPUT ${VAREK_PILOT_README}
-  COMMAND ${CMAKE_COMMAND} -D README=${PROJECT_SOURCE_DIR}/README.md -D OUTPUT=${VAREK_PILOT_README}
-          -D VERSION=${PROJECT_VERSION} -P ${PROJECT_SOURCE_DIR}/cmake/pilot_readme.cmake
-  DEPENDS ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/cmake/pilot_readme.cmake
-  COMMENT "Writing the pilot's read-me from the README"
+  COMMAND varek_pilot_readme ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_VERSION}
+          ${VAREK_PILOT_README}
+  DEPENDS varek_pilot_readme ${PROJECT_SOURCE_DIR}/README.md
+  COMMENT "Writing the pilot's read-me from the README and the module's catalog"
   VERBATIM)
-add_custom_target(varek_pilot_readme ALL DEPENDS ${VAREK_PILOT_README})
+add_custom_target(varek_pilot_readme_text ALL DEPENDS ${VAREK_PILOT_README})
 
 install(FILES ${VAREK_WINDOWS_MODULE_FILE} DESTINATION Gauges COMPONENT pilot EXCLUDE_FROM_ALL)
 install(DIRECTORY ${PROJECT_BINARY_DIR}/panel/ DESTINATION Panel COMPONENT pilot EXCLUDE_FROM_ALL
@@ -56,4 +56,4 @@ add_custom_target(varek_dist
   COMMAND ${CMAKE_COMMAND} -E echo "Wrote dist/${VAREK_ZIP}"
   WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
   VERBATIM)
-add_dependencies(varek_dist varek_panel varek_pilot_readme)
+add_dependencies(varek_dist varek_panel varek_pilot_readme_text)
