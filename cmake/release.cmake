@@ -48,9 +48,10 @@ include(CPack)
 
 # The zip, made and copied to dist/ in the source tree; the Windows module file must be built
 # first (make dist does both).
-set(VAREK_ZIP ${CPACK_PACKAGE_FILE_NAME}.zip)
+set(VAREK_ZIP ${PROJECT_NAME}-${PROJECT_VERSION}.zip)
 add_custom_target(varek_dist
   COMMAND ${CMAKE_CPACK_COMMAND} --config ${PROJECT_BINARY_DIR}/CPackConfig.cmake
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_SOURCE_DIR}/dist
   COMMAND ${CMAKE_COMMAND} -E copy ${CPACK_PACKAGE_DIRECTORY}/${VAREK_ZIP}
           ${PROJECT_SOURCE_DIR}/dist/${VAREK_ZIP}
   COMMAND ${CMAKE_COMMAND} -E echo "Wrote dist/${VAREK_ZIP}"
