@@ -19,22 +19,25 @@ def run(*words, **env):
 
 
 if check in ("zip", "wine32"):  # the zip as make dist makes it, here made apart from it
-    run("cpack", "--config", f"{build}/CPackConfig.cmake", "-B", work)
+    expect(run("cpack", "--config", f"{build}/CPackConfig.cmake", "-B", work)[0] == 0, "CPack")
     zipped = zipfile.ZipFile(f"{work}/Varek_Instr-{version}.zip")
     zipped.extractall(work)
 if check == "reproducible":  # the win32 preset's module file, made again from a copy elsewhere
     run("sh", "-c", f"cd {source} && git ls-files -z | tar --null -T - -cf - | tar -xf - -C {work}")
     run("cmake", "-S", work, "-B", f"{work}/b", "-GNinja", "-DCMAKE_BUILD_TYPE=Release",
         f"-DCMAKE_TOOLCHAIN_FILE={work}/cmake/mingw-i686.cmake", f"-DVAREK_NATIVE_BUILD_DIR={build}")
-    built = run("cmake", "--build", f"{work}/b", "--target", "Varek_Instr", CCACHE_DISABLE="1")
-    expect(os.path.exists(f"{work}/b/Varek_Instr.gau") and open(f"{work}/b/Varek_Instr.gau",
-           "rb").read() == gau, "built again from a copy, with no compiler cache: the same", built[1])
+    status, output = run("cmake", "--build", f"{work}/b", "--target", "Varek_Instr",
+                         CCACHE_DISABLE="1")
+    expect(status == 0, "the module file builds again from a copy, with no compiler cache", output)
+    expect(open(f"{work}/b/Varek_Instr.gau", "rb").read() == gau, "byte for byte the same")
 elif check == "zip":  # the tree a pilot copies, the module file built, and a Windows read-me
     files = {"Gauges/Varek_Instr.gau", "Varek_Instr.txt", "LICENSE", "CHANGELOG.md"}
     files |= {"Panel/" + name for name in os.listdir(f"{build}/panel")}
     expect({info.filename for info in zipped.infolist() if not info.is_dir()} == files,
            "the zip holds " + ", ".join(sorted(files)))
     expect(zipped.read("Gauges/Varek_Instr.gau") == gau, "its module file is the one built")
+    expect(all(zipped.read(f) == open(f"{build}/panel/{f[6:]}", "rb").read() for f in files
+               if f.startswith("Panel/")), "its Panel folder is the one built")
     utf16 = lambda text: re.escape(text.encode("utf-16-le"))
     expect(all(re.search(utf16(key) + b"(\0\0)+" + utf16(value) + b"\0\0", gau) for key, value in
                {"ProductName": "Varek_Instr", "FileVersion": version, "ProductVersion": version}
