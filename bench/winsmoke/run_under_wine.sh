@@ -36,11 +36,16 @@ if [ -z "$wineserver" ] && [ -x /usr/lib/wine/wineserver ]; then
   wineserver=/usr/lib/wine/wineserver
 fi
 if [ -z "$wine" ] || [ -z "$wineserver" ]; then
-  if [ -n "${VAREK_REQUIRE_WINE:-}" ] && [ $bits = 64 ]; then
+  if [ $bits = 32 ]; then
+    echo "Skipped: 32-bit Wine (the wine command and wine32) is not installed, so the module"
+    echo "file was not run."
+    exit 77
+  fi
+  if [ -n "${VAREK_REQUIRE_WINE:-}" ]; then
     echo "Wine (wine64) is required here but not installed: run scripts/install-deps.sh --wine"
     exit 1
   fi
-  echo "Skipped: Wine is not installed, so the module was built but not run;"
+  echo "Skipped: Wine (wine64) is not installed, so the module was built but not run;"
   echo "scripts/install-deps.sh --wine installs it."
   exit 77
 fi
