@@ -2,13 +2,14 @@
 #   make run   builds the module and the bench, then serves the live panel at http://127.0.0.1:8018/
 #   make test  builds everything and passes every test, also under the sanitizers
 #   make gau   builds the module file for FS2004, build/win32/Varek_Instr.gau
+#   make dist  builds the pilot's zip, dist/Varek_Instr-<version>.zip
 
 JOBS ?= $(shell nproc)
 BENCH := build/linux/bench/gauge-bench
 MODULE := build/linux/Varek_Instr.so
 
-.PHONY: all deps build run test test-linux test-asan fuzz soak gau panel golden contact-sheet perf \
-	format tidy screenshot clean
+.PHONY: all deps build run test test-linux test-asan fuzz soak gau panel dist install golden \
+	contact-sheet perf format tidy screenshot clean
 
 all: build
 
@@ -78,6 +79,16 @@ panel: build
 	mkdir -p build/win32/Panel
 	cp build/linux/panel/panel.cfg build/linux/panel/*.bmp build/win32/Panel/
 	@echo "Built build/win32/Panel: copy it into the aircraft's folder (see README)"
+
+# The pilot's zip: the module file, the Panel folder, the read-me, the licence and the changelog,
+# packed by CPack from the native build (cmake/release.cmake).
+dist: gau
+	cmake --build --preset linux -j $(JOBS) --target varek_dist
+
+# gauge-bench with the Linux module and the panel, under PREFIX.
+PREFIX ?= /usr/local
+install: build
+	cmake --install build/linux --prefix $(PREFIX)
 
 # The README's picture of the live panel, taken in headless Chromium.
 screenshot: build

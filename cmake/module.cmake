@@ -45,6 +45,15 @@ else()
   target_link_libraries(Varek_Instr PRIVATE winmm dsound)
   target_link_options(Varek_Instr PRIVATE -static-libgcc -static-libstdc++)
   varek_windows_resources(Varek_Instr)
+  configure_file(${PROJECT_SOURCE_DIR}/resources/version.rc.in
+                 ${PROJECT_BINARY_DIR}/resources/version.rc @ONLY)
+  target_sources(Varek_Instr PRIVATE ${PROJECT_BINARY_DIR}/resources/version.rc)
+  # Two builds of one commit give the same file, wherever their trees lie: no link time stamp
+  # in the headers, and no build path in the code.
+  target_link_options(Varek_Instr PRIVATE -Wl,--no-insert-timestamp)
+  target_compile_options(varek_module_objects PRIVATE
+    -ffile-prefix-map=${PROJECT_SOURCE_DIR}/=
+    -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     # The host hands a gauge the module's handle in the gauge callback's 32-bit extra word, so
     # the 64-bit build (which only the smoke host loads, under Wine) stays below 4 GB.

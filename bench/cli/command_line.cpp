@@ -18,6 +18,7 @@ void print_help(std::span<const command* const> all, std::ostream& out) {
     for (const command* c : all) {
         out << "  " << c->usage << "\n      " << c->summary << "\n";
     }
+    out << "  --version\n      the version of gauge-bench and of the module built with it\n";
     out << "\nA gauge is named as in the catalog (the first of that name) or by its number in the "
            "module's list (1 for the first): its published position once the list holds the "
            "whole catalog.\n"
@@ -63,6 +64,7 @@ CLI::Option* add_repeated_option(CLI::App& words, const std::string& name,
 int run_command_line(std::span<const command* const> all, int argc, char** argv) {
     CLI::App line("gauge-bench");
     line.require_subcommand(1);
+    line.set_version_flag("--version", "gauge-bench " VAREK_VERSION);
     line.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     CLI::App* help = line.add_subcommand("help")->group("");
     std::vector<std::pair<const command*, command_run>> runs;
@@ -72,6 +74,9 @@ int run_command_line(std::span<const command* const> all, int argc, char** argv)
     }
     try {
         line.parse(argc, argv);
+    } catch (const CLI::CallForVersion& version) {
+        std::cout << version.what() << "\n";
+        return 0;
     } catch (const CLI::CallForHelp&) {
         for (const CLI::App* words : line.get_subcommands()) {
             for (const command* c : all) {

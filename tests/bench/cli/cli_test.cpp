@@ -61,6 +61,7 @@ const std::map<std::string, std::string> named = {
     std::pair<std::string, std::string>("HELP_AIRSPEED_UPPER_HALF", hex(HELP_AIRSPEED_UPPER_HALF)),
     std::pair<std::string, std::string>(
         "GPS_PANEL", std::to_string(*bench::panel_config::window_ident_named("GPS_PANEL"))),
+    std::pair<std::string, std::string>("VERSION", VAREK_VERSION),
     // A byte that is not UTF-8 on its own.
     std::pair<std::string, std::string>("NOT_UTF8", "\xe9")};
 #undef VAREK_NAMED
@@ -126,6 +127,7 @@ RenderBritishVerticalSpeed|0|render M Vertical_Speed --units british -o /dev/nul
 RenderRadiosButtonFourTimes|0|render M Radios_Toggle --scale 4 -o /dev/null|76 x 76 pixels
 RenderRegistrationAtNight|0|render M Registration --night -o /dev/null|150 x 25 pixels
 CommandHelpShowsItsUsage|0|eval --help|usage: gauge-bench eval <module> <gauge>
+VersionOfTheProject|0|--version|gauge-bench {VERSION}
 UnknownGauge|1|eval M Wing_Clock|no gauge named 'Wing_Clock'; its gauges are: Registration
 PositionOutOfRange|1|eval M 99|no gauge at position 99 (it has
 UnknownToken|1|eval M Airspeed --set FLAP=3|unknown token 'FLAP'
