@@ -49,6 +49,14 @@ constexpr figure figures[] = {
      .benchmark = "page_click_to_frame",
      .counter = "milliseconds",
      .unit = "ms"},
+    {.title = "Page, bytes in the climb",
+     .benchmark = "page_bytes_in_climb",
+     .counter = "kilobytes_per_second",
+     .unit = "kB/s"},
+    {.title = "Page, bytes of a climb frame",
+     .benchmark = "page_bytes_in_climb",
+     .counter = "kilobytes_per_frame",
+     .unit = "kB"},
 };
 
 std::string format_time(double seconds) {

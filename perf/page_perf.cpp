@@ -8,6 +8,9 @@
 // - page_click_to_frame: a click request (a press and a release POSTed to "/api/mouse" on the
 //   battery switch) to the first frame on the stream that carries the switch's picture and its
 //   key event, in frames of the 18 Hz cycle and in milliseconds.
+// - page_bytes_in_climb: what a page is sent during the climb with the server's own 18 Hz frame
+//   cycle: the bytes of the frame messages it reads in a second and in a frame.
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <optional>
@@ -30,6 +33,7 @@ using nlohmann::json;
 using steady = std::chrono::steady_clock;
 
 constexpr auto delivery_time = std::chrono::seconds(3);
+constexpr auto climb_read_time = std::chrono::seconds(6);
 constexpr int clicks = 8;
 // A click not shown within this many frames (3 s of the 18 Hz cycle) is not shown at all.
 constexpr int frames_waited = 54;
@@ -133,6 +137,40 @@ void page_frames_delivered_real_time(benchmark::State& state) {
     }
 }
 BENCHMARK(page_frames_delivered_real_time)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void page_bytes_in_climb(benchmark::State& state) {
+    served_panel served;
+    for (auto _ : state) {
+        std::atomic<bool> reading{true};
+        std::atomic<int> received{-1};  // the first message is the page's snapshot
+        std::atomic<std::uint64_t> bytes{0};
+        std::jthread client([&] {
+            read_frames(served.port, [&](const std::string& data) {
+                if (received.fetch_add(1) >= 0) {
+                    bytes.fetch_add(data.size());
+                }
+                return reading.load();
+            });
+        });
+        while (received.load() < 0) {
+            std::this_thread::yield();
+        }
+        const auto start = steady::now();
+        {
+            bench::serve::frame_loop cycle(served.panel);
+            std::this_thread::sleep_for(climb_read_time);
+        }
+        const double seconds = std::chrono::duration<double>(steady::now() - start).count();
+        reading = false;
+        served.panel.step();  // wakes the stream so the client sees it is done
+        client.join();
+        const double frames = std::max(1, received.load());
+        state.counters["kilobytes_per_second"] = static_cast<double>(bytes.load()) / seconds / 1e3;
+        state.counters["kilobytes_per_frame"] = static_cast<double>(bytes.load()) / frames / 1e3;
+        state.counters["frames_per_second"] = frames / seconds;
+    }
+}
+BENCHMARK(page_bytes_in_climb)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The middle of a gauge of the main window, in the window's pixels.
 std::pair<double, double> middle_of(const json& layout, const std::string& gauge) {

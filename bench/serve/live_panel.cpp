@@ -117,12 +117,17 @@ live_panel::frame_capture live_panel::capture_frame(bool whole) {
         cairo_surface_t* image = window.composer->draw(lit);
         // A new page gets each window whole; the pages already watching keep their tracking of
         // what changed.
-        const std::vector<pixel_rect> parts =
-            whole
-                ? std::vector{pixel_rect{0, 0, window.composer->width(), window.composer->height()}}
-                : window.changes.after_drawing(*window.composer, lit);
-        for (const pixel_rect& rect : parts) {
-            frame.parts.push_back({window.section->number, copy_pixels(image, rect)});
+        if (whole) {
+            const pixel_rect all{0, 0, window.composer->width(), window.composer->height()};
+            frame.parts.push_back({window.section->number, copy_pixels(image, all)});
+            continue;
+        }
+        // A layout makes the page's canvases anew, blank.
+        if (frame.layout) {
+            window.changes.forget();
+        }
+        for (pixel_copy& part : window.changes.after_drawing(*window.composer, lit, image)) {
+            frame.parts.push_back({window.section->number, std::move(part)});
         }
     }
     if (!whole) {

@@ -1,4 +1,6 @@
-// Parts of a composed window as PNG images, the form in which changes reach the page.
+// Parts of a composed window as PNG images, the form in which changes reach the page: laid over
+// the window's picture, a part's opaque pixels replace the page's and its transparent ones leave
+// them as they are.
 #pragma once
 
 #include <cstdint>
@@ -21,7 +23,8 @@ struct pixel_rect {
 };
 
 // A rectangle's pixels copied out of a window, so that they can be encoded while the window
-// moves on: cairo's opaque ARGB32 words, row after row.
+// moves on: cairo's ARGB32 words, row after row, each opaque, or 0 (transparent) where the page
+// keeps the pixel it has.
 struct pixel_copy {
     pixel_rect rect;
     std::vector<std::uint32_t> pixels;
@@ -31,7 +34,7 @@ struct pixel_copy {
 // not lie inside the image.
 pixel_copy copy_pixels(cairo_surface_t* image, pixel_rect rect);
 
-// The pixels as a PNG file's bytes (RGB, no alpha).
+// The pixels as a PNG file's bytes: RGB, or RGBA when some are transparent.
 std::string encode_png(const pixel_copy& part);
 
 // The bytes in base 64 (RFC 4648, with padding), as a data URL carries them.

@@ -100,6 +100,7 @@ async function applyFrame(message) {
   for (const box of $('window-list').querySelectorAll('input')) {
     box.checked = message.open.includes(Number(box.dataset.window));
   }
+  // A tile's transparent pixels are those the window keeps: drawn over it, they leave it as it is.
   const images = await Promise.all(message.tiles.map(decodeTile));
   message.tiles.forEach((tile, i) => {
     page.canvases.get(tile.window)?.getContext('2d').drawImage(images[i], tile.x, tile.y);
