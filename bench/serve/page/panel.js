@@ -147,6 +147,16 @@ function connect() {
     events.close();
     connect();
   });
+  // A refused stream (too many pages open) is not retried by the browser, nor is its answer
+  // shown: ask once more to show why, and try again later.
+  events.addEventListener('error', async () => {
+    if (events.readyState !== EventSource.CLOSED) return;
+    const asking = new AbortController();
+    const reply = await fetch('/api/events', {signal: asking.signal}).catch(() => null);
+    if (reply && !reply.ok) showError((await reply.json()).error);
+    asking.abort();
+    setTimeout(connect, 5000);
+  });
 }
 
 // ---- Mouse ---------------------------------------------------------------------------------

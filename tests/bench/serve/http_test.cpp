@@ -1,6 +1,6 @@
 // The live panel's HTTP interface on a real socket: every route, what a bad request gets, ten
-// thousand malformed ones, the loopback-only binding and the port search, the change stream, the
-// panel read again from disk.
+// thousand malformed ones, another site's requests, the loopback-only binding and the port search,
+// the change stream and many pages on it, the panel read again from disk.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -17,12 +17,14 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "bench/serve/frame_loop.h"
 #include "bench/serve/http_server.h"
 #include "frame/tokens.h"
 #include "resources/resource_ids.h"
 
 namespace {
 
+using bench::serve::frame_loop;
 using bench::serve::http_server;
 using bench::serve::live_panel;
 using nlohmann::json;
@@ -53,6 +55,14 @@ class LivePanelHttp : public ::testing::Test {
         httplib::Client c("127.0.0.1", port);
         c.set_read_timeout(10);
         return c;
+    }
+    // Whether every page's stream has ended within `limit`.
+    static bool no_pages_within(std::chrono::seconds limit) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (panel->changes().pages() > 0 && std::chrono::steady_clock::now() < end) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return panel->changes().pages() == 0;
     }
     static inline std::unique_ptr<live_panel> panel;
     static inline std::unique_ptr<http_server> server;
@@ -88,6 +98,21 @@ HoverNotANumber|400|GET /api/hover?window=0&x=abc&y=1|'x' must be a number|
 NoSuchWave|404|GET /api/wave?id=99|no wave 99|
 )";
 
+// The rows of a table of `|`-separated fields, after `rows`.
+std::vector<std::vector<std::string>> table_rows(std::string_view table,
+                                                 std::vector<std::vector<std::string>> rows = {}) {
+    std::istringstream lines{std::string(table.substr(1))};
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream fields(line);
+        auto& row = rows.emplace_back();
+        for (std::string field; std::getline(fields, field, '|');) {
+            row.push_back(field);
+        }
+        row.resize(5);
+    }
+    return rows;
+}
+
 std::vector<std::vector<std::string>> request_rows() {
     const std::string airspeed = std::to_string(AIRSPEED);
     const std::string failure = std::to_string(FAIL_GAUGE_AIRSPEED);
@@ -100,16 +125,7 @@ std::vector<std::vector<std::string>> request_rows() {
         {"Failure", "200", "POST /api/failure", "ok", R"({"active":false,"key":)" + failure + "}"},
         {"HugeBody", "413", "POST /api/variable", "too large", std::string(100000, ' ')},
         {"PathNotUtf8", "404", "GET /api/w\xa4ve", "nothing is served at", ""}};
-    std::istringstream lines{std::string(requests.substr(1))};
-    for (std::string line; std::getline(lines, line);) {
-        std::istringstream fields(line);
-        auto& row = rows.emplace_back();
-        for (std::string field; std::getline(fields, field, '|');) {
-            row.push_back(field);
-        }
-        row.resize(5);
-    }
-    return rows;
+    return table_rows(requests, rows);
 }
 
 class LivePanelRequests : public LivePanelHttp,
@@ -121,7 +137,7 @@ TEST_P(LivePanelRequests, AnswerWithStatusAndMessage) {
     const std::string path = row[2].substr(row[2].find(' ') + 1);
     auto c = client();
     const auto reply = method == "GET"      ? c.Get(path)
-                       : method == "DELETE" ? c.Delete(path)
+                       : method == "DELETE" ? c.Delete(path, row[4], "application/json")
                                             : c.Post(path, row[4], "application/json");
     ASSERT_TRUE(reply) << httplib::to_string(reply.error());
     EXPECT_EQ(std::to_string(reply->status), row[1]) << reply->body;
@@ -177,18 +193,32 @@ std::string malformed_request(std::mt19937& random, int kind, const std::string&
 
 // Sends a request on a connection of its own, ends the sending side, and reads what comes back
 // until the server closes. None when the server still holds the connection after 5 s.
-std::optional<std::string> exchange(int port, const std::string& request) {
-    const int connection = socket(AF_INET, SOCK_STREAM, 0);
+// A connection to the server that has sent `request`, reading into a buffer of `buffer` bytes;
+// -1 when it cannot connect.
+int sent_request(int port, const std::string& request, int buffer = 0) {
+    int connection = socket(AF_INET, SOCK_STREAM, 0);
     const timeval wait{5, 0};
     setsockopt(connection, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+    if (buffer > 0) {
+        setsockopt(connection, SOL_SOCKET, SO_RCVBUF, &buffer, sizeof buffer);
+    }
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<std::uint16_t>(port));
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (connect(connection, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        close(connection);
+        return -1;
+    }
+    send(connection, request.data(), request.size(), MSG_NOSIGNAL);
+    return connection;
+}
+
+// What the server sends on `connection` until it closes it; none when it still holds it after
+// 5 s.
+std::optional<std::string> reply_on(int connection) {
     std::optional<std::string> reply;
-    if (connect(connection, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
-        send(connection, request.data(), request.size(), MSG_NOSIGNAL);
-        shutdown(connection, SHUT_WR);
+    if (connection >= 0) {
         reply.emplace();
         char part[4096];
         ssize_t got = 0;
@@ -201,6 +231,13 @@ std::optional<std::string> exchange(int port, const std::string& request) {
     }
     close(connection);
     return reply;
+}
+
+// Ends the sending side after the request (which the server may take as the client gone).
+std::optional<std::string> exchange(int port, const std::string& request) {
+    const int connection = sent_request(port, request);
+    shutdown(connection, SHUT_WR);
+    return reply_on(connection);
 }
 
 // Each is answered with a 4xx or its connection closed; a file beside the server's (watched) is
@@ -280,6 +317,116 @@ TEST_F(LivePanelHttp, StreamStartsWithTheWholePanel) {
     EXPECT_EQ(first["open"], json::array({0}));
 }
 
+// A request as another site's page could send it, or the page's own by another of the server's
+// names: the headers (`;`-separated; {port} is the server's) and the body, and the status.
+constexpr std::string_view origin_requests = R"(
+Rebinding|403|GET /api/layout|Host: attacker.example:{port}|
+RebindingStream|403|GET /api/events|Host: attacker.example|
+WrongPort|403|GET /api/layout|Host: 127.0.0.1:1|
+NoHost|403|GET /api/layout|X: no host|
+CrossSiteText|403|POST /api/flight|Host: 127.0.0.1:{port};Origin: http://evil.example;Content-Type: text/plain|{"paused":true}
+CrossSiteJson|403|POST /api/lighting|Host: localhost:{port};Origin: http://evil.example;Content-Type: application/json|{"night":true}
+SandboxedPage|403|POST /api/flight|Host: 127.0.0.1:{port};Origin: null;Content-Type: application/json|{"paused":true}
+OwnPageText|403|POST /api/lighting|Host: 127.0.0.1:{port};Content-Type: text/plain|{"night":true}
+OwnPageForm|403|POST /api/variable|Host: 127.0.0.1:{port};Content-Type: application/x-www-form-urlencoded|{"name":"AIRSPEED","value":5}
+Localhost|200|GET /api/layout|Host: LocalHost:{port}|
+Ipv6Loopback|200|GET /api/layout|Host: [::1]:{port}|
+OwnOrigin|200|POST /api/flight|Host: 127.0.0.1:{port};Origin: http://127.0.0.1:{port};Content-Type: application/json|{"paused":false}
+)";
+
+class LivePanelOrigins : public LivePanelHttp,
+                         public ::testing::WithParamInterface<std::vector<std::string>> {};
+
+// A refused request changes nothing: the flight flies on in daylight.
+TEST_P(LivePanelOrigins, OnlyThePageItselfIsAnswered) {
+    const auto& row = GetParam();
+    std::string request = row[2] + " HTTP/1.1;" + row[3] +
+                          ";Connection: close;Content-Length: " + std::to_string(row[4].size()) +
+                          ";;";
+    for (auto at = request.find("{port}"); at != std::string::npos; at = request.find("{port}")) {
+        request.replace(at, 6, std::to_string(port));
+    }
+    for (auto at = request.find(';'); at != std::string::npos; at = request.find(';', at)) {
+        request.replace(at, 1, "\r\n");
+    }
+    const auto reply = reply_on(sent_request(port, request + row[4]));
+    ASSERT_TRUE(reply);
+    EXPECT_TRUE(reply->starts_with("HTTP/1.1 " + row[1])) << reply->substr(0, 200);
+    EXPECT_EQ(reply->find("Access-Control-Allow"), std::string::npos);
+    const json layout = json::parse(client().Get("/api/layout")->body);
+    EXPECT_EQ(layout["night"], false);
+    EXPECT_EQ(layout["paused"], false);
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, LivePanelOrigins,
+                         ::testing::ValuesIn(table_rows(origin_requests)),
+                         [](const auto& info) { return info.param[0]; });
+
+// The frame numbers a page reading the change stream receives until it is asked to stop.
+std::vector<std::uint64_t> frames_read(int port, std::stop_token stop) {
+    httplib::Client page("127.0.0.1", port);
+    page.set_read_timeout(10);
+    std::vector<std::uint64_t> frames;
+    std::string text;
+    page.Get("/api/events", [&](const char* data, std::size_t length) {
+        text.append(data, length);
+        for (auto end = text.find('\n'); end != std::string::npos; end = text.find('\n')) {
+            if (text.starts_with("id: ")) {
+                frames.push_back(std::stoull(text.substr(4, end - 4)));
+            }
+            text.erase(0, end + 1);
+        }
+        return !stop.stop_requested();
+    });
+    return frames;
+}
+
+// As many pages as the server holds read the stream while the frame cycle runs: each receives
+// every frame in turn, a request is answered meanwhile, and one more page is refused with why.
+TEST_F(LivePanelHttp, ManyPagesEachReceiveEveryFrame) {
+    ASSERT_TRUE(no_pages_within(std::chrono::seconds(10)));
+    const frame_loop cycle(*panel);
+    std::vector<std::vector<std::uint64_t>> frames(bench::serve::max_pages);
+    {
+        std::vector<std::jthread> pages;
+        for (auto& read : frames) {
+            pages.emplace_back([&read](std::stop_token stop) { read = frames_read(port, stop); });
+        }
+        for (int wait = 0; wait < 400 && panel->changes().pages() < frames.size(); ++wait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        const auto refused = client().Get("/api/events");
+        ASSERT_TRUE(refused);
+        EXPECT_EQ(refused->status, 503);
+        EXPECT_NE(refused->body.find("too many pages open"), std::string::npos) << refused->body;
+        EXPECT_EQ(client().Get("/api/layout")->status, 200);
+        std::this_thread::sleep_for(std::chrono::seconds(3));
+    }
+    for (const auto& read : frames) {
+        EXPECT_GE(read.size(), 18u);
+        EXPECT_EQ(std::ranges::adjacent_find(read, [](auto a, auto b) { return b != a + 1; }),
+                  read.end());
+    }
+}
+
+// Forty connections ask for the stream and never read (a tab frozen, a client gone astray):
+// those beyond the pages held are refused, the others dropped within seconds, and requests are
+// answered meanwhile.
+TEST_F(LivePanelHttp, PagesThatStopReadingAreDropped) {
+    ASSERT_TRUE(no_pages_within(std::chrono::seconds(10)));
+    const frame_loop cycle(*panel);
+    const std::string ask = "GET /api/events HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(port);
+    std::vector<int> stalled;
+    for (int i = 0; i < 40; ++i) {
+        stalled.push_back(sent_request(port, ask + "\r\n\r\n", 4096));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_GT(panel->changes().pages(), 0u);
+    EXPECT_EQ(client().Get("/api/layout")->status, 200);
+    EXPECT_TRUE(no_pages_within(std::chrono::seconds(15)));
+    std::ranges::for_each(stalled, close);
+}
+
 // The port asked for is taken, so a later one is bound (the very next may belong to another
 // program's connection).
 TEST_F(LivePanelHttp, TakenPortGivesALaterOne) {
@@ -316,6 +463,7 @@ TEST(LivePanelFiles, ChangedPanelIsReadAgain) {
     EXPECT_EQ(layout["windows"].back()["number"], 8);
     EXPECT_NE(layout["reports"].dump().find("No_Such_Gauge"), std::string::npos)
         << layout["reports"];
+    EXPECT_EQ(layout.dump().find(scratch.string()), std::string::npos) << "a path the page shows";
     std::filesystem::remove_all(scratch);
 }
 
