@@ -104,6 +104,8 @@ void live_panel::keep_time() {
     bench.pointer().hold(frame_seconds);
     bench.run_frames(1);
     ++frames_;
+    // The next page's first message has the layout and the windows whole.
+    layout_changed_ = false;
     for (panel_scene::window_view& window : scene_->windows()) {
         window.changes.forget();
     }

@@ -14,6 +14,7 @@ const page = {
   voices: new Map(), // the module's buffer number -> {source, loop}
   muted: false,
   soundsStarted: 0,
+  refused: false, // the server had no place for this page's stream
 };
 const cursors = {
   normal: 'default', up: 'n-resize', down: 's-resize', left: 'w-resize', right: 'e-resize',
@@ -153,9 +154,16 @@ function connect() {
     if (events.readyState !== EventSource.CLOSED) return;
     const asking = new AbortController();
     const reply = await fetch('/api/events', {signal: asking.signal}).catch(() => null);
-    if (reply && !reply.ok) showError((await reply.json()).error);
+    if (reply && !reply.ok) {
+      showError((await reply.json()).error);
+      page.refused = true;
+    }
     asking.abort();
     setTimeout(connect, 5000);
+  });
+  events.addEventListener('open', () => {
+    if (page.refused) showError('');
+    page.refused = false;
   });
 }
 

@@ -381,6 +381,24 @@ std::vector<std::uint64_t> frames_read(int port, std::stop_token stop) {
     return frames;
 }
 
+// Frames with no page open move the flight on without drawing; the next frame drawn has each
+// open window whole, since what the pages were sent is no longer known, but not the layout
+// again (a new page's first message has it; the page would lay its windows out anew).
+TEST_F(LivePanelHttp, FramesWithNoPageKeepTheFlightsTime) {
+    panel->set_night(false);
+    const double before = panel->snapshot().first["flight"]["time"];
+    for (int frame = 0; frame < 36; ++frame) {
+        panel->keep_time();
+    }
+    const std::uint64_t last = panel->changes().last();
+    panel->step();
+    const json frame =
+        json::parse(panel->changes().wait(last, std::chrono::seconds(1)).back().data);
+    EXPECT_NEAR(frame["flight"]["time"].get<double>() - before, 37.0 / 18.0, 1e-9);
+    EXPECT_EQ(frame["tiles"][0]["w"], panel->layout()["windows"][0]["width"]);
+    EXPECT_FALSE(frame.contains("layout"));
+}
+
 // As many pages as the server holds read the stream while the frame cycle runs: each receives
 // every frame in turn, a request is answered meanwhile, and one more page is refused with why.
 TEST_F(LivePanelHttp, ManyPagesEachReceiveEveryFrame) {
