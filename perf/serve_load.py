@@ -7,6 +7,7 @@ time a plain request takes meanwhile.
   perf/serve_load.py --seconds 60 --pages 0     the idle server's CPU
   perf/serve_load.py --seconds 60 --pages 32    as many pages as the server holds
   perf/serve_load.py --seconds 3600 --check     the long run (`make longrun`)
+  perf/serve_load.py --stalled 40 --seconds 10  pages that never read, dropped
 
 With --check it fails (exit 1) when a page misses a frame, a page's last interval falls below
 16 frames a second, or the resident memory at the end is more than 5 % above what it was after a
@@ -17,6 +18,7 @@ import argparse
 import http.client
 import os
 import re
+import socket
 import statistics
 import subprocess
 import sys
@@ -89,6 +91,35 @@ def request_ms(port):
     return (time.monotonic() - start) * 1000
 
 
+def stalled_pages(port, count):
+    """Opens `count` connections that ask for the change stream and never read, then measures
+    how long until a new page's stream is accepted again (the stalled ones dropped), and the
+    time of a plain request meanwhile."""
+    start = time.monotonic()
+    stalled = []
+    for _ in range(count):
+        connection = socket.socket()
+        connection.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 4096)
+        connection.connect(("127.0.0.1", port))
+        connection.sendall(f"GET /api/events HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\n\r\n".encode())
+        stalled.append(connection)
+    requests = []
+    while time.monotonic() - start < 60:
+        requests.append(request_ms(port))
+        probe = http.client.HTTPConnection("127.0.0.1", port, timeout=30)
+        probe.request("GET", "/api/events")
+        status = probe.getresponse().status
+        probe.close()
+        if status == 200:
+            break
+        time.sleep(0.25)
+    print(f"{count} stalled pages: a new page accepted after {time.monotonic() - start:.1f} s; "
+          f"a request meanwhile {statistics.median(requests):.1f} ms "
+          f"(at most {max(requests):.1f}, {len(requests)} requests)", flush=True)
+    for connection in stalled:
+        connection.close()
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     build = os.path.join(here, "..", "build", "linux")
@@ -100,6 +131,8 @@ def main():
     options.add_argument("--pages", type=int, default=1)
     options.add_argument("--interval", type=float, help="seconds between samples (a 60th of the run, at least 10)")
     options.add_argument("--time", default="0", help="the flight's moment to start from")
+    options.add_argument("--stalled", type=int, default=0,
+                         help="first open this many pages that never read, and time their drop")
     options.add_argument("--check", action="store_true")
     args = options.parse_args()
     args.interval = args.interval or max(10.0, args.seconds / 60)
@@ -112,6 +145,9 @@ def main():
             sys.exit("the server did not say where it listens")
         port = int(found.group(1))
         threading.Thread(target=server.stdout.read, daemon=True).start()
+        if args.stalled:
+            time.sleep(2)
+            stalled_pages(port, args.stalled)
         pages = [Page(port) for _ in range(args.pages)]
         for page in pages:
             page.start()

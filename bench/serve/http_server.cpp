@@ -41,7 +41,7 @@ void answer(httplib::Response& response, const api_reply& reply) {
 // Sends the page's first message (everything it needs) and then every change, with a comment
 // line now and then so that a closed page is noticed; or a 503 when the pages the server holds
 // are all open. The page's place is held for as long as its stream is written.
-void stream_changes(live_panel& panel, httplib::Response& response) {
+void stream_changes(live_panel& panel, page_start& start, httplib::Response& response) {
     auto place = panel.changes().take_place(max_pages);
     if (!place) {
         answer(response,
@@ -49,16 +49,15 @@ void stream_changes(live_panel& panel, httplib::Response& response) {
                                     std::to_string(max_pages) + " at once; close one and reload"));
         return;
     }
-    auto [first, last] = panel.snapshot();
-    auto pending =
-        std::make_shared<std::string>(server_sent_event({last, "frame", report::json_text(first)}));
+    auto [first, last] = start.message();
+    auto pending = std::make_shared<std::shared_ptr<const std::string>>(first);
     auto seen = std::make_shared<std::uint64_t>(last);
     response.set_header("Cache-Control", "no-store");
     response.set_chunked_content_provider(
         "text/event-stream", [&panel, pending, seen, place](std::size_t, httplib::DataSink& sink) {
-            if (!pending->empty()) {
-                const bool written = sink.write(pending->data(), pending->size());
-                pending->clear();
+            if (*pending) {
+                const bool written = sink.write((*pending)->data(), (*pending)->size());
+                pending->reset();
                 return written;
             }
             const auto news = panel.changes().wait(*seen, keep_alive_wait);
@@ -93,7 +92,9 @@ bool refused_as_foreign(const httplib::Request& request, httplib::Response& resp
 }  // namespace
 
 http_server::http_server(live_panel& panel)
-    : panel_(panel), server_(std::make_unique<httplib::Server>()) {
+    : panel_(panel),
+      start_(std::make_unique<page_start>(panel)),
+      server_(std::make_unique<httplib::Server>()) {
     server_->new_task_queue = [] { return new httplib::ThreadPool(max_pages + spare_workers); };
     server_->set_payload_max_length(max_body_bytes);
     server_->set_read_timeout(connection_wait);
@@ -109,7 +110,7 @@ http_server::http_server(live_panel& panel)
     server_->Get("/api/events",
                  [this](const httplib::Request& request, httplib::Response& response) {
                      if (!refused_as_foreign(request, response, port_)) {
-                         stream_changes(panel_, response);
+                         stream_changes(panel_, *start_, response);
                      }
                  });
     const auto route = [this](const httplib::Request& request, httplib::Response& response) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "bench/serve/live_panel.h"
+#include "bench/serve/page_start.h"
 
 namespace httplib {
 class Server;
@@ -41,6 +42,7 @@ class http_server {
   private:
     live_panel& panel_;
     int port_ = 0;
+    std::unique_ptr<page_start> start_;
     std::unique_ptr<httplib::Server> server_;
     // A stop that comes while run() is starting must not be lost: stop() waits until the server
     // listens (or run() has returned), and run() does not start listening once stop() came.
