@@ -56,8 +56,8 @@ soak: deps
 
 # The live server for LONGRUN_SECONDS with a page reading its change stream
 # (perf/serve_load.py): fails when the page misses a frame, receives fewer than 16 a second at
-# the end, or the server's resident memory grows by more than 5 % after a warm-up (a quarter of
-# the run).
+# the end, or the server's resident memory grows by more than 5 % after a warm-up (half the
+# run).
 LONGRUN_SECONDS ?= 3600
 longrun: build
 	perf/serve_load.py --seconds $(LONGRUN_SECONDS) --pages 1 --check

@@ -11,8 +11,8 @@ time a plain request takes meanwhile.
 
 With --check it fails (exit 1) when a page misses a frame, a page's last interval falls below
 16 frames a second, or the resident memory at the end is more than 5 % above what it was after a
-warm-up of a quarter of the run: the flight's first pass (600 s) fills the renderer's caches, the
-first pages' images and the allocator's pools."""
+warm-up of half the run: the flight's first pass (600 s) fills the renderer's caches, the first
+pages' images and the allocator's pools."""
 
 import argparse
 import http.client
@@ -181,7 +181,7 @@ def watch(args, pid, port, pages):
               f"{sample['request']:10.1f}", flush=True)
         before = (now, cpu, frames, sent)
 
-    warm = next(s for s in samples if s["at"] >= args.seconds / 4 - 1)
+    warm = next(s for s in samples if s["at"] >= args.seconds / 2 - 1)
     settled = samples[1:] or samples
     missed = sum(p.missed for p in pages)
     errors = [p.error for p in pages if p.error]
