@@ -8,8 +8,8 @@ JOBS ?= $(shell nproc)
 BENCH := build/linux/bench/gauge-bench
 MODULE := build/linux/Varek_Instr.so
 
-.PHONY: all deps build run test test-linux test-asan fuzz soak gau panel dist install golden \
-	contact-sheet perf format tidy screenshot clean
+.PHONY: all deps build run test test-linux test-asan fuzz soak longrun gau panel dist install \
+	golden contact-sheet perf format tidy screenshot clean
 
 all: build
 
@@ -54,6 +54,14 @@ soak: deps
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan_suppressions.txt \
 		build/asan/bench/gauge-bench soak build/asan/Varek_Instr.so \
 		--frames $(SOAK_FRAMES) --seed $(SOAK_SEED)
+
+# The live server for LONGRUN_SECONDS with a page reading its change stream
+# (perf/serve_load.py): fails when the page misses a frame, receives fewer than 16 a second at
+# the end, or the server's resident memory grows by more than 5 % after a warm-up (half the
+# run).
+LONGRUN_SECONDS ?= 3600
+longrun: build
+	perf/serve_load.py --seconds $(LONGRUN_SECONDS) --pages 1 --check
 
 # The golden drawings the rendering tests compare with, and the README's contact sheet: both
 # committed, both drawn again by these targets after a change to the art or the renderer.

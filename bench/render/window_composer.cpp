@@ -71,7 +71,7 @@ void window_composer::load_background(const std::filesystem::path& folder) {
         }
     } else if (!window_.file.empty()) {
         reports_.push_back(where(panel_, window_.line) + "background " + window_.file +
-                           " is not in " + folder.string() + "; drawn in its colour");
+                           " is not in the panel's folder; drawn in its colour");
     }
     // Without a background the window's units are its pixels.
     width_ = window_.size_mm ? window_.size_mm->width : 0;

@@ -38,6 +38,22 @@ std::uint64_t change_stream::last() const {
     return last_;
 }
 
+std::shared_ptr<const void> change_stream::take_place(std::size_t most) {
+    std::size_t holding = pages_;
+    do {
+        if (holding >= most) {
+            return nullptr;
+        }
+    } while (!pages_.compare_exchange_weak(holding, holding + 1));
+    struct place {
+        std::atomic<std::size_t>& pages;
+        ~place() {
+            --pages;
+        }
+    };
+    return std::make_shared<const place>(pages_);
+}
+
 void change_stream::close() {
     {
         const std::scoped_lock lock(mutex_);

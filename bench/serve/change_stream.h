@@ -1,12 +1,15 @@
 // The messages the live panel sends to every open page, in order: each is numbered, and a page
 // that waits is woken by the next. A page that falls further behind than the stream keeps is
-// told to fetch the whole panel again.
+// told to fetch the whole panel again. The stream also counts the pages that hold it, up to a
+// limit.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -35,6 +38,14 @@ class change_stream {
     // The number of the last message published (0 before the first).
     std::uint64_t last() const;
 
+    // A page's place among those the stream holds: counted from when it is taken until the last
+    // copy of it goes. None when `most` pages hold one already.
+    std::shared_ptr<const void> take_place(std::size_t most);
+    // The pages holding a place now.
+    std::size_t pages() const {
+        return pages_;
+    }
+
     // Wakes every waiting page and ends its stream.
     void close();
     bool closed() const;
@@ -46,6 +57,7 @@ class change_stream {
     std::deque<stream_message> messages_;
     std::uint64_t last_ = 0;
     bool closed_ = false;
+    std::atomic<std::size_t> pages_ = 0;
 };
 
 // A message as a server-sent event: "id:", "event:" and "data:" lines and a blank line.

@@ -25,7 +25,12 @@ void frame_loop::run(std::stop_token stop) {
             if (count % frames_between_looks == 0 && panel_.reload_if_changed()) {
                 std::cout << "gauge-bench serve: the panel was read again" << std::endl;
             }
-            panel_.step();
+            // With no page open nothing is drawn: the flight and the gauges keep time alone.
+            if (panel_.changes().pages() > 0) {
+                panel_.step();
+            } else {
+                panel_.keep_time();
+            }
         } catch (const bench_error& error) {
             std::cerr << "gauge-bench serve: " << error.what() << std::endl;
         }

@@ -1,5 +1,6 @@
-// The host's frame cycle in real time: a frame of the live panel every 1/18 s, and a look at the
-// panel's files on disk twice a second, on a thread of its own until it is destroyed.
+// The host's frame cycle in real time: a frame of the live panel every 1/18 s, drawn when a page
+// is open, and a look at the panel's files on disk twice a second, on a thread of its own until
+// it is destroyed.
 #pragma once
 
 #include <thread>

@@ -1,11 +1,15 @@
 // The live panel on HTTP, on the loopback address only: the page and the interface
-// (handle_request), and the change stream as server-sent events.
+// (handle_request), and the change stream as server-sent events. Only the page itself is
+// answered (request_origin.h). Each page holds a worker thread for its stream; the pool has a
+// worker for each of the pages it holds and spare ones for every other request, so that a request
+// never waits for the pages; a page beyond them is refused, and one that stops reading is dropped.
 #pragma once
 
 #include <atomic>
 #include <memory>
 
 #include "bench/serve/live_panel.h"
+#include "bench/serve/page_start.h"
 
 namespace httplib {
 class Server;
@@ -15,6 +19,8 @@ namespace bench::serve {
 
 // The largest request body the interface reads; larger ones are refused (413).
 inline constexpr std::size_t max_body_bytes = 64 * 1024;
+// The pages that may hold a change stream at once; the next is refused (503).
+inline constexpr std::size_t max_pages = 32;
 // How many ports after the one asked are tried when it is taken.
 inline constexpr int ports_tried = 100;
 
@@ -35,6 +41,8 @@ class http_server {
 
   private:
     live_panel& panel_;
+    int port_ = 0;
+    std::unique_ptr<page_start> start_;
     std::unique_ptr<httplib::Server> server_;
     // A stop that comes while run() is starting must not be lost: stop() waits until the server
     // listens (or run() has returned), and run() does not start listening once stop() came.

@@ -98,6 +98,22 @@ void live_panel::step() {
     stream_.publish(frame.frame, "frame", report::json_text(frame_message(frame)));
 }
 
+void live_panel::keep_time() {
+    const std::scoped_lock lock(mutex_);
+    session& bench = scene_->bench();
+    bench.pointer().hold(frame_seconds);
+    bench.run_frames(1);
+    ++frames_;
+    // The next page's first message has the layout and the windows whole.
+    layout_changed_ = false;
+    for (panel_scene::window_view& window : scene_->windows()) {
+        window.changes.forget();
+    }
+    sounds_.take();
+    bench.clear_key_events();
+    bench.clear_window_toggles();
+}
+
 live_panel::frame_capture live_panel::capture_frame(bool whole) {
     session& bench = scene_->bench();
     frame_capture frame;

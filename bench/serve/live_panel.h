@@ -39,6 +39,9 @@ class live_panel {
     // One frame: the held button repeats, the aircraft and every gauge move on by 1/18 s, the
     // open windows are drawn, and a "frame" message with what changed is published.
     void step();
+    // A frame with no page to see it: the aircraft and every gauge move on as in step(), but
+    // nothing is drawn or published; the next page starts from the panel whole.
+    void keep_time();
 
     // Reads the panel again when its file or a background it names changed on disk since the
     // last look; true when it did.

@@ -25,11 +25,13 @@ void panel_scene::read_panel() {
     session_->pointer().release();
     windows_.clear();
     reports_.clear();
+    // The page names the panel's files within its folder, never by where the folder lies.
     try {
         file_ = panel_config::read_panel_file(panel_);
-    } catch (const bench_error& error) {
+        file_.name = panel_.filename().string();
+    } catch (const bench_error&) {
         file_ = {};
-        reports_.push_back(error.what());
+        reports_.push_back("cannot read the panel file " + panel_.filename().string());
         return;
     }
     for (const panel_config::finding& f : file_.findings) {

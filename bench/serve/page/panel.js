@@ -14,6 +14,7 @@ const page = {
   voices: new Map(), // the module's buffer number -> {source, loop}
   muted: false,
   soundsStarted: 0,
+  refused: false, // the server had no place for this page's stream
 };
 const cursors = {
   normal: 'default', up: 'n-resize', down: 's-resize', left: 'w-resize', right: 'e-resize',
@@ -147,6 +148,23 @@ function connect() {
   events.addEventListener('layout', () => {
     events.close();
     connect();
+  });
+  // A refused stream (too many pages open) is not retried by the browser, nor is its answer
+  // shown: ask once more to show why, and try again later.
+  events.addEventListener('error', async () => {
+    if (events.readyState !== EventSource.CLOSED) return;
+    const asking = new AbortController();
+    const reply = await fetch('/api/events', {signal: asking.signal}).catch(() => null);
+    if (reply && !reply.ok) {
+      showError((await reply.json()).error);
+      page.refused = true;
+    }
+    asking.abort();
+    setTimeout(connect, 5000);
+  });
+  events.addEventListener('open', () => {
+    if (page.refused) showError('');
+    page.refused = false;
   });
 }
 

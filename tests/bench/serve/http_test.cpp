@@ -1,11 +1,12 @@
 // The live panel's HTTP interface on a real socket: every route, what a bad request gets, ten
-// thousand malformed ones, the loopback-only binding and the port search, the change stream, the
-// panel read again from disk.
+// thousand malformed ones, another site's requests, the loopback-only binding and the port search,
+// the change stream and many pages on it, the panel read again from disk.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <thread>
 
@@ -17,6 +18,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "bench/serve/frame_loop.h"
 #include "bench/serve/http_server.h"
 #include "frame/tokens.h"
 #include "resources/resource_ids.h"
@@ -54,14 +56,51 @@ class LivePanelHttp : public ::testing::Test {
         c.set_read_timeout(10);
         return c;
     }
+    // Whether `count` pages hold the change stream within 20 s.
+    static bool pages_become(std::size_t count) {
+        for (int wait = 0; wait < 400 && panel->changes().pages() != count; ++wait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return panel->changes().pages() == count;
+    }
     static inline std::unique_ptr<live_panel> panel;
     static inline std::unique_ptr<http_server> server;
     static inline int port = 0;
     static inline std::jthread answering;
 };
 
-// A request: a name, the status it gets, its method and target, a part of the answer, and its
-// body.
+// A connection to the server that has sent `request` (or failed to connect).
+int sent_request(int port, const std::string& request) {
+    const int connection = socket(AF_INET, SOCK_STREAM, 0);
+    const timeval wait{5, 0};
+    setsockopt(connection, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    connect(connection, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    send(connection, request.data(), request.size(), MSG_NOSIGNAL);
+    return connection;
+}
+
+// What the server sends on `connection` until it closes it; none when it still holds it after
+// 5 s.
+std::optional<std::string> reply_on(int connection) {
+    std::string reply;
+    char part[4096];
+    ssize_t got = 0;
+    while ((got = recv(connection, part, sizeof part, 0)) > 0) {
+        reply.append(part, static_cast<std::size_t>(got));
+    }
+    const bool held = got < 0 && errno == EAGAIN;
+    close(connection);
+    return held ? std::nullopt : std::optional(reply);
+}
+
+// A request: a name, the status it gets, its method and target, a part of the answer, its body,
+// and its headers (`;`-separated, {port} the server's) when they are not the page's own: as
+// another site's page could send it, or the page's own by another of the server's names. None
+// that is refused turns the night lighting on or pauses the flight.
 constexpr std::string_view requests = R"(
 Page|200|GET /|panel.js|
 Script|200|GET /panel.js|EventSource|
@@ -86,20 +125,34 @@ MomentAfterTheFlight|400|POST /api/flight|from 0 to 600|{"at":1e9}
 FailureKeyZero|400|POST /api/failure|from 1|{"key":0,"active":true}
 HoverNotANumber|400|GET /api/hover?window=0&x=abc&y=1|'x' must be a number|
 NoSuchWave|404|GET /api/wave?id=99|no wave 99|
+Rebinding|403|GET /api/layout|not addressed to this server||Host: attacker.example:{port}
+RebindingStream|403|GET /api/events|not addressed||Host: attacker.example
+WrongPort|403|GET /api/layout|not addressed||Host: 127.0.0.1:1
+NoHost|403|GET /api/layout|not addressed||X: no host
+CrossSiteText|403|POST /api/flight|another site|{"paused":true}|Host: 127.0.0.1:{port};Origin: http://evil.example;Content-Type: text/plain
+CrossSiteJson|403|POST /api/lighting|another site|{"night":true}|Host: localhost:{port};Origin: http://evil.example;Content-Type: application/json
+SandboxedPage|403|POST /api/flight|another site|{"paused":true}|Host: 127.0.0.1:{port};Origin: null;Content-Type: application/json
+OwnPageText|403|POST /api/lighting|application/json|{"night":true}|Host: 127.0.0.1:{port};Content-Type: text/plain
+OwnPageForm|403|POST /api/variable|application/json|{"name":"AIRSPEED","value":5}|Host: 127.0.0.1:{port};Content-Type: application/x-www-form-urlencoded
+Localhost|200|GET /api/layout|"Battery_Switch"||Host: LocalHost:{port}
+Ipv6Loopback|200|GET /api/layout|"Battery_Switch"||Host: [::1]:{port}
+OwnOrigin|200|POST /api/flight|ok|{"paused":false}|Host: 127.0.0.1:{port};Origin: http://127.0.0.1:{port};Content-Type: application/json
 )";
 
+// The rows of a table of `|`-separated fields, after `rows`.
 std::vector<std::vector<std::string>> request_rows() {
     const std::string airspeed = std::to_string(AIRSPEED);
     const std::string failure = std::to_string(FAIL_GAUGE_AIRSPEED);
     // A wave, a variable named by its token's number, a failure by its key, a body beyond the
     // limit, and a path that is not UTF-8.
     std::vector<std::vector<std::string>> rows = {
-        {"Wave", "200", "GET /api/wave?id=" + std::to_string(WAVE_GEAR_WARNING), "RIFF", ""},
+        {"Wave", "200", "GET /api/wave?id=" + std::to_string(WAVE_GEAR_WARNING), "RIFF", "", ""},
         {"FreeVariableByNumber", "200", "POST /api/variable", "ok",
-         R"({"value":null,"name":")" + airspeed + "\"}"},
-        {"Failure", "200", "POST /api/failure", "ok", R"({"active":false,"key":)" + failure + "}"},
-        {"HugeBody", "413", "POST /api/variable", "too large", std::string(100000, ' ')},
-        {"PathNotUtf8", "404", "GET /api/w\xa4ve", "nothing is served at", ""}};
+         R"({"value":null,"name":")" + airspeed + "\"}", ""},
+        {"Failure", "200", "POST /api/failure", "ok", R"({"active":false,"key":)" + failure + "}",
+         ""},
+        {"HugeBody", "413", "POST /api/variable", "too large", std::string(100000, ' '), ""},
+        {"PathNotUtf8", "404", "GET /api/w\xa4ve", "nothing is served at", "", ""}};
     std::istringstream lines{std::string(requests.substr(1))};
     for (std::string line; std::getline(lines, line);) {
         std::istringstream fields(line);
@@ -107,7 +160,7 @@ std::vector<std::vector<std::string>> request_rows() {
         for (std::string field; std::getline(fields, field, '|');) {
             row.push_back(field);
         }
-        row.resize(5);
+        row.resize(6);
     }
     return rows;
 }
@@ -117,15 +170,18 @@ class LivePanelRequests : public LivePanelHttp,
 
 TEST_P(LivePanelRequests, AnswerWithStatusAndMessage) {
     const auto& row = GetParam();
-    const std::string method = row[2].substr(0, row[2].find(' '));
-    const std::string path = row[2].substr(row[2].find(' ') + 1);
-    auto c = client();
-    const auto reply = method == "GET"      ? c.Get(path)
-                       : method == "DELETE" ? c.Delete(path)
-                                            : c.Post(path, row[4], "application/json");
-    ASSERT_TRUE(reply) << httplib::to_string(reply.error());
-    EXPECT_EQ(std::to_string(reply->status), row[1]) << reply->body;
-    EXPECT_NE(reply->body.find(row[3]), std::string::npos) << reply->body;
+    const std::string own = "Host: 127.0.0.1:{port};Content-Type: application/json";
+    std::string request = row[2] + " HTTP/1.1;" + (row[5].empty() ? own : row[5]) +
+                          ";Connection: close;Content-Length: " + std::to_string(row[4].size()) +
+                          ";;";
+    request = std::regex_replace(std::regex_replace(request, std::regex(";"), "\r\n"),
+                                 std::regex("\\{port\\}"), std::to_string(port));
+    const auto reply = reply_on(sent_request(port, request + row[4])).value_or("");
+    EXPECT_TRUE(reply.starts_with("HTTP/1.1 " + row[1])) << reply.substr(0, 200);
+    EXPECT_NE(reply.find(row[3]), std::string::npos) << reply.substr(0, 200);
+    EXPECT_EQ(reply.find("Access-Control-Allow"), std::string::npos);
+    const json layout = json::parse(client().Get("/api/layout")->body);
+    EXPECT_EQ(json({layout["night"], layout["paused"]}), json({false, false}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Routes, LivePanelRequests, ::testing::ValuesIn(request_rows()),
@@ -177,30 +233,11 @@ std::string malformed_request(std::mt19937& random, int kind, const std::string&
 
 // Sends a request on a connection of its own, ends the sending side, and reads what comes back
 // until the server closes. None when the server still holds the connection after 5 s.
+// Ends the sending side after the request (which the server may take as the client gone).
 std::optional<std::string> exchange(int port, const std::string& request) {
-    const int connection = socket(AF_INET, SOCK_STREAM, 0);
-    const timeval wait{5, 0};
-    setsockopt(connection, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    std::optional<std::string> reply;
-    if (connect(connection, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
-        send(connection, request.data(), request.size(), MSG_NOSIGNAL);
-        shutdown(connection, SHUT_WR);
-        reply.emplace();
-        char part[4096];
-        ssize_t got = 0;
-        while ((got = recv(connection, part, sizeof part, 0)) > 0) {
-            reply->append(part, static_cast<std::size_t>(got));
-        }
-        if (got < 0 && errno == EAGAIN) {
-            reply.reset();
-        }
-    }
-    close(connection);
-    return reply;
+    const int connection = sent_request(port, request);
+    shutdown(connection, SHUT_WR);
+    return reply_on(connection);
 }
 
 // Each is answered with a 4xx or its connection closed; a file beside the server's (watched) is
@@ -280,18 +317,89 @@ TEST_F(LivePanelHttp, StreamStartsWithTheWholePanel) {
     EXPECT_EQ(first["open"], json::array({0}));
 }
 
+// The numbers of the first 90 frames (5 s) a page reading the change stream receives.
+std::vector<std::uint64_t> frames_read(int port) {
+    httplib::Client page("127.0.0.1", port);
+    page.set_read_timeout(30);
+    std::vector<std::uint64_t> frames;
+    std::string text;
+    page.Get("/api/events", [&](const char* data, std::size_t length) {
+        text.append(data, length);
+        for (auto end = text.find('\n'); end != std::string::npos; end = text.find('\n')) {
+            if (text.starts_with("id: ")) {
+                frames.push_back(std::stoull(text.substr(4, end - 4)));
+            }
+            text.erase(0, end + 1);
+        }
+        return frames.size() < 90;
+    });
+    return frames;
+}
+
+// Frames with no page open move the flight on without drawing; the next frame drawn has each
+// open window whole, since what the pages were sent is no longer known, but not the layout
+// again (a new page's first message has it; the page would lay its windows out anew).
+TEST_F(LivePanelHttp, FramesWithNoPageKeepTheFlightsTime) {
+    panel->set_night(false);
+    const double before = panel->snapshot().first["flight"]["time"];
+    for (int frame = 0; frame < 36; ++frame) {
+        panel->keep_time();
+    }
+    panel->step();
+    const json frame = json::parse(panel->changes().wait(panel->changes().last() - 1, {})[0].data);
+    EXPECT_NEAR(frame["flight"]["time"].get<double>() - before, 37.0 / 18.0, 1e-9);
+    EXPECT_EQ(frame["tiles"][0]["w"], panel->layout()["windows"][0]["width"]);
+    EXPECT_FALSE(frame.contains("layout"));
+}
+
+// As many pages as the server holds read the stream while the frame cycle runs: each receives
+// every frame in turn, a request is answered meanwhile, and one more page is refused with why.
+TEST_F(LivePanelHttp, ManyPagesEachReceiveEveryFrame) {
+    ASSERT_TRUE(pages_become(0));
+    const bench::serve::frame_loop cycle(*panel);
+    std::vector<std::vector<std::uint64_t>> frames(bench::serve::max_pages);
+    std::vector<std::jthread> pages;
+    for (auto& read : frames) {
+        pages.emplace_back([&read] { read = frames_read(port); });
+    }
+    EXPECT_TRUE(pages_become(frames.size()));
+    const auto refused = client().Get("/api/events");
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->status, 503);
+    EXPECT_NE(refused->body.find("too many pages open"), std::string::npos) << refused->body;
+    EXPECT_EQ(client().Get("/api/layout")->status, 200);
+    pages.clear();
+    for (const auto& read : frames) {
+        EXPECT_GE(read.size(), 90u);
+        EXPECT_EQ(std::ranges::adjacent_find(read, [](auto a, auto b) { return b != a + 1; }),
+                  read.end());
+    }
+}
+
+// Forty connections ask for the stream and never read (a tab frozen, a client gone astray):
+// those beyond the pages held are refused, the others dropped within seconds, and requests are
+// answered meanwhile.
+TEST_F(LivePanelHttp, PagesThatStopReadingAreDropped) {
+    ASSERT_TRUE(pages_become(0));
+    const bench::serve::frame_loop cycle(*panel);
+    const std::string ask = "GET /api/events HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(port);
+    std::vector<int> stalled(40);
+    std::ranges::generate(stalled, [&] { return sent_request(port, ask + "\r\n\r\n"); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_GT(panel->changes().pages(), 0u);
+    EXPECT_EQ(client().Get("/api/layout")->status, 200);
+    EXPECT_TRUE(pages_become(0));
+    std::ranges::for_each(stalled, close);
+}
+
 // The port asked for is taken, so a later one is bound (the very next may belong to another
-// program's connection).
-TEST_F(LivePanelHttp, TakenPortGivesALaterOne) {
+// program's connection); and the server is bound to 127.0.0.1 alone: another address of the
+// machine, 127.0.0.2, finds nobody there.
+TEST_F(LivePanelHttp, ListensOnLoopbackOnlyAndALaterPortWhenTaken) {
     http_server second(*panel);
     const int bound = second.bind(port);
     EXPECT_GT(bound, port);
     EXPECT_LT(bound, port + bench::serve::ports_tried);
-}
-
-// The server is bound to 127.0.0.1 alone: another address of the machine, 127.0.0.2, finds
-// nobody there.
-TEST_F(LivePanelHttp, ListensOnLoopbackOnly) {
     httplib::Client other("127.0.0.2", port);
     other.set_connection_timeout(2);
     EXPECT_FALSE(other.Get("/api/layout"));
@@ -316,6 +424,7 @@ TEST(LivePanelFiles, ChangedPanelIsReadAgain) {
     EXPECT_EQ(layout["windows"].back()["number"], 8);
     EXPECT_NE(layout["reports"].dump().find("No_Such_Gauge"), std::string::npos)
         << layout["reports"];
+    EXPECT_EQ(layout.dump().find(scratch.string()), std::string::npos) << "a path the page shows";
     std::filesystem::remove_all(scratch);
 }
 
