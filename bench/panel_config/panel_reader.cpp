@@ -166,7 +166,8 @@ class reader {
                        "], not read");
         } else if (result.what == window_key_result::kind::malformed) {
             report(finding::kind::malformed, line.number,
-                   report_text(line.name, panel_.encoding) + ": expected " + result.expected + ", not " + shown(line.value));
+                   report_text(line.name, panel_.encoding) + ": expected " + result.expected +
+                       ", not " + shown(line.value));
         }
     }
 
