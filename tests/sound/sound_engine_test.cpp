@@ -154,7 +154,7 @@ TEST_P(ChunkOrder, FindsTheFormatAndThenTheData) {
     bytes file = riff_file(c.form, c.chunks);
     if (c.claimed_data_size != 0) {
         bytes size_field;
-        put_u32(size_field, c.claimed_data_size);
+        put(size_field, c.claimed_data_size);
         std::copy(size_field.begin(), size_field.end(), file.end() - 600 - 4);
     }
     scratch_module waves({{"WAVE", 0, WAVE_SWITCH_CLICK, file}});
