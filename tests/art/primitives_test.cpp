@@ -11,13 +11,9 @@ namespace {
 
 using art::rgb_bitmap;
 
-int brightness(const rgb_bitmap::pixel& p) {
-    return p.r + p.g + p.b;
-}
+const auto brightness = [](const rgb_bitmap::pixel& p) { return p.r + p.g + p.b; };
 
-bool white(const rgb_bitmap::pixel& p) {
-    return p.r > 200 && p.g > 200 && p.b > 200;
-}
+const auto white = [](const rgb_bitmap::pixel& p) { return p.r > 200 && p.g > 200 && p.b > 200; };
 
 template <typename Draw>
 rgb_bitmap draw(int width, int height, Draw d) {

@@ -123,19 +123,6 @@ std::vector<declared_resource> declared_resources() {
     return declared;
 }
 
-// Every bitmap id that the module's gauges draw, from their records.
-std::set<ID> bitmaps_the_records_name() {
-    std::set<ID> ids;
-    const auto module = testing_support::module_file();
-    for (const GAUGEHDR* gauge : module.gauges()) {
-        const bench::gauge_records records(*gauge, std::nullopt);
-        for (const ID id : bench::gauge_bitmaps(records.elements())) {
-            ids.insert(id);
-        }
-    }
-    return ids;
-}
-
 class WindowsModuleFile : public testing::Test {
   protected:
     void SetUp() override {
@@ -186,9 +173,14 @@ TEST_F(WindowsModuleFile, CarriesEveryDeclaredResourceWithTheBytesOfItsFile) {
 
 TEST_F(WindowsModuleFile, CarriesEveryBitmapTheGaugesDraw) {
     std::string missing;
-    for (const ID id : bitmaps_the_records_name()) {
-        if (!dump_.resources.contains({bitmap_type, std::to_string(id)})) {
-            missing += " " + std::to_string(id);
+    const auto module = testing_support::module_file();
+    for (const GAUGEHDR* gauge : module.gauges()) {
+        // The bitmaps the gauge's records name.
+        const bench::gauge_records records(*gauge, std::nullopt);
+        for (const ID id : bench::gauge_bitmaps(records.elements())) {
+            if (!dump_.resources.contains({bitmap_type, std::to_string(id)})) {
+                missing += " " + std::to_string(id);
+            }
         }
     }
     EXPECT_TRUE(missing.empty()) << "bitmaps the gauges draw that the module file lacks:"

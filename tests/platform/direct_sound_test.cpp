@@ -38,7 +38,7 @@ class DirectSound : public ::testing::Test {
 };
 
 // A buffer description: a valid one but for what the row changes.
-struct description_case {
+struct buffer_case {
     const char* name;
     HRESULT result = DS_OK;
     WAVEFORMATEX format = pcm(1, 22050, 16);
@@ -48,11 +48,10 @@ struct description_case {
     bool has_format = true;
 };
 
-class BufferDescription : public DirectSound,
-                          public ::testing::WithParamInterface<description_case> {};
+class BufferDescription : public DirectSound, public ::testing::WithParamInterface<buffer_case> {};
 
 TEST_P(BufferDescription, IsCheckedAsDirectSoundChecksIt) {
-    description_case c = GetParam();
+    buffer_case c = GetParam();
     const DSBUFFERDESC description{
         c.size_field, caps, c.bytes, c.reserved, c.has_format ? &c.format : nullptr, {}};
     buffer = reinterpret_cast<IDirectSoundBuffer*>(std::uintptr_t{1});
@@ -66,20 +65,19 @@ constexpr HRESULT bad_format = DSERR_BADFORMAT;
 INSTANTIATE_TEST_SUITE_P(
     Descriptions, BufferDescription,
     ::testing::Values(
-        description_case{.name = "valid"},
-        description_case{.name = "eight_bit_stereo", .format = pcm(2, 11025, 8)},
-        description_case{.name = "size_field", .result = bad_parameter, .size_field = 20 + 1},
-        description_case{.name = "too_small", .result = bad_parameter, .bytes = 3},
-        description_case{.name = "reserved", .result = bad_parameter, .reserved = 1},
-        description_case{.name = "no_format", .result = bad_parameter, .has_format = false},
-        description_case{
+        buffer_case{.name = "valid"},
+        buffer_case{.name = "eight_bit_stereo", .format = pcm(2, 11025, 8)},
+        buffer_case{.name = "size_field", .result = bad_parameter, .size_field = 20 + 1},
+        buffer_case{.name = "too_small", .result = bad_parameter, .bytes = 3},
+        buffer_case{.name = "reserved", .result = bad_parameter, .reserved = 1},
+        buffer_case{.name = "no_format", .result = bad_parameter, .has_format = false},
+        buffer_case{
             .name = "adpcm", .result = bad_format, .format = {2, 1, 22050, 44100, 2, 16, 0}},
-        description_case{.name = "block_alignment",
-                         .result = bad_format,
-                         .format = {1, 1, 22050, 44100, 4, 16, 0}},
-        description_case{.name = "rate_too_low", .result = bad_format, .format = pcm(1, 99, 16)},
-        description_case{
-            .name = "twenty_four_bits", .result = bad_format, .format = pcm(1, 22050, 24)}),
+        buffer_case{.name = "block_alignment",
+                    .result = bad_format,
+                    .format = {1, 1, 22050, 44100, 4, 16, 0}},
+        buffer_case{.name = "rate_too_low", .result = bad_format, .format = pcm(1, 99, 16)},
+        buffer_case{.name = "twenty_four_bits", .result = bad_format, .format = pcm(1, 22050, 24)}),
     testing_support::row_name);
 
 TEST_F(DirectSound, ALockPastTheEndWrapsToTheStart) {

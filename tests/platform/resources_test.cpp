@@ -13,11 +13,6 @@ extern "C" const platform_resource_directory varek_test_resources;
 
 namespace {
 
-std::vector<std::uint8_t> file_bytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 std::span<const std::uint8_t> resource_bytes(HMODULE module, LPCSTR name, LPCSTR type) {
     HRSRC resource = FindResourceA(module, name, type);
     if (resource == nullptr) {
@@ -42,7 +37,8 @@ class Resources : public ::testing::Test {
 };
 
 TEST_F(Resources, ABitmapHoldsItsBmpFileWithoutTheFileHeader) {
-    const auto file = file_bytes(std::filesystem::path(VAREK_TEST_FIXTURES) / "checker.bmp");
+    std::ifstream in(std::filesystem::path(VAREK_TEST_FIXTURES) / "checker.bmp", std::ios::binary);
+    const std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(in), {}};
     const auto dib = resource_bytes(handle, MAKEINTRESOURCEA(7), RT_BITMAP);
     EXPECT_TRUE(std::ranges::equal(dib, std::span(file).subspan(14)));
     // The bench gives the file header back when it writes the bitmap out.

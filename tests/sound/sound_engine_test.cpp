@@ -39,10 +39,8 @@ using ModuleWave = panel_table_test<wave_row>;
 TEST_P(ModuleWave, PlaysOnceARequestFromABufferOfItsFormat) {
     const wave_row& row = GetParam();
     auto& placed = panel.place(row.gauge);
-    const auto rewinds = [] {
-        return platform_control::call_count(call::IDirectSoundBuffer_SetCurrentPosition);
-    };
-    const unsigned before = rewinds();
+    const unsigned rewinds =
+        platform_control::call_count(call::IDirectSoundBuffer_SetCurrentPosition);
     if (row.click) {
         panel.click(placed, *row.click);
         panel.click(placed, *row.click);
@@ -58,7 +56,7 @@ TEST_P(ModuleWave, PlaysOnceARequestFromABufferOfItsFormat) {
         EXPECT_EQ(play.samples.size(), row.bytes);
         EXPECT_EQ(play.buffer, recorder.plays[0].buffer);
     }
-    EXPECT_EQ(rewinds(), before);
+    EXPECT_EQ(platform_control::call_count(call::IDirectSoundBuffer_SetCurrentPosition), rewinds);
     const auto buffer = platform_control::describe_buffer(recorder.plays[0].buffer);
     ASSERT_TRUE(buffer.has_value());
     EXPECT_EQ(buffer->plays, 2u);
@@ -154,7 +152,7 @@ TEST_P(ChunkOrder, FindsTheFormatAndThenTheData) {
     bytes file = riff_file(c.form, c.chunks);
     if (c.claimed_data_size != 0) {
         bytes size_field;
-        put_u32(size_field, c.claimed_data_size);
+        put(size_field, c.claimed_data_size);
         std::copy(size_field.begin(), size_field.end(), file.end() - 600 - 4);
     }
     scratch_module waves({{"WAVE", 0, WAVE_SWITCH_CLICK, file}});

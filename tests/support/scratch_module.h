@@ -17,15 +17,11 @@ struct riff_chunk {
     bytes data;
 };
 
-inline void put_u32(bytes& out, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
+// Puts the value's `size` low bytes, the lowest first.
+inline void put(bytes& out, std::uint32_t value, int size = 4) {
+    for (int i = 0; i < size; ++i) {
         out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
     }
-}
-
-inline void put_u16(bytes& out, std::uint16_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
 }
 
 // A RIFF file of the form type with the chunks in the order given, each padded to an even size.
@@ -33,14 +29,14 @@ inline bytes riff_file(const std::string& form, const std::vector<riff_chunk>& c
     bytes body(form.begin(), form.end());
     for (const riff_chunk& chunk : chunks) {
         body.insert(body.end(), chunk.tag.begin(), chunk.tag.end());
-        put_u32(body, static_cast<std::uint32_t>(chunk.data.size()));
+        put(body, static_cast<std::uint32_t>(chunk.data.size()));
         body.insert(body.end(), chunk.data.begin(), chunk.data.end());
         if (chunk.data.size() % 2 != 0) {
             body.push_back(0);
         }
     }
     bytes file = {'R', 'I', 'F', 'F'};
-    put_u32(file, static_cast<std::uint32_t>(body.size()));
+    put(file, static_cast<std::uint32_t>(body.size()));
     file.insert(file.end(), body.begin(), body.end());
     return file;
 }
@@ -50,14 +46,14 @@ inline riff_chunk pcm_format(std::uint16_t channels, std::uint32_t rate, std::ui
                              bool extra_size = true) {
     bytes data;
     const auto block = static_cast<std::uint16_t>(channels * bits / 8);
-    put_u16(data, 1);
-    put_u16(data, channels);
-    put_u32(data, rate);
-    put_u32(data, rate * block);
-    put_u16(data, block);
-    put_u16(data, bits);
+    put(data, 1, 2);
+    put(data, channels, 2);
+    put(data, rate);
+    put(data, rate * block);
+    put(data, block, 2);
+    put(data, bits, 2);
     if (extra_size) {
-        put_u16(data, 0);
+        put(data, 0, 2);
     }
     return {"fmt ", data};
 }

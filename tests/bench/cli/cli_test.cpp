@@ -73,10 +73,7 @@ std::vector<row> rows_of(std::string_view table) {
     std::istringstream lines{std::string(table.substr(1))};
     for (std::string line; std::getline(lines, line);) {
         for (const auto& [name, value] : named) {
-            for (auto at = line.find('{' + name + '}'); at != std::string::npos;
-                 at = line.find('{' + name + '}')) {
-                line.replace(at, name.size() + 2, value);
-            }
+            line = std::regex_replace(line, std::regex("\\{" + name + "\\}"), value);
         }
         std::istringstream fields(line);
         row& fields_of_line = rows.emplace_back();

@@ -5,18 +5,19 @@
 
 #include "resources/resource_ids.h"
 #include "tests/support/bench_command.h"
+#include "tests/support/panel_test.h"
 
 namespace {
 
 struct gauge_bitmaps_case {
-    const char* gauge;
+    const char* name;  // the gauge's
     std::vector<int> bitmaps;
 };
 
 class CatalogBitmaps : public testing::TestWithParam<gauge_bitmaps_case> {};
 
 TEST_P(CatalogBitmaps, ListEveryBitmapTheGaugeDrawsOnce) {
-    const std::string gauge = GetParam().gauge;
+    const std::string gauge = GetParam().name;
     const std::string module = VAREK_MODULE_PATH;
     const auto catalog = testing_support::bench_json("catalog " + module + " --json");
     const auto entry =
@@ -58,8 +59,6 @@ INSTANTIATE_TEST_SUITE_P(
              BMP_ALTIMETER_BRITISH_DISC_MASK, BMP_ALTIMETER_METRIC_DISC,
              BMP_ALTIMETER_METRIC_DISC_MASK, BMP_ALTIMETER_HUNDREDS_POINTER,
              BMP_ALTIMETER_THOUSANDS_POINTER, BMP_ALTIMETER_TEN_THOUSANDS_POINTER}}),
-    [](const testing::TestParamInfo<gauge_bitmaps_case>& info) {
-        return std::string(info.param.gauge);
-    });
+    testing_support::row_name);
 
 }  // namespace

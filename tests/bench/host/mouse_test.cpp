@@ -105,17 +105,12 @@ INSTANTIATE_TEST_SUITE_P(
         press_case{"first_pixel_inside", {15, 25}, mouse_button::left, {{'a', 0, 0, left}}, {}},
         press_case{"past_its_right_edge", {35, 27}, mouse_button::left, {{'w', 35, 27, left}}, {}},
         press_case{"past_its_bottom_edge", {20, 45}, mouse_button::left, {{'w', 20, 45, left}}, {}},
-        // A right-button area two parents deep, with a key event and no function.
-        press_case{
-            "event_child_two_parents_deep", {41, 21}, mouse_button::right, {}, {{right_event, 0}}},
-        // The same point with the left button skips it for the whole-gauge area after it.
-        press_case{"button_not_taken_falls_through",
-                   {41, 21},
-                   mouse_button::left,
-                   {{'w', 41, 21, left}},
-                   {}},
-        press_case{
-            "whole_gauge_area", {150, 250}, mouse_button::right, {{'w', 150, 250, right}}, {}},
+        // A right-button area two parents deep that sends a key event and calls no function.
+        press_case{"two_parents_deep", {41, 21}, mouse_button::right, {}, {{right_event, 0}}},
+        // The same point with the left button, which it does not take, skips it for the
+        // whole-gauge area after it.
+        press_case{"button_not_taken", {41, 21}, mouse_button::left, {{'w', 41, 21, left}}, {}},
+        press_case{"whole_gauge", {150, 250}, mouse_button::right, {{'w', 150, 250, right}}, {}},
         press_case{"middle_button_taken_by_none", {16, 27}, mouse_button::middle, {}, {}},
         press_case{"outside_every_child", {400, 400}, mouse_button::left, {}, {}}),
     testing_support::row_name);

@@ -9,16 +9,11 @@ namespace {
 using bench::prepare_scale_table;
 using bench::table_angle;
 
-struct value_and_angle {
-    double value;
-    double angle;
-};
-
 struct table_case {
     const char* name;
     PIXPOINT centre;
     std::vector<NONLINEARITY> table;
-    std::vector<value_and_angle> expected;
+    std::vector<std::pair<double, double>> expected;  // values and the angles they give
 };
 
 NONLINEARITY at(PIXEL x, PIXEL y, double value) {

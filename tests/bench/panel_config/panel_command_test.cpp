@@ -22,25 +22,17 @@ testing_support::bench_run check_panel(const std::string& arguments,
     return run;
 }
 
-class PanelCommand : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::filesystem::remove_all(folder_);
-    }
+const std::filesystem::path folder =
+    std::filesystem::temp_directory_path() / ("panel_command_" + std::to_string(::getpid()));
 
-    std::string write(const std::string& name, std::string_view bytes) const {
-        std::ofstream(folder_ / name, std::ios::binary) << bytes;
-        return (folder_ / name).string();
-    }
+// Writes a file of that name and bytes in the test's folder; its path.
+std::string write(const std::string& name, std::string_view bytes) {
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / name, std::ios::binary) << bytes;
+    return (folder / name).string();
+}
 
-    std::filesystem::path folder_ =
-        std::filesystem::temp_directory_path() / ("panel_command_" + std::to_string(::getpid()));
-};
-
-TEST_F(PanelCommand, TheRepositorysPanelReadsCleanly) {
+TEST(PanelCommand, TheRepositorysPanelReadsCleanly) {
     const auto result =
         check_panel("", {"[Window01] \"Radio Stack\"  ident RADIO_STACK_PANEL  closed"});
     EXPECT_EQ(result.status, 0) << result.output;
@@ -48,7 +40,7 @@ TEST_F(PanelCommand, TheRepositorysPanelReadsCleanly) {
     EXPECT_EQ(result.output.find("runs past"), std::string::npos) << result.output;
 }
 
-TEST_F(PanelCommand, SizesInPixelsAndGaugesItCannotPlace) {
+TEST(PanelCommand, SizesInPixelsAndGaugesItCannotPlace) {
     // A background of 800 x 400 pixels: 400 units wide and, from its proportions, 200 high.
     const auto background = art::bmp_file(testing_support::solid_bitmap(800, 400, 1, 2, 3));
     write("Panel.BMP", {reinterpret_cast<const char*>(background.data()), background.size()});
@@ -67,15 +59,17 @@ TEST_F(PanelCommand, SizesInPixelsAndGaugesItCannotPlace) {
                           cfg + ":8: Other!Airspeed is a gauge of another module",
                           cfg + ":9: Varek_Instr!Nothing: the module publishes no"});
     EXPECT_EQ(result.status, 0) << result.output;
+    std::filesystem::remove_all(folder);
 }
 
-TEST_F(PanelCommand, AMalformedLineFailsTheCheckAndNamesItsLine) {
+TEST(PanelCommand, AMalformedLineFailsTheCheckAndNamesItsLine) {
     const std::string cfg = write("bad.cfg",
                                   "[Window00]\ngauge00=Varek_Instr!Airspeed, 10, 20, 50\r\n"
                                   "gauge01=Varek_Instr!Altimeter 10 20\r\n");
     const auto result = check_panel(cfg, {cfg + ":3: gauge01: expected x and y",
                                           "gauge00  Varek_Instr!Airspeed  at 10,20  size 50 x 50"});
     EXPECT_EQ(result.status, 1) << result.output;
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -97,11 +97,9 @@ TEST(UnitsSelectionWithoutPlate, FailsNamingThePlateAndPlacesNothing) {
         bench::select_units(panel, units_mode_choice::british);
         FAIL() << "no error";
     } catch (const bench::bench_error& error) {
-        EXPECT_NE(std::string(error.what())
-                      .find("cannot set the units mode without the units "
-                            "plate: the module has no gauge named "
-                            "'On_Text_Switch'"),
-                  std::string::npos)
+        EXPECT_TRUE(std::string(error.what())
+                        .starts_with("cannot set the units mode without the units plate: the "
+                                     "module has no gauge named 'On_Text_Switch'"))
             << error.what();
     }
     EXPECT_TRUE(panel.placements().empty());

@@ -129,21 +129,13 @@ ELEMENT_MOVING_IMAGE drum_at(PIXPOINT position) {
                          .y = {.source = AIRSPEED, .min = 0, .max = 10}});
 }
 
-bool is_red(const rgba& p) {
-    return p.a == 255 && p.r > 150 && p.g < 60 && p.b < 60;
-}
-bool is_blue(const rgba& p) {
-    return p.a == 255 && p.b > 150 && p.r < 60;
-}
-bool is_green(const rgba& p) {
-    return p.a == 255 && p.g > 90 && p.r < 60 && p.b < 60;
-}
-bool is_yellow(const rgba& p) {
+const auto is_red = [](const rgba& p) { return p.a == 255 && p.r > 150 && p.g < 60 && p.b < 60; };
+const auto is_blue = [](const rgba& p) { return p.a == 255 && p.b > 150 && p.r < 60; };
+const auto is_green = [](const rgba& p) { return p.a == 255 && p.g > 90 && p.r < 60 && p.b < 60; };
+const auto is_yellow = [](const rgba& p) {
     return p.a == 255 && p.r > 200 && p.g > 200 && p.b < 40;
-}
-bool is_drawn(const rgba& p) {
-    return p.a > 0;
-}
+};
+const auto is_drawn = [](const rgba& p) { return p.a > 0; };
 
 // ---- Icons ------------------------------------------------------------------------------------
 
@@ -172,15 +164,16 @@ INSTANTIATE_TEST_SUITE_P(Values, DrawnIcon,
 // ---- Moving images: the digit drum --------------------------------------------------------------
 
 struct drum_case {
+    std::string name;
     double value;
     int cell;
 };
 
 // Each digit at its value, and the end cells held beyond the drum's range.
 std::vector<drum_case> drum_cases() {
-    std::vector<drum_case> cases = {{-5, 0}, {25, 10}};
+    std::vector<drum_case> cases = {{"cell_0_below", -5, 0}, {"cell_10_above", 25, 10}};
     for (int d = 0; d < drum_cells; ++d) {
-        cases.push_back({static_cast<double>(d), d});
+        cases.push_back({"cell_" + std::to_string(d), static_cast<double>(d), d});
     }
     return cases;
 }
@@ -212,14 +205,7 @@ TEST_P(DigitDrum, ShowsTheCellOfItsValueInItsWindow) {
     EXPECT_EQ(count_pixels(image, 0, 20 + cell_height, side, side, is_drawn), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, DigitDrum, ::testing::ValuesIn(drum_cases()),
-                         [](const auto& info) {
-                             const drum_case c = info.param;
-                             return "cell_" + std::to_string(c.cell) +
-                                    (c.value < 0    ? "_below"
-                                     : c.value > 10 ? "_above"
-                                                    : "");
-                         });
+INSTANTIATE_TEST_SUITE_P(Values, DigitDrum, ::testing::ValuesIn(drum_cases()), row_name);
 
 // ---- Sprites ------------------------------------------------------------------------------------
 

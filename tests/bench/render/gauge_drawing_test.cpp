@@ -178,14 +178,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- The units mode's faces ---------------------------------------------------------------------
 
-bool sky(const rgba& p) {
-    return p.a == 255 && p.b > p.r + 60;
-}
-bool ground(const rgba& p) {
-    return p.a == 255 && p.r > p.b + 40;
-}
+const auto sky = [](const rgba& p) { return p.a == 255 && p.b > p.r + 60; };
+const auto ground = [](const rgba& p) { return p.a == 255 && p.r > p.b + 40; };
 
 struct units_case {
+    const char* name;
     units mode;
     bool sky_on_top;  // the attitude sphere's
     ID plate;         // the bitmap the whole units plate shows
@@ -209,12 +206,11 @@ TEST_P(UnitsFaces, OnlyTheFacesOfTheUnitsModeShow) {
     EXPECT_EQ(differing_share(draw("On_Text_Switch"), bitmap(c.plate), 0), 0.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Units, UnitsFaces,
-                         ::testing::Values(units_case{units::metric, false, BMP_ON_PLATE_RUSSIAN},
-                                           units_case{units::british, true, BMP_ON_PLATE_ENGLISH}),
-                         [](const auto& info) {
-                             return std::string(bench::units_mode_name(info.param.mode));
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Units, UnitsFaces,
+    ::testing::Values(units_case{"metric", units::metric, false, BMP_ON_PLATE_RUSSIAN},
+                      units_case{"british", units::british, true, BMP_ON_PLATE_ENGLISH}),
+    row_name);
 
 TEST_F(DrawnGauge, SwitchLeverStandsUpWhileItsSystemIsOn) {
     cairo_surface_t* base = bitmap(BMP_SWITCH_BASE);

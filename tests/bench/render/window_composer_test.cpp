@@ -83,8 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                       button_case{"fuel", 0, "Fuel_Zoom", 10200, false, true, false},
                       button_case{"stack_closes", 50, "Close_Subpanel", 50, true, false, false},
                       button_case{"stack_opens_main", 50, "VFR_Panel_Toggle", 0, false, true, true},
-                      button_case{"compass_face_closes", 75, "Invisible_Toggle", 75, true, false,
-                                  true},
+                      button_case{"compass_face", 75, "Invisible_Toggle", 75, true, false, true},
                       button_case{"ifr_closes", 175, "VFR_Panel_Toggle", 175, true, false, false}),
     row_name);
 
