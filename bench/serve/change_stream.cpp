@@ -46,6 +46,9 @@ std::shared_ptr<const void> change_stream::take_place(std::size_t most) {
         }
     } while (!pages_.compare_exchange_weak(holding, holding + 1));
     struct place {
+        explicit place(std::atomic<std::size_t>& held) : pages(held) {}
+        place(const place&) = delete;
+        place& operator=(const place&) = delete;
         std::atomic<std::size_t>& pages;
         ~place() {
             --pages;
